@@ -1,0 +1,29 @@
+#include "util/Assert.h"
+
+#include <csignal>
+#include <cstdlib>
+#include <iostream>
+
+#include "util/Exception.h"
+
+namespace {
+
+void report(const char* file, int line, const char* condition) {
+  std::cout.flush();
+  std::cerr << "Assertion" << " at " << file << ":" << line << ": Assertion '" << condition << "' failed."
+            << std::endl;
+}
+
+}  // namespace
+
+void U_assertAbort(const char* file, int line, const char* condition) {
+  report(file, line, condition);
+  std::raise(SIGABRT);
+  // Only reached when the abort signal is caught and the handler returns.
+  std::_Exit(19);
+}
+
+void U_assertThrow(const char* file, int line, const char* condition) {
+  report(file, line, condition);
+  throw U_AssertException();
+}

@@ -1,0 +1,22 @@
+// Internal consistency checks. Both forms write
+//   Assertion at <file>:<line>: Assertion '<condition>' failed.
+// to standard error. `file` names the program unit (such as "DefineRecord"),
+// `condition` the checked expression with its explanation joined by "&&".
+#pragma once
+
+// Stops the process through the abort signal; the application's signal
+// handler turns that into its message and exit code 19.
+[[noreturn]] void U_assertAbort(const char* file, int line, const char* condition);
+
+// Throws U_AssertException, which ends the run with exit code 18.
+[[noreturn]] void U_assertThrow(const char* file, int line, const char* condition);
+
+inline void U_require(bool ok, const char* file, int line, const char* condition) {
+  if (!ok) [[unlikely]]
+    U_assertAbort(file, line, condition);
+}
+
+inline void U_check(bool ok, const char* file, int line, const char* condition) {
+  if (!ok) [[unlikely]]
+    U_assertThrow(file, line, condition);
+}
