@@ -1,0 +1,143 @@
+#include "ZumRunner.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace zumtest {
+
+namespace fs = std::filesystem;
+
+Scratch::Scratch() {
+  std::string pattern = (fs::temp_directory_path() / "zum-test-XXXXXX").string();
+  if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+  dir_ = pattern;
+}
+
+Scratch::~Scratch() {
+  std::error_code ignored;
+  fs::remove_all(dir_, ignored);
+}
+
+void Scratch::write(const std::string& relative, const std::string& content) const {
+  fs::path target = dir_ / relative;
+  fs::create_directories(target.parent_path());
+  std::ofstream out(target, std::ios::binary);
+  out << content;
+}
+
+std::string Scratch::read(const std::string& relative) const {
+  std::ifstream in(dir_ / relative, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+bool Scratch::exists(const std::string& relative) const { return fs::exists(dir_ / relative); }
+
+void Scratch::copyFixture(const std::string& fixture, const std::string& to) const {
+  fs::path target = dir_ / to;
+  fs::create_directories(target);
+  fs::copy(fs::path(ZUM_FIXTURES_DIR) / fixture, target, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+}
+
+RunResult run(const std::string& program, const std::vector<std::string>& args, const RunOptions& options) {
+  int outPipe[2], errPipe[2], inPipe[2];
+  if (::pipe(outPipe) || ::pipe(errPipe) || ::pipe(inPipe)) throw std::runtime_error("pipe failed");
+
+  std::vector<std::string> envStrings;
+  for (const auto& [key, value] : options.env) envStrings.push_back(key + "=" + value);
+  std::vector<char*> envp;
+  for (auto& s : envStrings) envp.push_back(s.data());
+  envp.push_back(nullptr);
+  std::vector<std::string> argStrings{program};
+  argStrings.insert(argStrings.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (auto& s : argStrings) argv.push_back(s.data());
+  argv.push_back(nullptr);
+
+  pid_t pid = ::fork();
+  if (pid < 0) throw std::runtime_error("fork failed");
+  if (pid == 0) {
+    ::dup2(inPipe[0], 0);
+    ::dup2(outPipe[1], 1);
+    ::dup2(errPipe[1], 2);
+    for (int fd : {outPipe[0], outPipe[1], errPipe[0], errPipe[1], inPipe[0], inPipe[1]}) ::close(fd);
+    if (!options.cwd.empty() && ::chdir(options.cwd.c_str()) != 0) ::_exit(127);
+    ::execve(program.c_str(), argv.data(), envp.data());
+    ::_exit(127);
+  }
+  ::close(outPipe[1]);
+  ::close(errPipe[1]);
+  ::close(inPipe[0]);
+  if (!options.stdinText.empty()) {
+    ssize_t ignored = ::write(inPipe[1], options.stdinText.data(), options.stdinText.size());
+    (void)ignored;
+  }
+  ::close(inPipe[1]);
+
+  RunResult result;
+  pollfd fds[2] = {{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}};
+  std::string* sinks[2] = {&result.out, &result.err};
+  int open = 2;
+  char buffer[65536];
+  while (open > 0) {
+    if (::poll(fds, 2, -1) < 0) break;
+    for (int i = 0; i < 2; ++i) {
+      if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP | POLLERR))) continue;
+      ssize_t n = ::read(fds[i].fd, buffer, sizeof buffer);
+      if (n > 0) {
+        sinks[i]->append(buffer, static_cast<std::size_t>(n));
+      } else {
+        ::close(fds[i].fd);
+        fds[i].fd = -1;
+        --open;
+      }
+    }
+  }
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  if (WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
+  if (WIFSIGNALED(status)) result.signal = WTERMSIG(status);
+  return result;
+}
+
+std::map<std::string, std::string> standardEnv(const Scratch& scratch) {
+  fs::create_directories(scratch.path("bin"));
+  fs::create_directories(scratch.path("home"));
+  fs::create_directories(scratch.path("tmp"));
+  std::map<std::string, std::string> env;
+  env["PATH"] = "/usr/bin:/bin";
+  env["HOME"] = scratch.path("home").string();
+  env["TMP"] = scratch.path("tmp").string();
+  env["ZEKBIN"] = scratch.path("bin").string();
+  env["ZEKPPBIN"] = scratch.path("bin").string();
+  // Sanitizer builds must keep their own settings.
+  for (const char* name : {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"}) {
+    if (const char* value = std::getenv(name)) env[name] = value;
+  }
+  return env;
+}
+
+RunResult runZum(const Scratch& scratch, const std::vector<std::string>& args,
+                 const std::map<std::string, std::string>& env) {
+  RunOptions options;
+  options.cwd = scratch.dir();
+  options.env = env;
+  return run(ZUM_BINARY, args, options);
+}
+
+RunResult runZum(const Scratch& scratch, const std::vector<std::string>& args) {
+  return runZum(scratch, args, standardEnv(scratch));
+}
+
+std::string toolPath(const std::string& relative) { return (fs::path(ZUM_TOOLS_DIR) / relative).string(); }
+
+}  // namespace zumtest
