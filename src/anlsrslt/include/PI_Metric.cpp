@@ -1,0 +1,67 @@
+// Metric values.
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "anlsrslt/include/PI_Interface.h"
+#include "anlsrslt/model/FieldScanner.h"
+#include "anlsrslt/model/Metric.h"
+#include "anlsrslt/model/QualifiedName.h"
+#include "options/DebugSwitches.h"
+#include "util/ProcessState.h"
+#include "util/StringStore.h"
+
+namespace {
+
+struct MetricQueryState {
+  std::string scratch;
+};
+
+void report(std::string_view a, std::string_view b = {}, std::string_view c = {}) {
+  std::fwrite(a.data(), 1, a.size(), stdout);
+  std::fwrite(b.data(), 1, b.size(), stdout);
+  std::fwrite(c.data(), 1, c.size(), stdout);
+  std::fputc('\n', stdout);
+}
+
+// The value text of the metric, or null, with the "show-metric-errors"
+// reports of what is missing.
+const char* lookUp(const char* qualName, const char* metricName) {
+  std::string& name = zum::ProcessState::get<MetricQueryState>().scratch;
+  zum::markQualifiedName(qualName ? qualName : "", name);
+  // Only interned names can be group keys, so nothing needs interning here.
+  const auto& identifiers = U_SingletonStringStore<SimpleStringCompare>::instance();
+  const char* group = identifiers.find(name);
+  const P_MetricStore& store = P_metricStore();
+  if (!group || !store.hasGroup(group)) {
+    if (C_isDebugSwitchSet("show-metric-errors")) report("Missing Metrics for : ", name);
+    return nullptr;
+  }
+  const char* metric = identifiers.find(metricName ? metricName : "");
+  const char* value = metric ? store.find(group, metric) : nullptr;
+  if (!value && C_isDebugSwitchSet("show-metric-errors"))
+    report(name, " does not have the metric  : ", metricName ? metricName : "");
+  return value;
+}
+
+}  // namespace
+
+extern "C" {
+
+int PI_getMetricIntegralValue(const char* qualName, const char* metricName) {
+  const char* value = lookUp(qualName, metricName);
+  return value ? zum::leadingInt(value) : 0;
+}
+
+double PI_getMetricFloatingValue(const char* qualName, const char* metricName) {
+  const char* value = lookUp(qualName, metricName);
+  return value ? std::strtod(value, nullptr) : 0.0;
+}
+
+const char* PI_getMetricStringValue(const char* qualName, const char* metricName) {
+  return lookUp(qualName, metricName);
+}
+
+bool PI_hasMetric(const char* qualName, const char* metricName) { return lookUp(qualName, metricName) != nullptr; }
+
+}  // extern "C"

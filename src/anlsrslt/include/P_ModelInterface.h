@@ -1,0 +1,37 @@
+// The part of the plug-in interface that is not exported: queries and
+// registrations the built-in modules use beside PI_Interface.h.
+#pragma once
+
+#include "anlsrslt/include/PI_Interface.h"
+
+// The plain define callbacks: every define that the symbol table does not
+// file, and every define with the mark "X", once read (only while some
+// OnAllDefine, OnNewSymbol, OnProjRedecl or OnDefinition callback makes the
+// DEFINE records be filed at all).
+void P_configureOnDefine(PI_DefineCallback callback);
+
+// Define code "R" (a redeclaration), "P" and "X"; flags "G", "T", "U".
+bool P_isDefineRedeclaration(PI_DefineHandle define);
+bool P_hasDefineCodeP(PI_DefineHandle define);
+bool P_hasDefineCodeX(PI_DefineHandle define);
+bool P_hasDefineFlagG(PI_DefineHandle define);
+bool P_hasDefineFlagT(PI_DefineHandle define);
+bool P_hasDefineFlagU(PI_DefineHandle define);
+// The qualified name with every template argument list removed.
+const char* P_getDefineQualNameNoTemplateArgs(PI_DefineHandle define);
+
+// An array type whose dimension is "?" or "0".
+bool P_isUndimArray(const char* type);
+
+// The run-wide list of derived defines: every define read with the mark
+// "X" or "P" or the flag "U", in reading order (see
+// anlsrslt/model/TemplateBookkeeping.h for what they derive from).
+int P_getFirstDerivedDefine();
+PI_DefineHandle P_getDerivedDefineIterData(int iterator);
+bool P_getDerivedDefineIterNext(int iterator);
+bool P_isDerivedDefineIterEnd(int iterator);
+
+// One step from a derived define towards the template it derives from;
+// null when it derives from nothing known (it is then its own origin).
+// Steps never cycle: following them always ends.
+PI_DefineHandle P_getDefineTemplateOrigin(PI_DefineHandle define);

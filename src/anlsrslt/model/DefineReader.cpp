@@ -1,0 +1,85 @@
+#include "anlsrslt/model/DefineReader.h"
+
+#include "anlsrslt/model/Callbacks.h"
+#include "anlsrslt/model/FieldScanner.h"
+#include "anlsrslt/model/NameParts.h"
+#include "anlsrslt/model/ReadContext.h"
+#include "anlsrslt/model/SymbolTable.h"
+#include "anlsrslt/model/TemplateBookkeeping.h"
+#include "util/Assert.h"
+
+namespace {
+
+constexpr const char* kUnit = "DefineRecord";
+
+void raiseSymbolEvent(const P_Callbacks& callbacks, P_InsertResult result, P_Define* def) {
+  const zum::CallbackSet<PI_SymbolCallback>* event = nullptr;
+  switch (result.status) {
+    case P_InsertStatus::NewSymbol: event = &callbacks.onNewSymbol; break;
+    case P_InsertStatus::ProjectRedeclaration: event = &callbacks.onProjRedecl; break;
+    case P_InsertStatus::Definition: event = &callbacks.onDefinition; break;
+    default: return;
+  }
+  U_require(result.symbol != nullptr, kUnit, __LINE__,
+            "(sym.isSet () && (0 != sym.pointer ())) && \"New symbol could not be added.\"");
+  event->call(result.symbol, def);
+}
+
+}  // namespace
+
+std::optional<P_DefineRecordText> P_splitDefineRecord(std::string_view line) {
+  zum::FieldScanner scan(line);
+  scan.skipTag();
+  P_DefineRecordText text;
+  text.qualName = scan.token();
+  text.file = scan.fileName();
+  if (text.qualName.empty() || text.file.empty() || !scan.integer(text.line) || !scan.character(text.position))
+    return std::nullopt;
+  text.defineCode = scan.token();
+  text.spaceCode = scan.token();
+  if (text.spaceCode.empty() || !scan.character(text.scope) || !scan.character(text.linkage)) return std::nullopt;
+  text.type = scan.token();
+  text.flags = scan.token();
+  if (text.flags.empty()) return std::nullopt;
+
+  U_require(text.defineCode.size() == 2, kUnit, __LINE__, "def.size () == 2");
+  U_require(text.defineCode[0] == 'D', kUnit, __LINE__, "def[0] == 'D'");
+  U_require(text.spaceCode.size() == 2, kUnit, __LINE__, "space.size () == 2");
+  return text;
+}
+
+void P_readDefineRecord(std::string_view line) {
+  P_ReadContext& context = P_readContext();
+  U_require(context.symbolTable != nullptr, kUnit, __LINE__, "data != 0 && \"Symbol table context not set.\"");
+
+  std::optional<P_DefineRecordText> text = P_splitDefineRecord(line);
+  if (!text) return;
+  const P_Callbacks& callbacks = P_callbacks();
+  if (!callbacks.definesAreFiled()) return;
+
+  P_DefineFields fields;
+  fields.qualName = context.internName(text->qualName);
+  fields.file = context.internFile(text->file);
+  fields.line = text->line;
+  fields.mainFile = text->position == 'I' ? 0 : 1;
+  fields.defineBits = zum::defineBitsFromCode(text->defineCode[1]);
+  fields.kind = zum::kindFromSpaceCode(text->spaceCode[0], text->spaceCode[1]);
+  fields.scope = zum::scopeFromLetter(text->scope);
+  fields.linkage = zum::linkageFromLetter(text->linkage);
+  fields.type = U_Identifier(text->type);
+  fields.flags = zum::flagsFromLetters(text->flags);
+
+  P_SymbolTable& table = *context.symbolTable;
+  P_Define* def = table.makeDefine(fields);
+
+  // Ordinary defines are filed as themselves; the bookkeeping decides for
+  // templates and what derives from them.
+  bool templateOrSpecialisation = zum::isTemplateOrSpecialisationName(fields.qualName.view());
+  bool fileIt = true;
+  if (templateOrSpecialisation || P_TemplateBookkeeping::isDerived(*def))
+    fileIt = P_templateBookkeeping().record(def, templateOrSpecialisation);
+
+  const bool markedX = def->hasBit(P_DefineCodeX);  // before filing may change the bits
+  if (fileIt) raiseSymbolEvent(callbacks, table.insert(def, context.showSymbolErrors), def);
+  if (!fileIt || markedX) callbacks.onDefine.call(def);
+}

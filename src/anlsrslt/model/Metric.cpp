@@ -1,0 +1,84 @@
+#include "anlsrslt/model/Metric.h"
+
+#include "anlsrslt/model/Callbacks.h"
+#include "anlsrslt/model/FieldScanner.h"
+#include "anlsrslt/model/ReadContext.h"
+#include "util/Assert.h"
+#include "util/ProcessState.h"
+
+namespace {
+constexpr const char* kUnit = "MetricRecord";
+}
+
+P_MetricStore& P_metricStore() { return zum::ProcessState::get<P_MetricStore>(); }
+
+const char* P_MetricStore::find(const char* group, const char* metric) const noexcept {
+  const std::uint32_t* index = groupIndex_.find(group);
+  if (!index) return nullptr;
+  for (const auto& [name, value] : groups_[*index])
+    if (name == metric) return value;
+  return nullptr;
+}
+
+const char* P_MetricStore::openGroup(U_Identifier key) {
+  const char* closed = openKey_;
+  auto [index, created] = groupIndex_.tryEmplace(key.pointer());
+  if (created) {
+    *index = static_cast<std::uint32_t>(groups_.size());
+    groups_.emplace_back();
+  }
+  open_ = *index;
+  openKey_ = key.pointer();
+  return closed;
+}
+
+void P_MetricStore::store(std::string_view metric, std::string_view value) {
+  const char* name = U_Identifier(metric).pointer();
+  const char* text = U_Identifier(value).pointer();
+  for (auto& entry : groups_[open_]) {
+    if (entry.first == name) {
+      entry.second = text;  // a metric given twice keeps the later value
+      return;
+    }
+  }
+  groups_[open_].emplace_back(name, text);
+}
+
+void P_readMetricRecord(std::string_view line) {
+  U_require(line.substr(0, 3) == "<S>", kUnit, __LINE__, "U_String (buf, 0, 3) == \"<S>\"");
+  std::string_view rest = line.substr(3);
+  std::size_t nameEnd = 0;
+  while (nameEnd < rest.size() && !zum::isBlank(rest[nameEnd])) ++nameEnd;
+  std::string_view name = rest.substr(0, nameEnd);
+  std::string_view value = rest.substr(nameEnd);
+  if (!value.empty()) {
+    std::size_t blanks = 0;
+    while (blanks < value.size() && zum::isBlank(value[blanks])) ++blanks;
+    U_require(blanks < value.size(), kUnit, __LINE__,
+              "!in.eof () && \"We are just skipping the space before the name, should not result in EOF\"");
+    value.remove_prefix(blanks);
+  }
+
+  P_MetricStore& store = P_metricStore();
+  if (name == "STFIL") {
+    store.setLastFile(value);
+    return;
+  }
+  if (name == "STNAM") {
+    U_require(store.hasLastFile(), kUnit, __LINE__,
+              "m_lastFile.isSet () && \"We should have received our STFIL before the STNAM\"");
+    // File-level metrics are keyed by the file's name in its interned
+    // spelling, those of a function or class by its marked name.
+    const std::string& lastFile = store.lastFile();
+    U_Identifier key = value == std::string_view(lastFile) ? U_Identifier(U_Filename(lastFile).view())
+                                                           : P_readContext().internName(value);
+    const char* closed = store.openGroup(key);
+    store.store("STFIL", lastFile);
+    if (closed) P_callbacks().onMetricGroup.call(closed);
+  }
+  if (store.openGroupKey() && !name.empty() && !value.empty()) store.store(name, value);
+}
+
+void P_finishLastMetricGroup() {
+  if (const char* open = P_metricStore().openGroupKey()) P_callbacks().onMetricGroup.call(open);
+}

@@ -1,0 +1,239 @@
+#include "anlsrslt/model/QualifiedName.h"
+
+#include <cstring>
+
+namespace zum {
+
+namespace {
+
+bool isIdentifierChar(char c) noexcept {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '$';
+}
+
+// The two-letter codes after "@" that begin a special component (a
+// constructor, destructor, unnamed namespace, block...), which reads like
+// an identifier. Any other "@" opens a part that runs to the next "@".
+bool isSpecialComponentCode(std::string_view text) noexcept {
+  static constexpr const char* kCodes[] = {"co", "de", "UN", "BL", "pr", "Fu", "Cl", "dp", "un"};
+  if (text.size() < 2) return false;
+  for (const char* code : kCodes)
+    if (text[0] == code[0] && text[1] == code[1]) return true;
+  return false;
+}
+
+bool isOperatorChar(char c) noexcept { return c != '\0' && std::strchr("+-*/%^&|~!=<>,", c) != nullptr; }
+
+// Copies the list that starts at raw[i] (an '(' or '<') to `out`, marking
+// its brackets (and, for a parameter list, the commas between parameters),
+// and returns the index after it. Nested brackets are copied as they are;
+// '<' and '>' count only outside nested parentheses, and the '>' of "->"
+// never closes anything.
+std::size_t copyOuterList(std::string_view raw, std::size_t i, std::string& out) {
+  const bool params = raw[i] == '(';
+  out += params ? kParamsOpen : kTemplateOpen;
+  int brackets = 0;  // (), [] and {} inside the list
+  int angles = 0;    // <> inside the list
+  for (++i; i < raw.size(); ++i) {
+    char c = raw[i];
+    switch (c) {
+      case '(':
+      case '[':
+      case '{':
+        ++brackets;
+        break;
+      case ']':
+      case '}':
+        if (brackets > 0) --brackets;
+        break;
+      case ')':
+        if (brackets == 0 && params) {
+          out += kParamsClose;
+          return i + 1;
+        }
+        if (brackets > 0) --brackets;
+        break;
+      case '<':
+        if (brackets == 0) ++angles;
+        break;
+      case '>':
+        if (brackets != 0 || raw[i - 1] == '-') break;
+        if (angles > 0) {
+          --angles;
+        } else if (!params) {
+          out += kTemplateClose;
+          return i + 1;
+        }
+        break;
+      case ',':
+        if (params && brackets == 0 && angles == 0) {
+          out += kParamSeparator;
+          continue;
+        }
+        break;
+      default:
+        break;
+    }
+    out += c;
+  }
+  return i;  // an unclosed list runs to the end of the name
+}
+
+// Copies a brace group starting at raw[i] == '{' verbatim.
+std::size_t copyBraces(std::string_view raw, std::size_t i, std::string& out) {
+  int depth = 0;
+  std::size_t start = i;
+  for (; i < raw.size(); ++i) {
+    if (raw[i] == '{') ++depth;
+    if (raw[i] == '}' && --depth == 0) {
+      ++i;
+      break;
+    }
+  }
+  out.append(raw.substr(start, i - start));
+  return i;
+}
+
+// An "@" part at the start of a component: returns the index after it.
+std::size_t copyAtPart(std::string_view raw, std::size_t i, std::string& out) {
+  std::size_t start = i++;
+  if (isSpecialComponentCode(raw.substr(i))) {
+    while (i < raw.size() && isIdentifierChar(raw[i])) ++i;
+  } else {
+    std::size_t close = raw.find('@', i);
+    i = close == std::string_view::npos ? raw.size() : close + 1;
+  }
+  out.append(raw.substr(start, i - start));
+  return i;
+}
+
+// "operator" followed by the operator's own characters, which must not be
+// taken for a template list ("operator<") or a parameter list ("operator()").
+std::size_t copyOperatorSymbol(std::string_view raw, std::size_t i, std::string& out) {
+  std::size_t start = i;
+  if (raw.substr(i, 2) == "()" || raw.substr(i, 2) == "[]") {
+    i += 2;
+  } else {
+    while (i < raw.size() && isOperatorChar(raw[i])) ++i;
+  }
+  out.append(raw.substr(start, i - start));
+  return i;
+}
+
+}  // namespace
+
+void markQualifiedName(std::string_view raw, std::string& out) {
+  out.clear();
+  std::size_t componentStart = 0;  // in `out`
+  bool atComponentStart = true;
+  std::size_t i = 0;
+  while (i < raw.size()) {
+    char c = raw[i];
+    if (atComponentStart) {
+      atComponentStart = false;
+      if (c == '@') {
+        i = copyAtPart(raw, i, out);
+        continue;
+      }
+    }
+    if (c == ':' && i + 1 < raw.size() && raw[i + 1] == ':') {
+      out += "::";
+      i += 2;
+      componentStart = out.size();
+      atComponentStart = true;
+      continue;
+    }
+    if (c == '(') {
+      i = copyOuterList(raw, i, out);
+      continue;
+    }
+    if (c == '<' && out.size() > componentStart && isIdentifierChar(out.back())) {
+      if (std::string_view(out).substr(componentStart) == "operator") {
+        i = copyOperatorSymbol(raw, i, out);
+      } else {
+        i = copyOuterList(raw, i, out);
+      }
+      continue;
+    }
+    if (c == '{') {
+      i = copyBraces(raw, i, out);
+      continue;
+    }
+    out += c;
+    ++i;
+    if (std::string_view(out).substr(componentStart) == "operator" && i < raw.size() &&
+        !isIdentifierChar(raw[i]) && raw[i] != ':') {
+      i = copyOperatorSymbol(raw, i, out);
+    }
+  }
+}
+
+std::string_view symbolKeyText(std::string_view marked) noexcept {
+  if (marked.empty() || marked.back() != kTemplateClose) return marked;
+  std::size_t open = marked.rfind(kTemplateOpen);
+  return open == std::string_view::npos ? marked : marked.substr(0, open);
+}
+
+NameSplit splitLastComponent(std::string_view marked) noexcept {
+  std::size_t lastSeparator = std::string_view::npos;
+  int lists = 0;   // inside a marked list
+  int braces = 0;
+  bool atComponentStart = true;
+  for (std::size_t i = 0; i < marked.size(); ++i) {
+    char c = marked[i];
+    if (atComponentStart) {
+      atComponentStart = false;
+      if (c == '@' && !isSpecialComponentCode(marked.substr(i + 1))) {
+        // An opaque "@...@" part: nothing in it separates.
+        std::size_t close = marked.find('@', i + 1);
+        if (close == std::string_view::npos) break;
+        i = close;
+        continue;
+      }
+    }
+    if (c == kTemplateOpen || c == kParamsOpen) {
+      ++lists;
+    } else if ((c == kTemplateClose || c == kParamsClose) && lists > 0) {
+      --lists;
+    } else if (c == '{') {
+      ++braces;
+    } else if (c == '}' && braces > 0) {
+      --braces;
+    } else if (c == ':' && lists == 0 && braces == 0 && i + 1 < marked.size() && marked[i + 1] == ':') {
+      lastSeparator = i;
+      ++i;
+      atComponentStart = true;
+    }
+  }
+  if (lastSeparator == std::string_view::npos) return {std::string_view(marked.data(), 0), marked};
+  return {marked.substr(0, lastSeparator), marked.substr(lastSeparator + 2)};
+}
+
+std::string_view identifierOf(std::string_view component) noexcept {
+  return component.substr(0, component.find(kParamsOpen));
+}
+
+std::string_view simpleIdentifierOf(std::string_view component) noexcept {
+  return component.substr(0, component.find_first_of("\x8C\x8E"));
+}
+
+std::string_view templateParametersOf(std::string_view identifier) noexcept {
+  std::size_t open = identifier.find(kTemplateOpen);
+  std::size_t close = identifier.rfind(kTemplateClose);
+  if (open == std::string_view::npos || close == std::string_view::npos || close < open) return {};
+  return identifier.substr(open, close - open + 1);
+}
+
+void removeTemplateArguments(std::string_view marked, std::string& out) {
+  out.clear();
+  std::size_t i = 0;
+  while (i < marked.size()) {
+    std::size_t open = marked.find(kTemplateOpen, i);
+    if (open == std::string_view::npos) break;
+    out.append(marked.substr(i, open - i));
+    std::size_t close = marked.find(kTemplateClose, open);
+    i = close == std::string_view::npos ? marked.size() : close + 1;
+  }
+  if (i < marked.size()) out.append(marked.substr(i));
+}
+
+}  // namespace zum

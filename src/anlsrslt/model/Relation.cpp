@@ -1,0 +1,161 @@
+#include "anlsrslt/model/Relation.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "anlsrslt/model/Callbacks.h"
+#include "anlsrslt/model/FieldScanner.h"
+#include "anlsrslt/model/QualifiedName.h"
+#include "anlsrslt/model/ReadContext.h"
+#include "anlsrslt/model/SymbolTable.h"
+#include "util/Assert.h"
+#include "util/ProcessState.h"
+
+P_RelationStore& P_relationStore() { return zum::ProcessState::get<P_RelationStore>(); }
+
+P_Relation::P_Relation(U_Identifier object, U_Identifier subject, int line, P_Symbol* objectSymbol,
+                       P_Symbol* subjectSymbol, std::uint8_t flags)
+    : object_(object),
+      subject_(subject),
+      line_(line),
+      flags_(flags),
+      objectSymbol_(objectSymbol),
+      subjectSymbol_(subjectSymbol) {
+  U_require(object_.isSet(), "P_Relation", __LINE__, "m_object.isSet () && \"Null string for object.\"");
+  U_require(subject_.isSet(), "P_Relation", __LINE__, "m_subject.isSet () && \"Null string for subject.\"");
+  U_require(objectSymbol_ != nullptr, "P_Relation", __LINE__,
+            "m_objectSymbol.isSet () && \"No define record for object.\"");
+  U_require(subjectSymbol_ != nullptr, "P_Relation", __LINE__,
+            "m_subjectSymbol.isSet () && \"No define record for subject.\"");
+}
+
+void P_RelationStore::add(P_RelationKind kind, P_Relation* relation) {
+  auto index = static_cast<std::size_t>(kind);
+  byKind_[index].push_back(relation);
+  grouped_[index] = false;
+  if (kind == P_RelationKind::Refers) refersSubjects_[relation->subjectSymbol()] = true;
+}
+
+const std::vector<P_Relation*>& P_RelationStore::grouped(P_RelationKind kind) {
+  auto index = static_cast<std::size_t>(kind);
+  std::vector<P_Relation*>& relations = byKind_[index];
+  if (!grouped_[index]) {
+    // Kept in reading order; grouped when somebody walks them, which is
+    // at the end of the run.
+    const bool bySubject = kind == P_RelationKind::Refers;
+    std::stable_sort(relations.begin(), relations.end(), [bySubject](const P_Relation* a, const P_Relation* b) {
+      return bySubject ? a->subject() < b->subject() : a->object() < b->object();
+    });
+    grouped_[index] = true;
+  }
+  return relations;
+}
+
+void P_RelationStore::addInclude(P_RelationInclude* include) {
+  includes_.push_back(include);
+  includesOrdered_ = false;
+}
+
+const std::vector<P_RelationInclude*>& P_RelationStore::includes() {
+  if (!includesOrdered_) {
+    std::stable_sort(includes_.begin(), includes_.end(),
+                     [](const P_RelationInclude* a, const P_RelationInclude* b) { return a->object() < b->object(); });
+    includesOrdered_ = true;
+  }
+  return includes_;
+}
+
+void P_keepRelationInclude(P_RelationInclude* include) { P_relationStore().addInclude(include); }
+
+namespace {
+
+bool kindOfLetter(std::string_view letter, P_RelationKind& kind) {
+  if (letter.size() != 1) return false;
+  switch (letter[0]) {
+    case 'C': kind = P_RelationKind::Calls; return true;
+    case 'X': kind = P_RelationKind::Refers; return true;
+    case 'B': kind = P_RelationKind::Base; return true;
+    case 'V': kind = P_RelationKind::ClsMbr; return true;
+    case 'R': kind = P_RelationKind::ClsMbrRef; return true;
+    case 'P': kind = P_RelationKind::ClsMbrPtr; return true;
+    default: return false;  // "U" and anything unknown are not read
+  }
+}
+
+void readInclude(zum::FieldScanner& scan) {
+  P_ReadContext& context = P_readContext();
+  std::string_view object = scan.fileName();
+  std::string_view subject = scan.fileName();
+  int line = 0;
+  if (object.empty() || subject.empty() || !scan.integer(line)) return;
+  P_RelationStore& store = P_relationStore();
+  U_Filename objectFile = context.internFile(object);
+  P_RelationInclude* include = store.includePool().make(objectFile, U_Filename(subject), line);
+  P_callbacks().includeHandlers.call(include);
+}
+
+std::uint8_t readFlags(std::string_view rest, bool report) {
+  std::uint8_t flags = 0;
+  for (char c : rest) {
+    if (zum::isBlank(c)) continue;
+    switch (c) {
+      case 'R': flags |= P_RelationRead; break;
+      case 'W': flags |= P_RelationWrite; break;
+      case 'V': flags |= P_RelationVirtual; break;
+      case '-': break;
+      default:
+        if (report) std::fputs("Undefined flag for relation record: ", stdout);
+        break;
+    }
+  }
+  return flags;
+}
+
+}  // namespace
+
+void P_readRelationRecord(std::string_view line) {
+  zum::FieldScanner scan(line);
+  scan.skipTag();
+  std::string_view kindLetter = scan.token();
+  if (kindLetter == "I") {
+    readInclude(scan);
+    return;
+  }
+  P_RelationKind kind;
+  if (!kindOfLetter(kindLetter, kind)) return;
+
+  P_ReadContext& context = P_readContext();
+  const bool kept = (P_callbacks().relationNeeds & (1u << static_cast<unsigned>(kind))) != 0;
+  // Nobody asked for the kind and nobody wants reports: nothing to do.
+  if (!kept && !context.showRelationErrors) return;
+
+  std::string_view objectName = scan.token();
+  std::string_view subjectName = scan.token();
+  int lineNumber = 0;
+  if (objectName.empty() || subjectName.empty() || !scan.integer(lineNumber)) return;
+  std::uint8_t flags = readFlags(scan.rest(), context.showRelationErrors);
+
+  P_SymbolTable& table = context.symbolTable ? *context.symbolTable : P_symbolTable();
+  zum::markQualifiedName(objectName, context.nameScratch);
+  zum::markQualifiedName(subjectName, context.keyScratch);
+  const char* objectKey = P_SymbolTable::findKeyOf(context.nameScratch);
+  const char* subjectKey = P_SymbolTable::findKeyOf(context.keyScratch);
+  P_Symbol* objectSymbol = objectKey ? table.findInSource(objectKey) : nullptr;
+  P_Symbol* subjectSymbol = subjectKey ? table.findInSource(subjectKey) : nullptr;
+  if (!objectSymbol || !subjectSymbol) {
+    if (context.showRelationErrors) {
+      std::fputs("Undefined symbol for relation record: ", stdout);
+      std::fwrite(line.data(), 1, line.size(), stdout);
+      std::fputc('\n', stdout);
+    }
+    return;
+  }
+  if (!kept) return;
+
+  P_RelationStore& store = P_relationStore();
+  P_Relation* relation =
+      store.relationPool().make(U_Identifier(std::string_view(context.nameScratch)),
+                                U_Identifier(std::string_view(context.keyScratch)), lineNumber, objectSymbol,
+                                subjectSymbol, flags);
+  store.add(kind, relation);
+}

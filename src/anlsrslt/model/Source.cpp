@@ -1,0 +1,92 @@
+#include "anlsrslt/model/Source.h"
+
+#include <fcntl.h>
+
+#include <fstream>
+#include <memory>
+#include <vector>
+
+#include "anlsrslt/model/Callbacks.h"
+#include "anlsrslt/model/ControlGraph.h"
+#include "anlsrslt/model/LineReader.h"
+#include "anlsrslt/model/ReadContext.h"
+#include "anlsrslt/model/RecordReaders.h"
+#include "options/DebugSwitches.h"
+#include "util/Path.h"
+#include "util/ProcessState.h"
+
+namespace {
+
+struct SourceReadingState {
+  // Sources handed to OnSource callbacks, which may keep their handles.
+  std::vector<U_Handle<P_Source>> keptSources;
+  P_ErrorFileReader errorFileReader = nullptr;
+  std::unique_ptr<std::ofstream> log;
+};
+
+SourceReadingState& state() { return zum::ProcessState::get<SourceReadingState>(); }
+
+}  // namespace
+
+U_String P_Source::outputFile(std::string_view extension) const {
+  return U_Path::addExtension(U_Path::join(outputDirectory_, U_Path::baseName(file_.given().view())), extension);
+}
+
+U_Handle<P_Source> P_beginSource(int index, int count, const XF_Filename& file, const U_String& outputDirectory) {
+  U_Handle<P_Source> source(new P_Source(index, count, file, outputDirectory));
+  SourceReadingState& reading = state();
+  if (reading.log) {
+    *reading.log << "File: " << index << "/" << count << " " << "Name: " << file.given().view() << "\n";
+    reading.log->flush();
+  }
+  const P_Callbacks& callbacks = P_callbacks();
+  if (!callbacks.onSource.empty()) {
+    reading.keptSources.push_back(source);
+    callbacks.onSource.call(source.pointer());
+  }
+  return source;
+}
+
+void P_readMetricFile(const U_String& path) {
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw P_FileOpenException(path);
+  zum::LineReader reader(fd);
+  P_beginMetricFile();
+  const P_RecordReaderRegistry& registry = P_recordReaders();
+  reader.forEachLine([&registry](std::string_view line) { P_dispatchRecordLine(registry, line); });
+  // A graph whose line record never came ends with its file.
+  P_finishPendingControlGraph();
+}
+
+void P_readSourceFiles(const P_Source& source) {
+  P_readMetricFile(source.outputFile("met"));
+  if (P_ErrorFileReader reader = state().errorFileReader) reader(source);
+}
+
+U_Handle<P_Source> P_readSource(int index, int count, const XF_Filename& file, const U_String& outputDirectory) {
+  U_Handle<P_Source> source = P_beginSource(index, count, file, outputDirectory);
+  P_readSourceFiles(*source);
+  return source;
+}
+
+void P_setErrorFileReader(P_ErrorFileReader reader) { state().errorFileReader = reader; }
+
+void P_openLog() {
+  SourceReadingState& reading = state();
+  reading.log.reset();
+  if (!C_isDebugSwitchSet("log")) return;
+  static constexpr std::string_view kPrefix = "log-file=";
+  for (const U_String& value : C_debugValues()) {
+    if (value.compare(0, kPrefix.size(), kPrefix) != 0) continue;
+    auto log = std::make_unique<std::ofstream>(value.substr(kPrefix.size()), std::ios::out | std::ios::trunc);
+    if (log->is_open()) reading.log = std::move(log);
+    return;
+  }
+}
+
+void P_closeLog() {
+  SourceReadingState& reading = state();
+  if (!reading.log) return;
+  reading.log->flush();
+  reading.log.reset();
+}

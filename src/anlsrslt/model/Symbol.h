@@ -1,0 +1,34 @@
+// A project symbol: one entity of the project with every define filed
+// under it from all sources.
+#pragma once
+
+#include "anlsrslt/model/Define.h"
+#include "anlsrslt/model/impl/SmallPtrVector.h"
+#include "util/Ref.h"
+
+class P_Symbol final : public U_Ref {
+ public:
+  // Starts with `def` as its current define (and definition, if it is one).
+  explicit P_Symbol(P_Define* def);
+  ~P_Symbol() override { sanity_ = 0; }
+
+  bool isSane() const noexcept { return sanity_ == P_kSanityWord; }
+
+  // Files `def`. A definition at the place of the current define is merged
+  // into it (definition bit and flags) instead of being filed separately:
+  // the record of a definition repeats its own declaration.
+  void add(P_Define* def);
+
+  // All defines filed here, each once, in filing order.
+  const zum::SmallPtrVector<P_Define>& defines() const noexcept { return defines_; }
+  P_Define* definition() const noexcept { return definition_; }
+  P_Define* current() const noexcept { return current_; }
+  // The definition when there is one, else the current define.
+  P_Define* currentOrDefinition() const noexcept { return definition_ ? definition_ : current_; }
+
+ private:
+  std::uint32_t sanity_ = P_kSanityWord;
+  zum::SmallPtrVector<P_Define> defines_;
+  P_Define* definition_ = nullptr;
+  P_Define* current_ = nullptr;
+};

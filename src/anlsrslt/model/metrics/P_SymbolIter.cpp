@@ -1,0 +1,28 @@
+// The symbol iterator.
+#include "anlsrslt/include/PI_Interface.h"
+#include "anlsrslt/model/Symbol.h"
+#include "anlsrslt/model/SymbolTable.h"
+#include "anlsrslt/model/impl/IteratorContainers.h"
+#include "util/Assert.h"
+
+namespace {
+constexpr const char* kUnit = "anlsrslt/model/metrics/P_SymbolIter";
+}
+
+extern "C" {
+
+int PI_getFirstSymbol() { return zum::iterateAll(zum::iteratorContainers().symbols, P_symbolTable().symbols()); }
+
+PI_SymbolHandle PI_getSymbolIterData(int iterator) {
+  const auto* position = zum::iteratorContainers().symbols.position(iterator);
+  if (!position) return nullptr;
+  P_Symbol* symbol = position->element();
+  U_require(symbol != nullptr, kUnit, __LINE__, "0 != pos->pointer () && \"DefinePtr is Null pointer in container.\"");
+  U_require(symbol->isSane(), kUnit, __LINE__, "pos->isSet () && \"Unset DefinePtr in container.\"");
+  return symbol;
+}
+
+bool PI_getSymbolIterNext(int iterator) { return zum::iteratorContainers().symbols.next(iterator); }
+bool PI_isSymbolIterEnd(int iterator) { return zum::iteratorContainers().symbols.isEnd(iterator); }
+
+}  // extern "C"
