@@ -1,0 +1,406 @@
+// DEFINE records: fields and codes, qualified-name markers and name parts,
+// and how the symbol table files defines and which events it raises.
+#include <string>
+#include <vector>
+
+#include "anlsrslt/model/Define.h"
+#include "anlsrslt/model/DefineReader.h"
+#include "anlsrslt/model/QualifiedName.h"
+#include "anlsrslt/model/Symbol.h"
+#include "model_test_support.h"
+#include "options/DebugSwitches.h"
+
+using namespace modeltest;
+
+namespace {
+
+std::string markedName(const std::string& raw) {
+  std::string out;
+  zum::markQualifiedName(raw, out);
+  return readable(out.c_str());
+}
+
+class DefineTest : public ModelTest {
+ protected:
+  // Reads `lines` as the metric file of a.c with the symbol events registered.
+  void readDefines(const std::string& lines, const std::string& source = "a.c") {
+    registerSymbolEvents();
+    writeMetricFile(source, lines);
+    readSource(source);
+  }
+  PI_DefineHandle onlyDefine() {
+    std::vector<PI_SymbolHandle> symbols = allSymbols();
+    EXPECT_EQ(symbols.size(), 1u);
+    return symbols.empty() ? nullptr : PI_getSymbolCurrentDefine(symbols[0]);
+  }
+};
+
+}  // namespace
+
+TEST(DefineRecordFields, AreReadInOrderWithQuotedFileNames) {
+  auto text = P_splitDefineRecord("<DEFINE> ns::f(int) \"my dir/a b.h\" 12 I DF FF S X (ni)->v IV");
+  ASSERT_TRUE(text);
+  EXPECT_EQ(text->qualName, "ns::f(int)");
+  EXPECT_EQ(text->file, "my dir/a b.h");
+  EXPECT_EQ(text->line, 12);
+  EXPECT_EQ(text->position, 'I');
+  EXPECT_EQ(text->defineCode, "DF");
+  EXPECT_EQ(text->spaceCode, "FF");
+  EXPECT_EQ(text->scope, 'S');
+  EXPECT_EQ(text->linkage, 'X');
+  EXPECT_EQ(text->type, "(ni)->v");
+  EXPECT_EQ(text->flags, "IV");
+}
+
+TEST(DefineRecordFields, OneCharacterFieldsMayBeGluedToTheNextField) {
+  auto text = P_splitDefineRecord("<DEFINE> x a.c 1 NDC -V FN ni -");
+  ASSERT_TRUE(text);
+  EXPECT_EQ(text->position, 'N');
+  EXPECT_EQ(text->defineCode, "DC");
+  EXPECT_EQ(text->scope, 'F');
+  EXPECT_EQ(text->linkage, 'N');
+}
+
+TEST(DefineRecordFields, ALineWithAFieldMissingIsNoRecord) {
+  EXPECT_FALSE(P_splitDefineRecord("<DEFINE> x a.c 1 N DC -V F N ni"));
+  EXPECT_FALSE(P_splitDefineRecord("<DEFINE> x a.c"));
+  EXPECT_FALSE(P_splitDefineRecord("<DEFINE> x a.c 99999999999 N DC -V F N ni -"));
+  EXPECT_FALSE(P_splitDefineRecord("<DEFINE>"));
+}
+
+TEST(DefineRecordFieldsDeathTest, MalformedCodesAreAssertions) {
+  EXPECT_DEATH(P_splitDefineRecord("<DEFINE> x a.c 1 N DCX -V F N ni -"),
+               "Assertion at DefineRecord:[0-9]+: Assertion 'def.size \\(\\) == 2' failed.");
+  EXPECT_DEATH(P_splitDefineRecord("<DEFINE> x a.c 1 N XC -V F N ni -"),
+               "Assertion at DefineRecord:[0-9]+: Assertion 'def\\[0\\] == 'D'' failed.");
+  EXPECT_DEATH(P_splitDefineRecord("<DEFINE> x a.c 1 N DC V F N ni -"),
+               "Assertion at DefineRecord:[0-9]+: Assertion 'space.size \\(\\) == 2' failed.");
+}
+
+TEST(DefineCodes, DecodeEveryLetterAndDefaultTheUnknown) {
+  EXPECT_EQ(zum::defineBitsFromCode('C'), P_DefineDeclaration);
+  EXPECT_EQ(zum::defineBitsFromCode('F'), P_DefineDefinition);
+  EXPECT_EQ(zum::defineBitsFromCode('Q'), P_DefineDefinition);
+  EXPECT_EQ(zum::defineBitsFromCode('P'), P_DefineCodeP);
+  EXPECT_EQ(zum::kindFromSpaceCode('L', 'B'), P_DefineKind::Label);
+  EXPECT_EQ(zum::kindFromSpaceCode('-', 'B'), P_DefineKind::Member);
+  EXPECT_EQ(zum::kindFromSpaceCode('X', 'X'), P_DefineKind::Tag);
+  EXPECT_EQ(zum::kindFromSpaceCode('-', '-'), P_DefineKind::None);
+  EXPECT_EQ(zum::scopeFromLetter('?'), P_Scope::File);
+  EXPECT_EQ(zum::scopeFromLetter('N'), P_Scope::NoneForLabels);
+  EXPECT_EQ(zum::scopeFromLetter('-'), P_Scope::Unset);
+  EXPECT_EQ(zum::linkageFromLetter('I'), P_Linkage::Internal);
+  EXPECT_EQ(zum::linkageFromLetter('-'), P_Linkage::NotApplicable);
+  EXPECT_EQ(zum::flagsFromLetters("-"), 0u);
+  EXPECT_EQ(zum::flagsFromLetters("FO?1237U"), P_FlagFunctionMacro | P_FlagObjectMacro | P_FlagExplicitPublic |
+                                                   P_FlagExplicitProtected | P_FlagExplicitPrivate |
+                                                   P_FlagImplicitPrivate | P_FlagU);
+}
+
+TEST(DefineLayout, StaysSmall) {
+  // Millions of defines are kept for a run.
+  EXPECT_LE(sizeof(P_Define), 56u);
+  EXPECT_LE(sizeof(P_Symbol), 56u);
+}
+
+TEST(QualifiedNames, MarkOnlyTheOutermostListsOfEachComponent) {
+  EXPECT_EQ(markedName("f(int,char)"), "f(int,char)");
+  std::string out;
+  zum::markQualifiedName("f(int,char)", out);
+  EXPECT_EQ(out, "f\x8Eint\x90" "char\x8F");
+  zum::markQualifiedName("A<int,B<c,d>>::g(std::map<a,b>,x)", out);
+  EXPECT_EQ(out, "A\x8Cint,B<c,d>\x8D::g\x8Estd::map<a,b>\x90x\x8F");
+  zum::markQualifiedName("f(int (*)(a,b))::x", out);
+  EXPECT_EQ(out, "f\x8Eint (*)(a,b)\x8F::x");
+}
+
+TEST(QualifiedNames, SpecialAndOpaqueAtParts) {
+  std::string out;
+  zum::markQualifiedName("A::@constructor(A&)", out);
+  EXPECT_EQ(out, "A::@constructor\x8E" "A&\x8F");
+  zum::markQualifiedName("::@UN12ab::f()", out);
+  EXPECT_EQ(out, "::@UN12ab::f\x8E\x8F");
+  zum::markQualifiedName("A::@lambda(x)::y@::z(q)", out);
+  EXPECT_EQ(out, "A::@lambda(x)::y@::z\x8Eq\x8F");
+  zum::markQualifiedName("{unnamed::x}::f(a)", out);
+  EXPECT_EQ(out, "{unnamed::x}::f\x8E" "a\x8F");
+}
+
+TEST(QualifiedNames, OperatorsAreNotLists) {
+  std::string out;
+  zum::markQualifiedName("A::operator<(A,A)", out);
+  EXPECT_EQ(out, "A::operator<\x8E" "A\x90" "A\x8F");
+  zum::markQualifiedName("A::operator()(int)", out);
+  EXPECT_EQ(out, "A::operator()\x8Eint\x8F");
+  zum::markQualifiedName("A::operator<<(A)", out);
+  EXPECT_EQ(out, "A::operator<<\x8E" "A\x8F");
+}
+
+TEST(QualifiedNames, UnclosedListsAndStrayBytesDoNotEscapeTheName) {
+  std::string out;
+  zum::markQualifiedName("f(int", out);
+  EXPECT_EQ(out, "f\x8Eint");
+  zum::markQualifiedName("A<x", out);
+  EXPECT_EQ(out, "A\x8Cx");
+  zum::markQualifiedName("@abc", out);
+  EXPECT_EQ(out, "@abc");
+  zum::markQualifiedName(std::string_view("a\0b::c", 6), out);
+  EXPECT_EQ(out, std::string("a\0b::c", 6));
+}
+
+TEST(QualifiedNames, SymbolKeyDropsOnlyATrailingTemplateList) {
+  std::string out;
+  zum::markQualifiedName("A<int>", out);
+  EXPECT_EQ(zum::symbolKeyText(out), "A");
+  zum::markQualifiedName("A<int>::f()", out);
+  EXPECT_EQ(zum::symbolKeyText(out), out);
+}
+
+TEST_F(DefineTest, NamePartsOfAFunctionKeepTheirMarkers) {
+  readDefines("<DEFINE> ns::A<T>::get<U>(U,int) a.h 3 I DC FF C X (U)->v -\n");
+  PI_DefineHandle def = onlyDefine();
+  ASSERT_NE(def, nullptr);
+  EXPECT_EQ(readable(PI_getDefineScope(def)), "ns::A<T>");
+  EXPECT_EQ(readable(PI_getDefineUnqualName(def)), "get<U>(U,int)");
+  EXPECT_EQ(readable(PI_getDefineIdentifier(def)), "get<U>");
+  EXPECT_EQ(readable(PI_getDefineSimpleIdentifier(def)), "get");
+  EXPECT_EQ(readable(PI_getDefineTemplateParameters(def)), "<U>");
+  EXPECT_TRUE(PI_isTemplateOrSpecialisation(def));
+  EXPECT_STREQ(P_getDefineQualNameNoTemplateArgs(def), marked("ns::A::get(U,int)").c_str());
+  // Cached: the same pointers again.
+  EXPECT_EQ(PI_getDefineScope(def), PI_getDefineScope(def));
+  EXPECT_EQ(PI_getDefineIdentifier(def), PI_getDefineIdentifier(def));
+}
+
+TEST_F(DefineTest, NamePartsOfAVariable) {
+  readDefines("<DEFINE> f(int)::count a.c 3 N DC -V B N ni -\n<DEFINE> g a.c 9 N DC -V F N ni -\n");
+  PI_DefineHandle count = PI_getSymbolCurrentDefine(symbolNamed("f(int)::count"));
+  EXPECT_EQ(readable(PI_getDefineScope(count)), "f(int)");
+  EXPECT_STREQ(PI_getDefineUnqualName(count), "count");
+  EXPECT_STREQ(PI_getDefineTemplateParameters(count), "");
+  EXPECT_FALSE(PI_isTemplateOrSpecialisation(count));
+  PI_DefineHandle g = PI_getSymbolCurrentDefine(symbolNamed("g"));
+  EXPECT_STREQ(PI_getDefineScope(g), "");
+  EXPECT_FALSE(PI_isDefineMain(g));
+}
+
+TEST_F(DefineTest, MainNeedsExternalLinkage) {
+  readDefines("<DEFINE> main() a.c 1 N DC FF F X ()->ni -\n<DEFINE> ns::main() a.c 2 N DC FF S I ()->ni -\n");
+  EXPECT_TRUE(PI_isDefineMain(PI_getSymbolCurrentDefine(symbolNamed("main()"))));
+  EXPECT_FALSE(PI_isDefineMain(PI_getSymbolCurrentDefine(symbolNamed("ns::main()"))));
+}
+
+TEST_F(DefineTest, FieldsAndFlagsReachTheQueries) {
+  readDefines("<DEFINE> S::m \"x y.h\" 7 I DC -B C X ni SDA25GT\n");
+  PI_DefineHandle def = onlyDefine();
+  EXPECT_STREQ(PI_getDefineFilename(def), "x y.h");
+  EXPECT_EQ(PI_getDefineLine(def), 7);
+  EXPECT_STREQ(PI_getDefineType(def), "ni");
+  EXPECT_TRUE(PI_isDefineInHeader(def));
+  EXPECT_TRUE(PI_isDefineVariable(def));
+  EXPECT_TRUE(PI_isDefineMember(def));
+  EXPECT_TRUE(PI_hasDefineClassScope(def));
+  EXPECT_TRUE(PI_hasDefineExternalLinkage(def));
+  EXPECT_TRUE(PI_hasDefineStaticStorage(def));
+  EXPECT_TRUE(PI_isDefinePOD(def));
+  EXPECT_TRUE(PI_isDefineAggregate(def));
+  EXPECT_TRUE(PI_isDefineExplicitProtected(def));
+  EXPECT_TRUE(PI_isDefineImplicitPublic(def));
+  EXPECT_TRUE(P_hasDefineFlagG(def));
+  EXPECT_TRUE(P_hasDefineFlagT(def));
+  EXPECT_FALSE(P_hasDefineFlagU(def));
+  EXPECT_FALSE(PI_isDefineInline(def));
+  EXPECT_FALSE(PI_isDefineFunctionParameter(def));
+}
+
+TEST_F(DefineTest, TagTypesTellClassStructUnionAndEnum) {
+  readDefines(
+      "<DEFINE> C a.c 1 N DC TG F X {cC} -\n"
+      "<DEFINE> S a.c 2 N DC TG F X {sS} -\n"
+      "<DEFINE> U a.c 3 N DC TG F X {uU} -\n"
+      "<DEFINE> E a.c 4 N DC TG F X {eE} -\n"
+      "<DEFINE> bits a.c 5 N DC -B C N ub -\n");
+  auto def = [](const char* name) { return PI_getSymbolCurrentDefine(symbolNamed(name)); };
+  EXPECT_TRUE(PI_isDefineClass(def("C")));
+  EXPECT_TRUE(PI_isDefineClass(def("S")));
+  EXPECT_TRUE(PI_isDefineStruct(def("S")));
+  EXPECT_FALSE(PI_isDefineStruct(def("C")));
+  EXPECT_TRUE(PI_isDefineUnion(def("U")));
+  EXPECT_FALSE(PI_isDefineClass(def("U")));
+  EXPECT_FALSE(PI_isDefineClass(def("E")));
+  EXPECT_TRUE(PI_isDefineTag(def("E")));
+  // An enum tag is always declared and defined where it stands.
+  EXPECT_TRUE(PI_isDefineDefinition(def("E")));
+  EXPECT_TRUE(PI_isDefineBitfield(def("bits")));
+  EXPECT_FALSE(PI_isDefineBitfield(def("C")));
+}
+
+TEST_F(DefineTest, ATagWithoutATagTypeIsAnAssertion) {
+  readDefines("<DEFINE> T a.c 1 N DC TG F X long -\n<DEFINE> V a.c 2 N DC TG F X {s} -\n");
+  EXPECT_DEATH(PI_isDefineClass(PI_getSymbolCurrentDefine(symbolNamed("T"))),
+               "Assertion at DefineRecord:[0-9]+: Assertion ''\\{' == \\*type && \"We must have a value type "
+               "name here\"' failed.");
+  EXPECT_DEATH(PI_isDefineStruct(PI_getSymbolCurrentDefine(symbolNamed("V"))),
+               "Assertion 'strlen \\(type\\) > 3 && \"We must have length greater than 3 for class tag types\"'");
+}
+
+TEST_F(DefineTest, DeclarationDefinitionAndRedeclarationAcrossSources) {
+  registerSymbolEvents();
+  writeMetricFile("a.c",
+                  "<DEFINE> f(int) a.c 1 N DC FF F X (ni)->ni -\n"
+                  "<DEFINE> f(int) a.c 5 N DF FF F X (ni)->ni -\n");
+  writeMetricFile("b.c", "<DEFINE> f(int) b.h 2 I DC FF F X (ni)->ni -\n");
+  readSources({"a.c", "b.c"});
+  EXPECT_EQ(events(), (std::vector<std::string>{"NewSymbol f(int)@a.c:1", "Definition f(int)@a.c:5",
+                                                "ProjRedecl f(int)@b.h:2"}));
+  ASSERT_EQ(allSymbols().size(), 1u);
+  PI_SymbolHandle f = allSymbols()[0];
+  EXPECT_EQ(describe(PI_getSymbolCurrentDefine(f)), "f(int)@a.c:5");
+  EXPECT_EQ(definesOf(f).size(), 3u);
+}
+
+TEST_F(DefineTest, StaticFunctionsOfTwoSourcesAreTwoSymbols) {
+  registerSymbolEvents();
+  writeMetricFile("a.c", "<DEFINE> s() a.c 1 N DC FF F I ()->v -\n");
+  writeMetricFile("b.c", "<DEFINE> s() b.c 1 N DC FF F I ()->v -\n");
+  readSources({"a.c", "b.c"});
+  EXPECT_EQ(events(), (std::vector<std::string>{"NewSymbol s()@a.c:1", "NewSymbol s()@b.c:1"}));
+  EXPECT_EQ(allSymbols().size(), 2u);
+}
+
+TEST_F(DefineTest, DefinitionWithoutDeclarationIsRepairedAndReported) {
+  C_publishDebugValues({"show-symbol-errors"});
+  testing::internal::CaptureStdout();
+  readDefines("<DEFINE> g() a.c 3 N DF FF F X ()->v -\n");
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "Missing 'DC' for " + marked("g()") + "\n");
+  EXPECT_EQ(events(), (std::vector<std::string>{"NewSymbol g()@a.c:3"}));
+  PI_DefineHandle g = onlyDefine();
+  EXPECT_TRUE(PI_isDefineDeclaration(g));
+  EXPECT_TRUE(PI_isDefineDefinition(g));
+}
+
+TEST_F(DefineTest, RepairIsSilentWithoutTheSwitch) {
+  testing::internal::CaptureStdout();
+  readDefines("<DEFINE> g() a.c 3 N DF FF F X ()->v -\n");
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+}
+
+TEST_F(DefineTest, DeclarationsOfAnEarlierSourceDoNotServeALaterDefinition) {
+  registerSymbolEvents();
+  writeMetricFile("a.c", "<DEFINE> x a.h 1 I DC -V F X ni -\n");
+  writeMetricFile("b.c", "<DEFINE> x b.c 4 N DF -V F X ni -\n");
+  readSources({"a.c", "b.c"});
+  // The per-source map was emptied: the definition becomes a declaration
+  // of its own and meets the first one only through the project map.
+  EXPECT_EQ(events(), (std::vector<std::string>{"NewSymbol x@a.h:1", "ProjRedecl x@b.c:4"}));
+}
+
+TEST_F(DefineTest, DefinitionAtTheDeclarationsPlaceIsMergedIntoIt) {
+  readDefines(
+      "<DEFINE> f() a.c 4 N DC FF F X ()->v -\n"
+      "<DEFINE> f() a.c 4 N DF FF F X ()->v I\n");
+  EXPECT_EQ(events(), (std::vector<std::string>{"NewSymbol f()@a.c:4", "Definition f()@a.c:4"}));
+  std::vector<PI_DefineHandle> defines = definesOf(allSymbols()[0]);
+  ASSERT_EQ(defines.size(), 1u);
+  EXPECT_TRUE(PI_isDefineDeclaration(defines[0]));
+  EXPECT_TRUE(PI_isDefineDefinition(defines[0]));
+  EXPECT_TRUE(PI_isDefineInline(defines[0]));
+  EXPECT_TRUE(PI_hasDefineSameLocation(defines[0], PI_getSymbolCurrentDefine(allSymbols()[0])));
+}
+
+TEST_F(DefineTest, RedeclarationsAreFiledUnderTheDefineTheyRedeclare) {
+  readDefines(
+      "<DEFINE> a a.c 1 N DC -V F X [?,ni] -\n"
+      "<DEFINE> a a.c 2 N DR -V F X [10,ni] -\n"
+      "<DEFINE> a a.c 3 N DR -V F X [10,ni] -\n");
+  EXPECT_EQ(events(), (std::vector<std::string>{"NewSymbol a@a.c:1"}));
+  PI_SymbolHandle a = allSymbols()[0];
+  PI_DefineHandle first = definesOf(a)[0];
+  ASSERT_TRUE(PI_hasSymbolDefineRedeclList(a, first));
+  std::vector<std::string> redecls;
+  for (int it = PI_getSymbolDefineFirstRedecl(a, first); !PI_isDefineIterEnd(it); PI_getDefineIterNext(it))
+    redecls.push_back(describe(PI_getDefineIterData(it)));
+  EXPECT_EQ(redecls, (std::vector<std::string>{"a@a.c:2", "a@a.c:3"}));
+  EXPECT_TRUE(P_isDefineRedeclaration(PI_getDefineIterData(PI_getSymbolDefineFirstRedecl(a, first))));
+  EXPECT_EQ(definesOf(a).size(), 1u);
+}
+
+TEST_F(DefineTest, AskingForRedeclarationsThatDoNotExistIsAnAssertion) {
+  readDefines("<DEFINE> a a.c 1 N DC -V F X ni -\n");
+  PI_SymbolHandle a = allSymbols()[0];
+  EXPECT_FALSE(PI_hasSymbolDefineRedeclList(a, definesOf(a)[0]));
+  EXPECT_DEATH(PI_getSymbolDefineFirstRedecl(a, definesOf(a)[0]),
+               "Assertion at P_Symbol:[0-9]+: Assertion 'iter != m_redeclList.end \\(\\) && \"We have no "
+               "redeclarations for this symbol/define\"' failed.");
+}
+
+TEST_F(DefineTest, ImplicitMembersAreDeclaredFirstAndDefinedAfter) {
+  readDefines(
+      "<DEFINE> A::@constructor() a.c 1 N DI FF C X ()->v -\n"
+      "<DEFINE> A::@constructor() a.c 9 N DI FF C X ()->v -\n");
+  EXPECT_EQ(events(), (std::vector<std::string>{"NewSymbol A::@constructor()@a.c:1",
+                                                "Definition A::@constructor()@a.c:9"}));
+  std::vector<PI_DefineHandle> defines = definesOf(allSymbols()[0]);
+  ASSERT_EQ(defines.size(), 2u);
+  EXPECT_TRUE(PI_isDefineImplicit(defines[0]));
+  EXPECT_FALSE(PI_isDefineDefinition(defines[0]));
+  EXPECT_TRUE(PI_isDefineDefinition(defines[1]));
+}
+
+TEST_F(DefineTest, LabelsAreCompleteAndMacrosGetSymbolsOfTheirOwn) {
+  readDefines(
+      "<DEFINE> f()::done a.c 5 N DC LB N - - -\n"
+      "<DEFINE> MAX a.c 1 N DF -M F - - O\n"
+      "<DEFINE> MAX a.c 1 N DF -M F - - O\n");
+  EXPECT_EQ(events(), (std::vector<std::string>{"NewSymbol f()::done@a.c:5", "Definition MAX@a.c:1",
+                                                "Definition MAX@a.c:1"}));
+  EXPECT_EQ(allSymbols().size(), 3u);
+  PI_DefineHandle label = PI_getSymbolCurrentDefine(allSymbols()[0]);
+  EXPECT_TRUE(PI_isDefineLabel(label));
+  EXPECT_TRUE(PI_isDefineDeclaration(label));
+  EXPECT_TRUE(PI_isDefineDefinition(label));
+  EXPECT_TRUE(PI_isDefineObjectMacro(PI_getSymbolCurrentDefine(allSymbols()[1])));
+}
+
+TEST_F(DefineTest, ASpecialisationIsFiledLikeADeclaration) {
+  readDefines(
+      "<DEFINE> A<T> a.h 1 I DC TG F X {cA} -\n"
+      "<DEFINE> A<int> a.h 9 I DS TG F X {cA} -\n");
+  EXPECT_EQ(events(), (std::vector<std::string>{"NewSymbol A<T>@a.h:1", "ProjRedecl A<int>@a.h:9"}));
+  EXPECT_TRUE(PI_isDefineSpecialisation(definesOf(allSymbols()[0])[1]));
+}
+
+TEST_F(DefineTest, WithoutDefineRegistrationNothingIsFiled) {
+  PI_configureOnSource(&recordSource);
+  P_configureOnDefine(&recordDefine);  // plain define callbacks alone read nothing
+  writeMetricFile("a.c", "<DEFINE> f() a.c 1 N DC FF F X ()->v -\n");
+  readSource("a.c");
+  int it = PI_getFirstSymbol();
+  EXPECT_TRUE(PI_isSymbolIterEnd(it));
+  EXPECT_EQ(PI_getSymbolIterData(it), nullptr);
+  EXPECT_EQ(events(), (std::vector<std::string>{"Source a.c"}));
+}
+
+TEST_F(DefineTest, ProjectFixtureMergesExternalsAndKeepsStaticsApart) {
+  registerSymbolEvents();
+  std::vector<std::string> sources{"a.c", "b.c"};
+  int index = 0;
+  for (const std::string& name : sources) P_readSource(++index, 2, XF_Filename(name), fixture("project"));
+  EXPECT_EQ(events(), (std::vector<std::string>{
+                          "NewSymbol g_count@a.h:3",
+                          "NewSymbol helper(int)@a.c:2",
+                          "NewSymbol f(int)@a.c:4",
+                          "NewSymbol f(int)::n@a.c:4",
+                          "Definition f(int)@a.c:4",
+                          "NewSymbol f(int)::local@a.c:6",
+                          "Definition helper(int)@a.c:20",
+                          "Definition g_count@a.c:30",
+                          "ProjRedecl g_count@a.h:3",
+                          "NewSymbol helper(int)@b.c:1",
+                          "NewSymbol main()@b.c:3",
+                          "Definition main()@b.c:3",
+                          "Definition helper(int)@b.c:9",
+                      }));
+  EXPECT_EQ(allSymbols().size(), 7u);
+  EXPECT_EQ(definesOf(symbolNamed("g_count")).size(), 3u);
+}
