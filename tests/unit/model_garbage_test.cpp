@@ -1,0 +1,166 @@
+// Bad input: truncated lines, huge lines, binary bytes, missing fields,
+// numbers beyond 32 bits and unfinished control graphs must neither crash,
+// hang nor read outside the line. Only the malformed codes that are
+// assertions by design are left out of the garbage.
+#include <random>
+#include <string>
+#include <vector>
+
+#include "anlsrslt/model/Callbacks.h"
+#include "model_test_support.h"
+#include "options/DebugSwitches.h"
+
+using namespace modeltest;
+
+namespace {
+
+const char* const kValidLines[] = {
+    "<S>STFIL a.c",
+    "<S>STNAM f(int)",
+    "<S>STCYC 3",
+    "<DEFINE> f(int) a.c 4 N DC FF F X (ni)->ni -",
+    "<DEFINE> \"my dir/x.h\"::v \"my dir/x.h\" 4 I DF -V F X ni SI",
+    "<DEFINE> A<T>::g<U>(U) a.h 9 I DX FF C X (U)->v U",
+    "<R>C f(int) f(int) 7 RWV-",
+    "<R>X f(int) f(int) 8 RW",
+    "<R>I \"a b.c\" a.h 1",
+    "<EXTV> f(int) f(int) 9",
+    "<ALLOC> f(int) array a.c 10 5",
+    "<CTLG> f(int) 2",
+    "<CTLG> 1 2",
+    "<CTLGN> 4 7 9",
+    "<LIT> L\"x \\\" y\" - N \"a b.c\" 7 12 I SE {pc} B A",
+    "<LIT> 0x10u u - a.c 8 1 N HN nu F O",
+};
+
+// Bytes that a parser might stumble over: NUL, markers, quotes, high bytes.
+const char kNastyBytes[] = {'\0', '\x8C', '\x8D', '\x8E', '\x8F', '\x90', '"', '\'', '\\', '<', '>', '(',
+                            ')',  ',',    ':',    '@',    '{',    '}',    '[', ']',  '\xFF', '\x7F', '\t', '\r'};
+
+class GarbageTest : public ModelTest {
+ protected:
+  void SetUp() override {
+    ModelTest::SetUp();
+    C_publishDebugValues({"show-symbol-errors", "show-relation-errors", "show-extv-errors"});
+    registerSymbolEvents();
+    PI_configureOnAllDefine(&recordAllDefine);
+    P_configureOnDefine(&recordDefine);
+    PI_configureNeedScopeEnclSymbol();
+    PI_configureNeedRelationCalls();
+    PI_configureNeedRelationRefers();
+    PI_configureNeedRelationInclude();
+    PI_configureNeedExternVar();
+    PI_configureOnAlloc(&recordAlloc);
+    PI_configureOnControlGraph(&recordControlGraph);
+    PI_configureMetricGroup(&recordMetricGroup);
+    PI_configureNeedLiteral();
+  }
+
+  // Reads `content` as a source and walks everything the model kept.
+  void readAndWalk(const std::string& content) {
+    writeMetricFile("g.c", content);
+    testing::internal::CaptureStdout();
+    readSources({"g.c"});
+    testing::internal::GetCapturedStdout();
+    for (PI_SymbolHandle symbol : allSymbols()) {
+      for (PI_DefineHandle def : definesOf(symbol)) {
+        PI_getDefineScope(def);
+        PI_getDefineUnqualName(def);
+        PI_getDefineSimpleIdentifier(def);
+        PI_getDefineTemplateParameters(def);
+        PI_isTemplateOrSpecialisation(def);
+        P_getDefineQualNameNoTemplateArgs(def);
+        P_getDefineTemplateOrigin(def);
+      }
+    }
+    for (int it = PI_getFirstLiteral(); !PI_isLiteralIterEnd(it); PI_getLiteralIterNext(it))
+      PI_getLiteral(PI_getLiteralIterData(it));
+    for (int it = PI_getFirstRelationCall(); !PI_isRelationCallsIterEnd(it); PI_getRelationCallsIterNext(it))
+      PI_getRelationLine(PI_getRelationCallsIterData(it));
+    PI_getMetricIntegralValue("f(int)", "STCYC");
+  }
+};
+
+}  // namespace
+
+TEST_F(GarbageTest, EveryPrefixOfEveryRecordIsHarmless) {
+  std::string content = "<S>STFIL a.c\n";
+  for (const char* line : kValidLines) {
+    std::string text(line);
+    for (std::size_t length = 0; length <= text.size(); ++length) {
+      std::string prefix = text.substr(0, length);
+      // A metric line ending in blanks after its name is an assertion by design.
+      if (prefix.rfind("<S>", 0) == 0 && !prefix.empty() && (prefix.back() == ' ')) continue;
+      content += prefix + "\n";
+    }
+  }
+  readAndWalk(content);
+  SUCCEED();
+}
+
+TEST_F(GarbageTest, NumbersBeyond32BitsDropTheirRecord) {
+  readAndWalk(
+      "<DEFINE> x a.c 99999999999 N DC -V F N ni -\n"
+      "<DEFINE> y a.c -2147483649 N DC -V F N ni -\n"
+      "<DEFINE> z a.c 2147483647 N DC -V F N ni -\n"
+      "<R>C z z 4294967296 -\n"
+      "<ALLOC> z plain a.c 1 99999999999\n"
+      "<CTLG> z 99999999999\n<CTLG> 1 2\n<CTLGN> 1 99999999999 3\n"
+      "<LIT> 1 - - a.c 1 4294967297 N DN ni B O\n");
+  EXPECT_EQ(events(), (std::vector<std::string>{"NewSymbol z@a.c:2147483647", "AllDefine"}));
+}
+
+TEST_F(GarbageTest, ALineOfSeveralMegabytes) {
+  std::string hugeName(6 * 1024 * 1024, 'n');
+  std::string hugeJunk(3 * 1024 * 1024, '\x01');
+  readAndWalk("<DEFINE> " + hugeName + " a.c 1 N DC -V F N ni -\n<R>C " + hugeJunk + "\n<CTLGN> " + hugeJunk +
+              "\n<DEFINE> after a.c 2 N DC -V F N ni -\n");
+  ASSERT_EQ(allSymbols().size(), 2u);
+  EXPECT_EQ(std::string(PI_getDefineQualName(PI_getSymbolCurrentDefine(allSymbols()[0]))).size(), hugeName.size());
+}
+
+TEST_F(GarbageTest, AControlGraphWithoutItsLineRecord) {
+  readAndWalk(
+      "<DEFINE> f() a.c 1 N DC FF F X ()->v -\n"
+      "<CTLG> f() 1\n<CTLG> 1 2\n<CTLG> f() 1\n<CTLG> 3\n<CTLG>\n");
+  EXPECT_EQ(events(), (std::vector<std::string>{"NewSymbol f()@a.c:1", "ControlGraph f()", "AllDefine"}));
+}
+
+TEST_F(GarbageTest, RandomBytesInEveryFreeField) {
+  std::mt19937 random(20240611);
+  auto nasty = [&random](std::size_t maxLength) {
+    std::string text;
+    std::size_t length = random() % (maxLength + 1);
+    for (std::size_t i = 0; i < length; ++i)
+      text += random() % 3 ? kNastyBytes[random() % sizeof kNastyBytes] : static_cast<char>(random() % 256);
+    return text;
+  };
+  // Fields of a DEFINE record that carry text; the codes stay well formed.
+  auto word = [&](std::size_t maxLength) {
+    std::string text = nasty(maxLength);
+    for (char& c : text)
+      if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f') c = '_';
+    return text.empty() ? std::string("w") : text;
+  };
+  std::string content = "<S>STFIL a.c\n";
+  for (int i = 0; i < 3000; ++i) {
+    switch (random() % 9) {
+      case 0:
+        content += "<DEFINE> " + word(40) + " " + word(8) + " " + std::to_string(random() % 50) + " I DC FF " +
+                   word(1) + word(1) + " " + word(12) + " " + word(4) + "\n";
+        break;
+      case 1: content += "<R>" + nasty(60) + "\n"; break;
+      case 2: content += "<EXTV>" + nasty(60) + "\n"; break;
+      case 3: content += "<ALLOC>" + nasty(60) + "\n"; break;
+      case 4: content += "<CTLG>" + nasty(30) + "\n"; break;
+      case 5: content += "<CTLGN>" + nasty(30) + "\n"; break;
+      case 6: content += "<S>" + word(30) + "\n"; break;
+      case 7: content += "<LIT> " + word(10) + " " + word(3) + " " + word(1) + " " + word(6) + " " +
+                         std::to_string(random()) + " 1 N DN " + nasty(20) + "\n";
+        break;
+      default: content += nasty(80) + "\n"; break;
+    }
+  }
+  readAndWalk(content);
+  SUCCEED();
+}
