@@ -18,9 +18,8 @@ struct MetricQueryState {
 };
 
 void report(std::string_view a, std::string_view b = {}, std::string_view c = {}) {
-  std::fwrite(a.data(), 1, a.size(), stdout);
-  std::fwrite(b.data(), 1, b.size(), stdout);
-  std::fwrite(c.data(), 1, c.size(), stdout);
+  for (std::string_view part : {a, b, c})
+    if (!part.empty()) std::fwrite(part.data(), 1, part.size(), stdout);
   std::fputc('\n', stdout);
 }
 
