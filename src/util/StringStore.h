@@ -109,6 +109,13 @@ class U_InternedText {
   explicit U_InternedText(std::string_view text)
       : text_(U_SingletonStringStore<Compare>::instance().intern(text)) {}
   explicit U_InternedText(const char* text) : U_InternedText(std::string_view(text ? text : "")) {}
+  // The handle of a pointer this store handed out (from intern or find),
+  // without looking the text up again.
+  static U_InternedText fromStored(const char* stored) noexcept {
+    U_InternedText handle;
+    handle.text_ = stored;
+    return handle;
+  }
 
   bool isSet() const noexcept { return text_ != nullptr; }
   std::string_view view() const noexcept {

@@ -123,7 +123,6 @@ void PI_configureMetricGroup(PI_MetricGroupCallback callback) {
 }
 
 void PI_configureNeedRelationInclude() {
-  P_callbacks().keepIncludes = true;
   P_configureOnInclude(&P_keepRelationInclude);
 }
 
@@ -141,9 +140,7 @@ void PI_configureNeedMetric() { needMetrics(); }
 void PI_configureNeedLiteral() { P_registerRecordReader("LIT", &P_readLiteralRecord); }
 
 void PI_configureNeedScopeEnclSymbol() {
-  P_Callbacks& callbacks = P_callbacks();
-  callbacks.scopeEnclSymbolNeeded = true;
-  callbacks.onNewSymbol.add(&P_recordScopeEnclSymbol);
+  P_callbacks().onNewSymbol.add(&P_recordScopeEnclSymbol);
   needDefines();
 }
 

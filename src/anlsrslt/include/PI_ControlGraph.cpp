@@ -9,7 +9,7 @@ using zum::checkedGraph;
 
 extern "C" {
 
-const char* PI_getControlGraphQualName(PI_ControlGraphHandle grph) { return checkedGraph(grph).qualName().c_str(); }
+const char* PI_getControlGraphQualName(PI_ControlGraphHandle grph) { return checkedGraph(grph).qualName(); }
 int PI_getControlGraphExits(PI_ControlGraphHandle grph) { return checkedGraph(grph).exits(); }
 PI_SymbolHandle PI_getControlGraphObjectSymbol(PI_ControlGraphHandle grph) { return checkedGraph(grph).symbol(); }
 

@@ -19,14 +19,14 @@ PI_ExternVarHandle PI_getExternVarIterData(int iterator) {
 bool PI_getExternVarIterNext(int iterator) { return zum::iteratorContainers().externVars.next(iterator); }
 bool PI_isExternVarIterEnd(int iterator) { return zum::iteratorContainers().externVars.isEnd(iterator); }
 
-const char* PI_getExternVarSubject(PI_ExternVarHandle han) { return checkedExternVar(han).subject().c_str(); }
-const char* PI_getExternVarObject(PI_ExternVarHandle han) { return checkedExternVar(han).object().c_str(); }
+const char* PI_getExternVarSubject(PI_ExternVarHandle han) { return checkedExternVar(han).subject(); }
+const char* PI_getExternVarObject(PI_ExternVarHandle han) { return checkedExternVar(han).object(); }
 int PI_getExternVarLine(PI_ExternVarHandle han) { return checkedExternVar(han).line(); }
 PI_SymbolHandle PI_getExternVarSubjectSymbol(PI_ExternVarHandle han) { return checkedExternVar(han).subjectSymbol(); }
 PI_SymbolHandle PI_getExternVarObjectSymbol(PI_ExternVarHandle han) { return checkedExternVar(han).objectSymbol(); }
 bool PI_hasExternVarSubject(PI_SymbolHandle symbol) { return P_externVarStore().isSubject(symbol); }
 
-const char* PI_getAllocQualName(PI_AllocHandle han) { return checkedAlloc(han).name().c_str(); }
+const char* PI_getAllocQualName(PI_AllocHandle han) { return checkedAlloc(han).name(); }
 const char* PI_getAllocFilename(PI_AllocHandle han) { return checkedAlloc(han).file().c_str(); }
 int PI_getAllocLine(PI_AllocHandle han) { return checkedAlloc(han).line(); }
 int PI_getAllocColumn(PI_AllocHandle han) { return checkedAlloc(han).column(); }

@@ -49,8 +49,8 @@ bool PI_isRelationClsMbrIterEnd(int iterator) { return relationEnd(iterator); }
 bool PI_isRelationClsMbrRefIterEnd(int iterator) { return relationEnd(iterator); }
 bool PI_isRelationClsMbrPtrIterEnd(int iterator) { return relationEnd(iterator); }
 
-const char* PI_getRelationSubject(PI_RelationHandle rel) { return checkedRelation(rel).subject().c_str(); }
-const char* PI_getRelationObject(PI_RelationHandle rel) { return checkedRelation(rel).object().c_str(); }
+const char* PI_getRelationSubject(PI_RelationHandle rel) { return checkedRelation(rel).subject(); }
+const char* PI_getRelationObject(PI_RelationHandle rel) { return checkedRelation(rel).object(); }
 int PI_getRelationLine(PI_RelationHandle rel) { return checkedRelation(rel).line(); }
 PI_SymbolHandle PI_getRelationSubjectSymbol(PI_RelationHandle rel) { return checkedRelation(rel).subjectSymbol(); }
 PI_SymbolHandle PI_getRelationObjectSymbol(PI_RelationHandle rel) { return checkedRelation(rel).objectSymbol(); }

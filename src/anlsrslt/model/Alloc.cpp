@@ -2,9 +2,7 @@
 
 #include "anlsrslt/model/Callbacks.h"
 #include "anlsrslt/model/FieldScanner.h"
-#include "anlsrslt/model/QualifiedName.h"
 #include "anlsrslt/model/ReadContext.h"
-#include "anlsrslt/model/SymbolTable.h"
 #include "util/Assert.h"
 #include "util/ProcessState.h"
 
@@ -28,16 +26,14 @@ void P_readAllocRecord(std::string_view line) {
   if (name.empty() || kind.empty() || file.empty() || !scan.integer(lineNumber) || !scan.integer(column)) return;
 
   P_ReadContext& context = P_readContext();
-  U_Identifier objectHan = context.internName(name);
-  U_require(objectHan.isSet(), "AllocRecord", __LINE__, "0 != objectHan && \"Could not create a Unique String.\"");
-  P_SymbolTable& table = context.symbolTable ? *context.symbolTable : P_symbolTable();
-  const char* key = P_SymbolTable::findKeyOf(objectHan.view());
-  P_Symbol* symbol = key ? table.findInSource(key) : nullptr;
-  if (!symbol) return;
+  P_ResolvedName resolved = P_resolveInSource(name, context.nameScratch);
+  if (!resolved.symbol) return;
+  const char* objectHan = P_internResolvedName(context.nameScratch, resolved.key);
+  U_require(objectHan != nullptr, "AllocRecord", __LINE__, "0 != objectHan && \"Could not create a Unique String.\"");
 
   P_AllocStore& store = P_allocStore();
   P_Alloc* record =
-      store.pool.make(objectHan, P_allocKindOf(kind), context.internFile(file), lineNumber, column, symbol);
+      store.pool.make(objectHan, P_allocKindOf(kind), context.internFile(file), lineNumber, column, resolved.symbol);
   store.records.push_back(record);
   P_callbacks().onAlloc.call(record);
 }

@@ -15,10 +15,11 @@ enum class P_AllocKind : std::uint8_t { Plain = 0, Array = 1, Old = 2, Unknown =
 
 class P_Alloc final : public U_Ref {
  public:
-  P_Alloc(U_Identifier name, P_AllocKind kind, U_Filename file, int line, int column, P_Symbol* symbol)
+  // The name is interned text.
+  P_Alloc(const char* name, P_AllocKind kind, U_Filename file, int line, int column, P_Symbol* symbol)
       : name_(name), kind_(kind), line_(line), column_(column), file_(file), symbol_(symbol) {}
 
-  U_Identifier name() const noexcept { return name_; }
+  const char* name() const noexcept { return name_; }
   P_AllocKind kind() const noexcept { return kind_; }
   U_Filename file() const noexcept { return file_; }
   int line() const noexcept { return line_; }
@@ -26,7 +27,7 @@ class P_Alloc final : public U_Ref {
   P_Symbol* symbol() const noexcept { return symbol_; }
 
  private:
-  U_Identifier name_;
+  const char* name_;
   P_AllocKind kind_;
   int line_;
   int column_;

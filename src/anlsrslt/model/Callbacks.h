@@ -95,8 +95,6 @@ struct P_Callbacks {
   bool endRunsMetricGroup = false;
 
   std::uint8_t relationNeeds = 0;
-  bool keepIncludes = false;
-  bool scopeEnclSymbolNeeded = false;
 
   // Whether a DEFINE record files anything (else it is parsed and dropped).
   bool definesAreFiled() const noexcept {

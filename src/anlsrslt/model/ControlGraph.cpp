@@ -2,17 +2,15 @@
 
 #include "anlsrslt/model/Callbacks.h"
 #include "anlsrslt/model/FieldScanner.h"
-#include "anlsrslt/model/QualifiedName.h"
 #include "anlsrslt/model/ReadContext.h"
-#include "anlsrslt/model/SymbolTable.h"
 #include "util/Assert.h"
 #include "util/ProcessState.h"
 
 P_ControlGraphStore& P_controlGraphStore() { return zum::ProcessState::get<P_ControlGraphStore>(); }
 
-P_ControlGraph::P_ControlGraph(U_Identifier qualName, int exits, P_Symbol* symbol)
+P_ControlGraph::P_ControlGraph(const char* qualName, int exits, P_Symbol* symbol)
     : qualName_(qualName), exits_(exits), symbol_(symbol) {
-  U_require(qualName_.isSet(), "P_ControlGraph", __LINE__, "m_qualName.isSet () && \"Null string for object.\"");
+  U_require(qualName_ != nullptr, "P_ControlGraph", __LINE__, "m_qualName.isSet () && \"Null string for object.\"");
   U_require(symbol_ != nullptr, "P_ControlGraph", __LINE__,
             "m_objectSymbol.isSet () && \"No define record for object.\"");
 }
@@ -22,6 +20,7 @@ void P_finishPendingControlGraph() {
   store.expectHeader = true;
   if (P_ControlGraph* graph = store.pending) {
     store.pending = nullptr;
+    graph->finish();
     P_callbacks().onControlGraph.call(graph);
   }
 }
@@ -35,12 +34,10 @@ void readHeader(P_ControlGraphStore& store, zum::FieldScanner& scan) {
   int exits = 0;
   if (name.empty() || !scan.integer(exits)) return;  // the graph that follows is ignored
   P_ReadContext& context = P_readContext();
-  U_Identifier qualName = context.internName(name);
-  const char* key = P_SymbolTable::findKeyOf(qualName.view());
-  P_SymbolTable& table = context.symbolTable ? *context.symbolTable : P_symbolTable();
-  P_Symbol* symbol = key ? table.findInSource(key) : nullptr;
-  if (!symbol) return;
-  store.pending = &store.graphs.emplace_back(qualName, exits, symbol);
+  P_ResolvedName resolved = P_resolveInSource(name, context.nameScratch);
+  if (!resolved.symbol) return;
+  store.pending = &store.graphs.emplace_back(P_internResolvedName(context.nameScratch, resolved.key), exits,
+                                             resolved.symbol);
   store.pending->addRef();
 }
 

@@ -32,24 +32,30 @@ class P_ControlGraphEdge final : public U_Ref {
 
 class P_ControlGraph final : public U_Ref {
  public:
-  P_ControlGraph(U_Identifier qualName, int exits, P_Symbol* symbol);
+  // The name is interned text.
+  P_ControlGraph(const char* qualName, int exits, P_Symbol* symbol);
 
-  U_Identifier qualName() const noexcept { return qualName_; }
+  const char* qualName() const noexcept { return qualName_; }
   int exits() const noexcept { return exits_; }
   P_Symbol* symbol() const noexcept { return symbol_; }
   const std::vector<int>& lines() const noexcept { return lines_; }
   // Edges do not move once the graph is handed out (it is finished then).
-  const std::deque<P_ControlGraphEdge>& edges() const noexcept { return edges_; }
+  const std::vector<P_ControlGraphEdge>& edges() const noexcept { return edges_; }
 
   void addEdge(int start, int end) { edges_.emplace_back(start, end).addRef(); }
   void addLine(int line) { lines_.push_back(line); }
+  // A finished graph keeps no spare capacity: there are as many graphs as functions.
+  void finish() {
+    lines_.shrink_to_fit();
+    edges_.shrink_to_fit();
+  }
 
  private:
-  U_Identifier qualName_;
+  const char* qualName_;
   int exits_;
   P_Symbol* symbol_;
   std::vector<int> lines_;
-  std::deque<P_ControlGraphEdge> edges_;
+  std::vector<P_ControlGraphEdge> edges_;
 };
 
 struct P_ControlGraphStore {

@@ -66,7 +66,7 @@ void P_readDefineRecord(std::string_view line) {
   fields.kind = zum::kindFromSpaceCode(text->spaceCode[0], text->spaceCode[1]);
   fields.scope = zum::scopeFromLetter(text->scope);
   fields.linkage = zum::linkageFromLetter(text->linkage);
-  fields.type = U_Identifier(text->type);
+  fields.type = U_Identifier::fromStored(context.recentTexts.intern(text->type));
   fields.flags = zum::flagsFromLetters(text->flags);
 
   P_SymbolTable& table = *context.symbolTable;

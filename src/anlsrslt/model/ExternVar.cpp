@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "anlsrslt/model/FieldScanner.h"
-#include "anlsrslt/model/QualifiedName.h"
 #include "anlsrslt/model/ReadContext.h"
 #include "anlsrslt/model/SymbolTable.h"
 #include "util/ProcessState.h"
@@ -20,7 +19,9 @@ void P_ExternVarStore::add(P_ExternVar* record) {
 const std::vector<P_ExternVar*>& P_ExternVarStore::grouped() {
   if (!grouped_) {
     std::stable_sort(records_.begin(), records_.end(),
-                     [](const P_ExternVar* a, const P_ExternVar* b) { return a->object() < b->object(); });
+                     [](const P_ExternVar* a, const P_ExternVar* b) {
+                       return zum::intern::header(a->object()).serial < zum::intern::header(b->object()).serial;
+                     });
     grouped_ = true;
   }
   return records_;
@@ -35,14 +36,9 @@ void P_readExternVarRecord(std::string_view line) {
   if (objectName.empty() || subjectName.empty() || !scan.integer(lineNumber)) return;
 
   P_ReadContext& context = P_readContext();
-  P_SymbolTable& table = context.symbolTable ? *context.symbolTable : P_symbolTable();
-  zum::markQualifiedName(objectName, context.nameScratch);
-  zum::markQualifiedName(subjectName, context.keyScratch);
-  const char* objectKey = P_SymbolTable::findKeyOf(context.nameScratch);
-  const char* subjectKey = P_SymbolTable::findKeyOf(context.keyScratch);
-  P_Symbol* objectSymbol = objectKey ? table.findInSource(objectKey) : nullptr;
-  P_Symbol* subjectSymbol = subjectKey ? table.findInSource(subjectKey) : nullptr;
-  if (!objectSymbol || !subjectSymbol) {
+  P_ResolvedName object = P_resolveInSource(objectName, context.nameScratch);
+  P_ResolvedName subject = P_resolveInSource(subjectName, context.keyScratch);
+  if (!object.symbol || !subject.symbol) {
     if (context.showExtvErrors) {
       std::fputs("Undefined symbol for extv record: ", stdout);
       std::fwrite(line.data(), 1, line.size(), stdout);
@@ -51,7 +47,7 @@ void P_readExternVarRecord(std::string_view line) {
     return;
   }
   P_ExternVarStore& store = P_externVarStore();
-  store.add(store.pool().make(U_Identifier(std::string_view(context.nameScratch)),
-                              U_Identifier(std::string_view(context.keyScratch)), lineNumber, objectSymbol,
-                              subjectSymbol));
+  store.add(store.pool().make(P_internResolvedName(context.nameScratch, object.key),
+                              P_internResolvedName(context.keyScratch, subject.key), lineNumber, object.symbol,
+                              subject.symbol));
 }

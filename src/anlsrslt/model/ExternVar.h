@@ -14,18 +14,19 @@ class P_Symbol;
 
 class P_ExternVar final : public U_Ref {
  public:
-  P_ExternVar(U_Identifier object, U_Identifier subject, int line, P_Symbol* objectSymbol, P_Symbol* subjectSymbol)
+  // The names are interned texts.
+  P_ExternVar(const char* object, const char* subject, int line, P_Symbol* objectSymbol, P_Symbol* subjectSymbol)
       : object_(object), subject_(subject), line_(line), objectSymbol_(objectSymbol), subjectSymbol_(subjectSymbol) {}
 
-  U_Identifier object() const noexcept { return object_; }
-  U_Identifier subject() const noexcept { return subject_; }
+  const char* object() const noexcept { return object_; }
+  const char* subject() const noexcept { return subject_; }
   int line() const noexcept { return line_; }
   P_Symbol* objectSymbol() const noexcept { return objectSymbol_; }
   P_Symbol* subjectSymbol() const noexcept { return subjectSymbol_; }
 
  private:
-  U_Identifier object_;
-  U_Identifier subject_;
+  const char* object_;
+  const char* subject_;
   int line_;
   P_Symbol* objectSymbol_;
   P_Symbol* subjectSymbol_;

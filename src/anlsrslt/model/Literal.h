@@ -55,17 +55,19 @@ enum class P_LiteralContext : std::uint8_t {
   Other = 11,
 };
 
+// The small fields sit together: one literal is kept per place of every
+// source and header of the project.
 struct P_LiteralFields {
   U_Identifier text;
   U_Identifier suffix;
-  std::uint8_t suffixBits = 0;
-  std::uint8_t signBits = 0;
   U_Filename file;
+  U_Identifier type;
   int line = 0;
   int column = 0;
-  std::uint8_t positionBits = 0;
   std::uint16_t kindBits = 0;
-  U_Identifier type;
+  std::uint8_t suffixBits = 0;
+  std::uint8_t signBits = 0;
+  std::uint8_t positionBits = 0;
   std::uint8_t scope = 0;  // the values of P_Scope
   P_LiteralContext context = P_LiteralContext::Other;
 };

@@ -32,9 +32,8 @@ const char* P_MetricStore::openGroup(U_Identifier key) {
   return closed;
 }
 
-void P_MetricStore::store(std::string_view metric, std::string_view value) {
-  const char* name = U_Identifier(metric).pointer();
-  const char* text = U_Identifier(value).pointer();
+void P_MetricStore::store(std::string_view metric, const char* text) {
+  const char* name = names_.intern(metric);
   for (auto& entry : groups_[open_]) {
     if (entry.first == name) {
       entry.second = text;  // a metric given twice keeps the later value
@@ -73,7 +72,7 @@ void P_readMetricRecord(std::string_view line) {
     U_Identifier key = value == std::string_view(lastFile) ? U_Identifier(U_Filename(lastFile).view())
                                                            : P_readContext().internName(value);
     const char* closed = store.openGroup(key);
-    store.store("STFIL", lastFile);
+    store.store("STFIL", store.lastFileText());
     if (closed) P_callbacks().onMetricGroup.call(closed);
   }
   if (store.openGroupKey() && !name.empty() && !value.empty()) store.store(name, value);

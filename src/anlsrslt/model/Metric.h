@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "anlsrslt/model/impl/FlatMap.h"
+#include "anlsrslt/model/impl/RecentInterns.h"
 #include "util/StringStore.h"
 
 class P_MetricStore {
@@ -24,13 +25,20 @@ class P_MetricStore {
   // Reading: see the top of this file.
   void setLastFile(std::string_view file) {
     lastFile_.assign(file);
+    lastFileText_ = nullptr;
     haveLastFile_ = true;
   }
   bool hasLastFile() const noexcept { return haveLastFile_; }
   const std::string& lastFile() const noexcept { return lastFile_; }
   // Opens the group `key`; returns the key of the group it closes (null if none).
   const char* openGroup(U_Identifier key);
-  void store(std::string_view metric, std::string_view value);
+  void store(std::string_view metric, std::string_view value) { store(metric, names_.intern(value)); }
+  void store(std::string_view metric, const char* value);
+  // The last file name as interned text, for the STFIL entry of each group.
+  const char* lastFileText() {
+    if (!lastFileText_) lastFileText_ = names_.intern(lastFile_);
+    return lastFileText_;
+  }
   const char* openGroupKey() const noexcept { return openKey_; }
 
  private:
@@ -38,6 +46,8 @@ class P_MetricStore {
   zum::FlatMap<const char*, std::uint32_t> groupIndex_;
   std::vector<Group> groups_;
   std::string lastFile_;
+  const char* lastFileText_ = nullptr;
+  zum::RecentInterns<16> names_;  // metric names and frequent values
   bool haveLastFile_ = false;
   const char* openKey_ = nullptr;
   std::uint32_t open_ = 0;

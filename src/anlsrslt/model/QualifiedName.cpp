@@ -119,50 +119,45 @@ std::size_t copyOperatorSymbol(std::string_view raw, std::size_t i, std::string&
   return i;
 }
 
+// Characters that may change how the rest of a name is copied.
+bool isSpecial(char c) noexcept { return c == ':' || c == '(' || c == '<' || c == '{' || c == '@'; }
+
 }  // namespace
 
 void markQualifiedName(std::string_view raw, std::string& out) {
   out.clear();
+  // Most names have no list, brace or "@" part: nothing to mark.
+  if (raw.find_first_of("(<{@") == std::string_view::npos) {
+    out.assign(raw);
+    return;
+  }
   std::size_t componentStart = 0;  // in `out`
-  bool atComponentStart = true;
   std::size_t i = 0;
+  if (!raw.empty() && raw[0] == '@') i = copyAtPart(raw, 0, out);
   while (i < raw.size()) {
-    char c = raw[i];
-    if (atComponentStart) {
-      atComponentStart = false;
-      if (c == '@') {
-        i = copyAtPart(raw, i, out);
-        continue;
-      }
-    }
+    std::size_t run = i;
+    while (run < raw.size() && !isSpecial(raw[run])) ++run;
+    out.append(raw.substr(i, run - i));
+    i = run;
+    if (i == raw.size()) break;
+    const char c = raw[i];
+    const bool afterOperator = std::string_view(out).substr(componentStart) == "operator";
     if (c == ':' && i + 1 < raw.size() && raw[i + 1] == ':') {
       out += "::";
       i += 2;
       componentStart = out.size();
-      atComponentStart = true;
-      continue;
-    }
-    if (c == '(') {
-      i = copyOuterList(raw, i, out);
-      continue;
-    }
-    if (c == '<' && out.size() > componentStart && isIdentifierChar(out.back())) {
-      if (std::string_view(out).substr(componentStart) == "operator") {
-        i = copyOperatorSymbol(raw, i, out);
-      } else {
-        i = copyOuterList(raw, i, out);
-      }
-      continue;
-    }
-    if (c == '{') {
-      i = copyBraces(raw, i, out);
-      continue;
-    }
-    out += c;
-    ++i;
-    if (std::string_view(out).substr(componentStart) == "operator" && i < raw.size() &&
-        !isIdentifierChar(raw[i]) && raw[i] != ':') {
+      if (i < raw.size() && raw[i] == '@') i = copyAtPart(raw, i, out);
+    } else if ((c == '(' || c == '<') && afterOperator) {
       i = copyOperatorSymbol(raw, i, out);
+    } else if (c == '(') {
+      i = copyOuterList(raw, i, out);
+    } else if (c == '<' && out.size() > componentStart && isIdentifierChar(out.back())) {
+      i = copyOuterList(raw, i, out);
+    } else if (c == '{') {
+      i = copyBraces(raw, i, out);
+    } else {
+      out += c;  // a lone ':', a '<' that opens nothing, an '@' inside a component
+      ++i;
     }
   }
 }

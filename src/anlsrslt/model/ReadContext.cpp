@@ -12,11 +12,20 @@ U_Identifier P_ReadContext::internName(std::string_view raw) {
   return U_Identifier(std::string_view(nameScratch));
 }
 
-P_Symbol* P_ReadContext::findSymbolInSource(std::string_view raw) {
-  zum::markQualifiedName(raw, keyScratch);
-  const char* key = P_SymbolTable::findKeyOf(keyScratch);
-  if (!key) return nullptr;
-  return (symbolTable ? *symbolTable : P_symbolTable()).findInSource(key);
+P_ResolvedName P_resolveInSource(std::string_view raw, std::string& scratch) {
+  zum::markQualifiedName(raw, scratch);
+  P_ResolvedName resolved;
+  resolved.key = P_SymbolTable::findKeyOf(scratch);
+  if (resolved.key) {
+    P_SymbolTable* table = P_readContext().symbolTable;
+    resolved.symbol = (table ? *table : P_symbolTable()).findInSource(resolved.key);
+  }
+  return resolved;
+}
+
+const char* P_internResolvedName(const std::string& scratch, const char* key) {
+  if (key && zum::intern::header(key).size == scratch.size()) return key;
+  return U_SingletonStringStore<SimpleStringCompare>::instance().intern(scratch);
 }
 
 void P_beginMetricFile() {

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "anlsrslt/model/impl/RecentInterns.h"
 #include "util/StringStore.h"
 
 class P_SymbolTable;
@@ -17,6 +18,9 @@ struct P_ReadContext {
   bool showSymbolErrors = false;
   bool showRelationErrors = false;
   bool showExtvErrors = false;
+
+  // Types, suffixes and the like repeat from line to line.
+  zum::RecentInterns<8> recentTexts;
 
   std::string nameScratch;
   std::string keyScratch;
@@ -35,9 +39,24 @@ struct P_ReadContext {
 
   // Marks the name field `raw` and interns it.
   U_Identifier internName(std::string_view raw);
-  // Marks `raw` and finds the symbol the current source declared under it.
-  class P_Symbol* findSymbolInSource(std::string_view raw);
 };
+
+class P_Symbol;
+
+// A name field looked up in the per-source map.
+struct P_ResolvedName {
+  P_Symbol* symbol = nullptr;
+  const char* key = nullptr;  // the interned symbol key, when there is one
+};
+
+// Marks `raw` into `scratch` and finds the symbol the current source
+// declared under the name's key. Nothing is interned: a name whose key was
+// never interned cannot have a symbol.
+P_ResolvedName P_resolveInSource(std::string_view raw, std::string& scratch);
+
+// The interned marked name left in `scratch` by P_resolveInSource. Most
+// names are their own key, which is interned already.
+const char* P_internResolvedName(const std::string& scratch, const char* key);
 
 P_ReadContext& P_readContext();
 

@@ -5,7 +5,6 @@
 
 #include "anlsrslt/model/Callbacks.h"
 #include "anlsrslt/model/FieldScanner.h"
-#include "anlsrslt/model/QualifiedName.h"
 #include "anlsrslt/model/ReadContext.h"
 #include "anlsrslt/model/SymbolTable.h"
 #include "util/Assert.h"
@@ -13,7 +12,7 @@
 
 P_RelationStore& P_relationStore() { return zum::ProcessState::get<P_RelationStore>(); }
 
-P_Relation::P_Relation(U_Identifier object, U_Identifier subject, int line, P_Symbol* objectSymbol,
+P_Relation::P_Relation(const char* object, const char* subject, int line, P_Symbol* objectSymbol,
                        P_Symbol* subjectSymbol, std::uint8_t flags)
     : object_(object),
       subject_(subject),
@@ -21,8 +20,8 @@ P_Relation::P_Relation(U_Identifier object, U_Identifier subject, int line, P_Sy
       flags_(flags),
       objectSymbol_(objectSymbol),
       subjectSymbol_(subjectSymbol) {
-  U_require(object_.isSet(), "P_Relation", __LINE__, "m_object.isSet () && \"Null string for object.\"");
-  U_require(subject_.isSet(), "P_Relation", __LINE__, "m_subject.isSet () && \"Null string for subject.\"");
+  U_require(object_ != nullptr, "P_Relation", __LINE__, "m_object.isSet () && \"Null string for object.\"");
+  U_require(subject_ != nullptr, "P_Relation", __LINE__, "m_subject.isSet () && \"Null string for subject.\"");
   U_require(objectSymbol_ != nullptr, "P_Relation", __LINE__,
             "m_objectSymbol.isSet () && \"No define record for object.\"");
   U_require(subjectSymbol_ != nullptr, "P_Relation", __LINE__,
@@ -43,9 +42,11 @@ const std::vector<P_Relation*>& P_RelationStore::grouped(P_RelationKind kind) {
     // Kept in reading order; grouped when somebody walks them, which is
     // at the end of the run.
     const bool bySubject = kind == P_RelationKind::Refers;
-    std::stable_sort(relations.begin(), relations.end(), [bySubject](const P_Relation* a, const P_Relation* b) {
-      return bySubject ? a->subject() < b->subject() : a->object() < b->object();
-    });
+    const auto serial = [bySubject](const P_Relation* r) {
+      return zum::intern::header(bySubject ? r->subject() : r->object()).serial;
+    };
+    std::stable_sort(relations.begin(), relations.end(),
+                     [&serial](const P_Relation* a, const P_Relation* b) { return serial(a) < serial(b); });
     grouped_[index] = true;
   }
   return relations;
@@ -135,14 +136,9 @@ void P_readRelationRecord(std::string_view line) {
   if (objectName.empty() || subjectName.empty() || !scan.integer(lineNumber)) return;
   std::uint8_t flags = readFlags(scan.rest(), context.showRelationErrors);
 
-  P_SymbolTable& table = context.symbolTable ? *context.symbolTable : P_symbolTable();
-  zum::markQualifiedName(objectName, context.nameScratch);
-  zum::markQualifiedName(subjectName, context.keyScratch);
-  const char* objectKey = P_SymbolTable::findKeyOf(context.nameScratch);
-  const char* subjectKey = P_SymbolTable::findKeyOf(context.keyScratch);
-  P_Symbol* objectSymbol = objectKey ? table.findInSource(objectKey) : nullptr;
-  P_Symbol* subjectSymbol = subjectKey ? table.findInSource(subjectKey) : nullptr;
-  if (!objectSymbol || !subjectSymbol) {
+  P_ResolvedName object = P_resolveInSource(objectName, context.nameScratch);
+  P_ResolvedName subject = P_resolveInSource(subjectName, context.keyScratch);
+  if (!object.symbol || !subject.symbol) {
     if (context.showRelationErrors) {
       std::fputs("Undefined symbol for relation record: ", stdout);
       std::fwrite(line.data(), 1, line.size(), stdout);
@@ -153,9 +149,8 @@ void P_readRelationRecord(std::string_view line) {
   if (!kept) return;
 
   P_RelationStore& store = P_relationStore();
-  P_Relation* relation =
-      store.relationPool().make(U_Identifier(std::string_view(context.nameScratch)),
-                                U_Identifier(std::string_view(context.keyScratch)), lineNumber, objectSymbol,
-                                subjectSymbol, flags);
+  P_Relation* relation = store.relationPool().make(P_internResolvedName(context.nameScratch, object.key),
+                                                   P_internResolvedName(context.keyScratch, subject.key), lineNumber,
+                                                   object.symbol, subject.symbol, flags);
   store.add(kind, relation);
 }

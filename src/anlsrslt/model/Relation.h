@@ -23,19 +23,20 @@ enum P_RelationFlag : std::uint8_t {
 // of the subject.
 class P_Relation final : public U_Ref {
  public:
-  P_Relation(U_Identifier object, U_Identifier subject, int line, P_Symbol* objectSymbol, P_Symbol* subjectSymbol,
+  // The names are interned texts.
+  P_Relation(const char* object, const char* subject, int line, P_Symbol* objectSymbol, P_Symbol* subjectSymbol,
              std::uint8_t flags);
 
-  U_Identifier object() const noexcept { return object_; }
-  U_Identifier subject() const noexcept { return subject_; }
+  const char* object() const noexcept { return object_; }
+  const char* subject() const noexcept { return subject_; }
   int line() const noexcept { return line_; }
   P_Symbol* objectSymbol() const noexcept { return objectSymbol_; }
   P_Symbol* subjectSymbol() const noexcept { return subjectSymbol_; }
   std::uint8_t flags() const noexcept { return flags_; }
 
  private:
-  U_Identifier object_;
-  U_Identifier subject_;
+  const char* object_;
+  const char* subject_;
   int line_;
   std::uint8_t flags_;
   P_Symbol* objectSymbol_;

@@ -22,8 +22,10 @@ void P_recordScopeEnclSymbol(PI_SymbolHandle, PI_DefineHandle def) {
   P_Symbol* enclosing = table.findInSource(key);
   if (!enclosing) enclosing = table.findInProject(key);
   if (!enclosing) return;
+  // The scope is mostly its own key, interned already.
+  const char* scopeText = zum::intern::header(key).size == scope.size() ? key : U_Identifier(scope).pointer();
   // The first symbol found for a scope text keeps it.
-  auto [entry, created] = zum::ProcessState::get<ScopeEnclSymbols>().byScope.tryEmplace(U_Identifier(scope).pointer());
+  auto [entry, created] = zum::ProcessState::get<ScopeEnclSymbols>().byScope.tryEmplace(scopeText);
   if (created) *entry = enclosing;
 }
 

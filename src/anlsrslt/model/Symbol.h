@@ -22,13 +22,13 @@ class P_Symbol final : public U_Ref {
   // All defines filed here, each once, in filing order.
   const zum::SmallPtrVector<P_Define>& defines() const noexcept { return defines_; }
   P_Define* definition() const noexcept { return definition_; }
-  P_Define* current() const noexcept { return current_; }
+  // The define the symbol was created from, then the last one filed.
+  P_Define* current() const noexcept { return defines_[defines_.size() - 1]; }
   // The definition when there is one, else the current define.
-  P_Define* currentOrDefinition() const noexcept { return definition_ ? definition_ : current_; }
+  P_Define* currentOrDefinition() const noexcept { return definition_ ? definition_ : current(); }
 
  private:
   std::uint32_t sanity_ = P_kSanityWord;
   zum::SmallPtrVector<P_Define> defines_;
   P_Define* definition_ = nullptr;
-  P_Define* current_ = nullptr;
 };

@@ -42,7 +42,7 @@ struct IteratorContainers {
   IterCont<IndexCursor<std::vector<P_RelationInclude*>>> includes;
   IterCont<IndexCursor<std::vector<P_ExternVar*>>> externVars;
   IterCont<IndexCursor<std::vector<int>>> graphLines;
-  IterCont<IndexCursor<std::deque<P_ControlGraphEdge>>> graphEdges;
+  IterCont<IndexCursor<std::vector<P_ControlGraphEdge>>> graphEdges;
   IterCont<IndexCursor<std::vector<P_Literal*>>> literals;
 };
 
