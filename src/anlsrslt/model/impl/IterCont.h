@@ -37,17 +37,16 @@ template <class Cursor>
 class IterCont {
  public:
   int first(Cursor begin, Cursor end) {
-    int key;
     if (!freeIds_.empty()) {
-      key = freeIds_.back();
+      int key = freeIds_.back();
       freeIds_.pop_back();
-    } else {
-      U_require(static_cast<std::size_t>(nextId_) >= itStore_.size(), kUnit, __LINE__,
-                "nextId >= itStore.size () && \"STL container out of sink with Id numbers.\"");
-      key = nextId_++;
-      itStore_.push_back(Slot{key, begin, end});
+      itStore_[static_cast<std::size_t>(key)] = Slot{key, begin, end};
+      return key;
     }
-    itStore_[static_cast<std::size_t>(key)] = Slot{key, begin, end};
+    U_require(static_cast<std::size_t>(nextId_) >= itStore_.size(), kUnit, __LINE__,
+              "nextId >= itStore.size () && \"STL container out of sink with Id numbers.\"");
+    int key = nextId_++;
+    itStore_.push_back(Slot{key, begin, end});
     return key;
   }
 

@@ -1,0 +1,96 @@
+// The containers under the model: the generation-stamped hash map, the
+// inline pointer vector, the object pool and the recent-text cache.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "anlsrslt/model/impl/FlatMap.h"
+#include "anlsrslt/model/impl/ObjectPool.h"
+#include "anlsrslt/model/impl/RecentInterns.h"
+#include "anlsrslt/model/impl/SmallPtrVector.h"
+#include "util/Ref.h"
+
+namespace {
+
+struct Tracked : U_Ref {
+  Tracked(std::vector<int>* log, int id) : log_(log), id_(id) {}
+  ~Tracked() override { log_->push_back(id_); }
+  std::vector<int>* log_;
+  int id_;
+};
+
+}  // namespace
+
+TEST(FlatMap, ClearForgetsEverythingAtOnceAndTheMapStaysUsable) {
+  std::vector<std::string> keys;
+  for (int i = 0; i < 1000; ++i) keys.push_back("k" + std::to_string(i));
+  zum::FlatMap<const char*, int> map;
+  for (int round = 0; round < 3; ++round) {
+    for (int i = 0; i < 1000; ++i) *map.tryEmplace(keys[i].c_str()).first = i + round;
+    EXPECT_EQ(map.size(), 1000u);
+    for (int i = 0; i < 1000; ++i) ASSERT_EQ(*map.find(keys[i].c_str()), i + round);
+    map.clear();
+    EXPECT_TRUE(map.empty());
+    for (int i = 0; i < 1000; ++i) ASSERT_EQ(map.find(keys[i].c_str()), nullptr);
+  }
+  // A key reinserted after a clear starts from a default value.
+  auto [value, created] = map.tryEmplace(keys[5].c_str());
+  EXPECT_TRUE(created);
+  EXPECT_EQ(*value, 0);
+  EXPECT_FALSE(map.tryEmplace(keys[5].c_str()).second);
+}
+
+TEST(FlatMap, GrowingAfterClearsKeepsOnlyCurrentEntries) {
+  std::vector<std::string> keys;
+  for (int i = 0; i < 5000; ++i) keys.push_back(std::to_string(i));
+  zum::FlatMap<const char*, int> map;
+  for (int i = 0; i < 10; ++i) map[keys[i].c_str()] = i;
+  map.clear();
+  for (int i = 10; i < 5000; ++i) map[keys[i].c_str()] = i;  // grows several times
+  EXPECT_EQ(map.size(), 4990u);
+  EXPECT_EQ(map.find(keys[3].c_str()), nullptr);
+  EXPECT_EQ(*map.find(keys[4999].c_str()), 4999);
+  int seen = 0;
+  map.forEach([&seen](const char*, int) { ++seen; });
+  EXPECT_EQ(seen, 4990);
+}
+
+TEST(SmallPtrVector, KeepsOrderAcrossTheMoveToTheHeap) {
+  int values[20];
+  zum::SmallPtrVector<int> vector;
+  EXPECT_TRUE(vector.empty());
+  for (int& value : values) {
+    vector.push_back(&value);
+    ASSERT_EQ(vector[vector.size() - 1], &value);
+  }
+  ASSERT_EQ(vector.size(), 20u);
+  int index = 0;
+  for (int* p : vector) EXPECT_EQ(p, &values[index++]);
+}
+
+TEST(ObjectPool, OwnsItsObjectsAndDestroysThemNewestFirst) {
+  std::vector<int> deaths;
+  {
+    zum::ObjectPool<Tracked, 4> pool;
+    std::vector<Tracked*> made;
+    for (int i = 0; i < 10; ++i) made.push_back(pool.make(&deaths, i));
+    // A handle a module made and dropped is never the last reference.
+    { U_Handle<Tracked> handle(made[3]); }
+    EXPECT_TRUE(deaths.empty());
+    EXPECT_EQ(pool.size(), 10u);
+    EXPECT_EQ(made[9]->id_, 9);
+  }
+  EXPECT_EQ(deaths, (std::vector<int>{9, 8, 7, 6, 5, 4, 3, 2, 1, 0}));
+}
+
+TEST(RecentInterns, HandOutTheStoresPointers) {
+  zum::RecentInterns<2> recent;
+  const char* a = recent.intern("alpha");
+  EXPECT_EQ(a, U_Identifier("alpha").pointer());
+  EXPECT_EQ(recent.intern("alpha"), a);
+  recent.intern("beta");
+  recent.intern("gamma");  // alpha falls out of the cache but not out of the store
+  EXPECT_EQ(recent.intern("alpha"), a);
+  EXPECT_EQ(recent.intern(""), U_Identifier("").pointer());
+}
