@@ -1,7 +1,7 @@
 // Bad input: truncated lines, huge lines, binary bytes, missing fields,
 // numbers beyond 32 bits and unfinished control graphs must neither crash,
 // hang nor read outside the line. Only the malformed codes that are
-// assertions by design are left out of the garbage.
+// assertions on purpose are left out of the garbage.
 #include <random>
 #include <string>
 #include <vector>
@@ -89,7 +89,7 @@ TEST_F(GarbageTest, EveryPrefixOfEveryRecordIsHarmless) {
     std::string text(line);
     for (std::size_t length = 0; length <= text.size(); ++length) {
       std::string prefix = text.substr(0, length);
-      // A metric line ending in blanks after its name is an assertion by design.
+      // A metric line ending in blanks after its name is an assertion on purpose.
       if (prefix.rfind("<S>", 0) == 0 && !prefix.empty() && (prefix.back() == ' ')) continue;
       content += prefix + "\n";
     }

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "anlsrslt/model/Callbacks.h"
+#include "anlsrslt/model/ControlGraph.h"
 #include "anlsrslt/model/Literal.h"
 #include "anlsrslt/model/Metric.h"
 #include "model_test_support.h"
@@ -116,6 +117,10 @@ TEST_F(MetricTest, ControlGraphsOfDeclaredFunctions) {
     edges.emplace_back(PI_getControlGraphEdgeStart(edge), PI_getControlGraphEdgeEnd(edge));
   }
   EXPECT_EQ(edges, (std::vector<std::pair<int, int>>{{1, 2}, {2, 3}}));
+  // The model keeps what it hands out: a module's handle is never the last.
+  { U_Handle<P_ControlGraphEdge> held(PI_getControlGraphEdgesIterData(PI_getFirstControlGraphEdge(graph))); }
+  { U_Handle<P_ControlGraph> held(graph); }
+  EXPECT_EQ(PI_getControlGraphExits(graph), 2);
 }
 
 TEST_F(MetricTest, GraphsOfUnknownFunctionsAreIgnoredUpToTheirLineRecord) {

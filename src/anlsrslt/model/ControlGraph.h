@@ -42,12 +42,15 @@ class P_ControlGraph final : public U_Ref {
   // Edges do not move once the graph is handed out (it is finished then).
   const std::vector<P_ControlGraphEdge>& edges() const noexcept { return edges_; }
 
-  void addEdge(int start, int end) { edges_.emplace_back(start, end).addRef(); }
+  void addEdge(int start, int end) { edges_.emplace_back(start, end); }
   void addLine(int line) { lines_.push_back(line); }
-  // A finished graph keeps no spare capacity: there are as many graphs as functions.
+  // A finished graph keeps no spare capacity: there are as many graphs as
+  // functions. Its edges stay where they are from now on, so the graph
+  // holds them: a module's handle is never their last reference.
   void finish() {
     lines_.shrink_to_fit();
     edges_.shrink_to_fit();
+    for (P_ControlGraphEdge& edge : edges_) edge.addRef();
   }
 
  private:
