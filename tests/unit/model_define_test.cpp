@@ -148,6 +148,17 @@ TEST(QualifiedNames, UnclosedListsAndStrayBytesDoNotEscapeTheName) {
   EXPECT_EQ(out, std::string("a\0b::c", 6));
 }
 
+TEST(QualifiedNames, MarkingAMarkedNameChangesNothing) {
+  for (const char* raw : {"A<int,B<c,d>>::g(std::map<a,b>::it,x)", "f(int (*)(a::b))::x", "A::@constructor(A&)",
+                          "A::@lambda(x)::y@::z(q)", "A::operator<(A,A)", "{u::x}::f(a)", "plain::name"}) {
+    std::string once;
+    std::string twice;
+    zum::markQualifiedName(raw, once);
+    zum::markQualifiedName(once, twice);
+    EXPECT_EQ(twice, once) << raw;
+  }
+}
+
 TEST(QualifiedNames, SymbolKeyDropsOnlyATrailingTemplateList) {
   std::string out;
   zum::markQualifiedName("A<int>", out);

@@ -53,6 +53,8 @@ TEST_F(MetricTest, ValuesAreConvertedWhenQueried) {
   EXPECT_STREQ(PI_getMetricStringValue("f(int)", "STFIL"), "a.c");
   EXPECT_STREQ(PI_getMetricStringValue("helper(int)", "STNAM"), "helper(int)");
   EXPECT_TRUE(PI_hasMetric("a.c", "STLIN"));
+  // Names handed out by the model are accepted as they are.
+  EXPECT_EQ(PI_getMetricIntegralValue(marked("f(int)").c_str(), "STCYC"), 3);
   EXPECT_EQ(PI_getMetricIntegralValue("b.c", "STLIN"), 12);
   // File-level and function-level metrics live in different groups.
   EXPECT_FALSE(PI_hasMetric("a.c", "STCYC"));

@@ -120,14 +120,26 @@ std::size_t copyOperatorSymbol(std::string_view raw, std::size_t i, std::string&
 }
 
 // Characters that may change how the rest of a name is copied.
-bool isSpecial(char c) noexcept { return c == ':' || c == '(' || c == '<' || c == '{' || c == '@'; }
+bool isSpecial(char c) noexcept {
+  return c == ':' || c == '(' || c == '<' || c == '{' || c == '@' || c == kTemplateOpen || c == kParamsOpen;
+}
+
+// A list that is marked already (a name handed back by a query) is copied
+// as it is, so that marking a marked name changes nothing.
+std::size_t copyMarkedList(std::string_view raw, std::size_t i, std::string& out) {
+  const char close = raw[i] == kTemplateOpen ? kTemplateClose : kParamsClose;
+  std::size_t end = raw.find(close, i + 1);
+  end = end == std::string_view::npos ? raw.size() : end + 1;
+  out.append(raw.substr(i, end - i));
+  return end;
+}
 
 }  // namespace
 
 void markQualifiedName(std::string_view raw, std::string& out) {
   out.clear();
   // Most names have no list, brace or "@" part: nothing to mark.
-  if (raw.find_first_of("(<{@") == std::string_view::npos) {
+  if (raw.find_first_of("(<{@\x8C\x8E") == std::string_view::npos) {
     out.assign(raw);
     return;
   }
@@ -147,6 +159,8 @@ void markQualifiedName(std::string_view raw, std::string& out) {
       i += 2;
       componentStart = out.size();
       if (i < raw.size() && raw[i] == '@') i = copyAtPart(raw, i, out);
+    } else if (c == kTemplateOpen || c == kParamsOpen) {
+      i = copyMarkedList(raw, i, out);
     } else if ((c == '(' || c == '<') && afterOperator) {
       i = copyOperatorSymbol(raw, i, out);
     } else if (c == '(') {
