@@ -1,0 +1,79 @@
+#include "ErrorFileStep.h"
+
+#include <algorithm>
+
+#include "Random.h"
+
+namespace genproject {
+
+namespace {
+
+// Messages of the per-file analyser with no special meaning to zum, for
+// the bulk of a source's diagnostics.
+constexpr int kOrdinaryMessages[] = {414, 506, 736, 1031, 1281, 2017, 2203, 2870, 2981, 3003, 3120, 3132, 3408};
+
+// Diagnostics in a header come out of every source that includes it, at the
+// same header line: zum sees them as duplicates. Planned from the header's
+// index alone so that every includer agrees.
+void headerDiagnostics(const Options& options, const ProjectPlan& plan, int header, const std::string& source,
+                       int includeLine, std::vector<PlannedDiagnostic>& out) {
+  const HeaderModel& model = plan.sharedHeaders[size_t(header)];
+  Random random(streamSeed(options.seed, kErrorStream, uint64_t(header) + (1ULL << 32)));
+  int count = random.between(0, 3);
+  for (int d = 0; d < count; ++d) {
+    PlannedDiagnostic diagnostic;
+    diagnostic.message = kOrdinaryMessages[random.below(std::size(kOrdinaryMessages))];
+    diagnostic.location = {model.file, random.between(1, std::max(1, model.lastLine)), random.between(1, 60), source,
+                           includeLine};
+    out.push_back(std::move(diagnostic));
+  }
+}
+
+}  // namespace
+
+ErrorFilePlan planErrorFile(const Options& options, const ProjectPlan& plan, int sourceIndex,
+                            const SourceFacts& facts) {
+  ErrorFilePlan result;
+  Random random(streamSeed(options.seed, kErrorStream, uint64_t(sourceIndex)));
+  if (random.below(1'000'000) >= uint32_t(options.errorFraction * 1'000'000)) return result;
+
+  const std::vector<int>& includes = plan.includes[size_t(sourceIndex)];
+  for (size_t i = 0; i < includes.size(); ++i)
+    headerDiagnostics(options, plan, includes[i], facts.source, facts.includes[i].line, result.diagnostics);
+
+  // Counted by zum's project metrics: 3219 for each static function nobody
+  // calls, 3670 for each recursive call.
+  for (const NamedLine& unused : facts.unusedStatics)
+    result.diagnostics.push_back({3219, {facts.source, unused.line, 1, "", 0}, {unused.name}});
+  for (const NamedLine& call : facts.recursiveCalls)
+    result.diagnostics.push_back({3670, {facts.source, call.line, 5, "", 0}, {call.name}});
+
+  int ordinary = random.between(2, 20);
+  for (int d = 0; d < ordinary; ++d) {
+    int message = kOrdinaryMessages[random.below(std::size(kOrdinaryMessages))];
+    int line = random.between(1, std::max(1, facts.lastLine));
+    result.diagnostics.push_back({message, {facts.source, line, random.between(1, 80), "", 0}, {}});
+    // The same diagnostic twice in one file: the reader keeps one.
+    if (random.percent(5)) result.diagnostics.push_back(result.diagnostics.back());
+  }
+
+  // A suppression annotation over part of the source, hiding a range of
+  // ordinary messages there.
+  if (random.percent(60)) {
+    int from = random.between(1, std::max(1, facts.lastLine / 2));
+    int to = from + random.between(5, 200);
+    PlannedSuppression suppression;
+    suppression.kind = random.percent(70) ? 1 : 2;
+    suppression.at = {facts.source, from, 1, "", 0};
+    suppression.text = "suppress 400-3200";
+    suppression.messageRanges = {{"400", "3200"}};
+    suppression.begin = {facts.source, from, 1, "", 0};
+    suppression.end = {facts.source, to, 0, "", 0};
+    result.suppressions.push_back(std::move(suppression));
+  }
+  return result;
+}
+
+uint64_t writeErrorFile(const std::filesystem::path&, const std::string&, const ErrorFilePlan&) { return 0; }
+
+}  // namespace genproject
