@@ -251,8 +251,8 @@ Aggregate EntityFactory::cppClass(int methods, const std::vector<std::string>& k
       function.result = {"vd", "void"};
       function.flags = "T1";
     } else {
-      function = method(aggregate, memberNames.unique(camelFunctionName(random_, random_.between(1, 3))),
-                        random_.between(0, 4));
+      std::string ident = memberNames.unique(camelFunctionName(random_, random_.between(1, 3)));
+      function = method(aggregate, ident, random_.between(0, 4));
       if (roll < 55) {
         function.flags = "V1";
       } else if (roll < 58) {

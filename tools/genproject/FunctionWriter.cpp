@@ -114,14 +114,15 @@ int FunctionWriter::write(const Function& function, const Aggregate* owner, int 
         call(function, *callee, line);
         ++calls;
       }
-    } else if (owner && !owner->fields.empty() && random_.percent(50)) {
-      const Object& field = owner->fields[random_.below(uint32_t(owner->fields.size()))];
-      writeRelation(out_, 'X', function.name, field.name, line, kAccessFlags[random_.below(std::size(kAccessFlags))]);
-    } else if (!locals_.empty() && random_.percent(50)) {
-      writeRelation(out_, 'X', function.name, locals_[random_.below(uint32_t(locals_.size()))], line,
-                    kAccessFlags[random_.below(std::size(kAccessFlags))]);
-    } else if (const Object* global = targets_.pickObject(random_)) {
-      writeRelation(out_, 'X', function.name, global->name, line, kAccessFlags[random_.below(std::size(kAccessFlags))]);
+    } else {
+      const std::string* used = nullptr;
+      if (owner && !owner->fields.empty() && random_.percent(50))
+        used = &owner->fields[random_.below(uint32_t(owner->fields.size()))].name;
+      else if (!locals_.empty() && random_.percent(50))
+        used = &locals_[random_.below(uint32_t(locals_.size()))];
+      else if (const Object* global = targets_.pickObject(random_))
+        used = &global->name;
+      if (used) writeRelation(out_, 'X', function.name, *used, line, kAccessFlags[random_.below(std::size(kAccessFlags))]);
     }
     if (random_.percent(25)) {
       LiteralPlace place{.file = file_, .line = line, .inHeader = false, .scope = 'B',

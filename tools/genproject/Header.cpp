@@ -91,8 +91,10 @@ void HeaderBuilder::inlineFunction(const Function& function) {
         writeRelation(out, 'X', function.name, callee.name, line_, "");
       }
     }
-    if (!model_.objects.empty() && random_.percent(40))
-      writeRelation(out, 'X', function.name, random_.pick(model_.objects).name, line_, random_.percent(70) ? "R" : "RW");
+    if (!model_.objects.empty() && random_.percent(40)) {
+      const Object& object = random_.pick(model_.objects);
+      writeRelation(out, 'X', function.name, object.name, line_, random_.percent(70) ? "R" : "RW");
+    }
     if (!function.params.empty())
       writeRelation(out, 'X', function.name, random_.pick(function.params).name, line_, "R");
     if (random_.percent(30)) {

@@ -1,7 +1,9 @@
 // The generator's only source of randomness. splitmix64 is used instead of
 // the standard distributions because those give different numbers under
 // different standard libraries, and a seed must name the same project on
-// every machine.
+// every machine. For the same reason, never draw twice within one function
+// call's arguments or one chain of "+": their order of evaluation is
+// unspecified, and g++ and clang would build different projects.
 #pragma once
 
 #include <cstdint>

@@ -72,9 +72,11 @@ HeaderModel buildHeader(const Options& options, int index, const std::string& st
   int decls = isCore ? 2 * options.headerDecls : options.headerDecls;
   for (int d = 0; d < decls; ++d) {
     switch (pickKind(random, options.flavour)) {
-      case DeclKind::Macro:
-        builder.macro(factory.uniqueName(macroName(random, stem)), random.percent(25));
+      case DeclKind::Macro: {
+        std::string name = factory.uniqueName(macroName(random, stem));
+        builder.macro(name, random.percent(25));
         break;
+      }
       case DeclKind::Typedef: {
         std::string name = cpp ? scope + "::" + camelTypeName(random, 2) + "Type" : stem + "_" + std::string(noun(random)) + "_t";
         builder.typedefName(factory.uniqueName(name), factory.valueType());

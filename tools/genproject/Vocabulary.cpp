@@ -72,8 +72,11 @@ std::string localName(Random& random, int position) {
   std::string name;
   if (random.percent(60))
     name = pickWord(random, kShortLocals);
-  else
-    name = std::string(adjective(random)) + "_" + std::string(noun(random));
+  else {
+    name = adjective(random);
+    name += '_';
+    name += noun(random);
+  }
   // The position keeps the locals of one function apart.
   name += std::to_string(position);
   return name;
