@@ -80,6 +80,14 @@ SourceFacts writeSource(std::string& out, const Options& options, const ProjectP
                       .space = "OF", .scope = function.scope, .linkage = 'I', .type = function.typeCode(),
                       .flags = ""});
   }
+  // Sources repeat some extern declarations of their own header, arrays
+  // with their dimension: redeclarations.
+  for (const Object& object : module.objects) {
+    if (!random.percent(20)) continue;
+    writeDefine(out, {.name = object.name, .file = file, .line = ++line, .inHeader = false, .code = 'R',
+                      .space = "OV", .scope = object.scope, .linkage = object.linkage, .type = object.defType.code,
+                      .flags = object.flags});
+  }
   line += 2;
   int objectsDefined = 0;
   for (const Object& object : module.staticObjects) defineObject(out, file, object, ++line), ++objectsDefined;
