@@ -61,12 +61,13 @@ std::string EntityFactory::qualify(std::string_view scope, std::string_view iden
   return name;
 }
 
-Function EntityFactory::makeFunction(std::string stem, int params, std::string_view paramPrefix) {
+Function EntityFactory::makeFunction(std::string stem, int params) {
   Function function;
   function.result = resultType();
   std::vector<std::string> paramIdents;
+  NameSet paramNames;
   for (int p = 0; p < params; ++p) {
-    paramIdents.push_back(std::string(paramPrefix) + localName(random_, p));
+    paramIdents.push_back(paramNames.unique(localName(random_)));
     function.params.push_back({"", valueType()});
   }
   if (cpp()) {
@@ -85,14 +86,14 @@ Function EntityFactory::makeFunction(std::string stem, int params, std::string_v
 Function EntityFactory::function(int params) {
   std::string ident = cpp() ? camelFunctionName(random_, random_.between(1, 3))
                             : prefix_ + "_" + snakeName(random_, random_.between(2, 4));
-  Function function = makeFunction(uniqueName(qualify(scope_, ident)), params, "");
+  Function function = makeFunction(uniqueName(qualify(scope_, ident)), params);
   function.scope = cpp() ? 'S' : 'F';
   return function;
 }
 
 Function EntityFactory::staticFunction(std::string_view enclosingScope, int params) {
   std::string ident = cpp() ? camelFunctionName(random_, random_.between(1, 2)) : snakeName(random_, 2);
-  Function function = makeFunction(uniqueName(qualify(enclosingScope, ident)), params, "");
+  Function function = makeFunction(uniqueName(qualify(enclosingScope, ident)), params);
   function.scope = cpp() ? 'S' : 'F';
   function.linkage = 'I';
   return function;
@@ -164,7 +165,7 @@ Aggregate EntityFactory::cStruct() {
 }
 
 Function EntityFactory::method(const Aggregate& owner, std::string ident, int params) {
-  Function function = makeFunction(owner.name + "::" + ident, params, "");
+  Function function = makeFunction(owner.name + "::" + ident, params);
   function.scope = 'C';
   function.flags = "1";
   return function;

@@ -43,7 +43,7 @@ class EntityFactory {
 
  private:
   std::string qualify(std::string_view scope, std::string_view ident) const;
-  Function makeFunction(std::string qualifiedStem, int params, std::string_view paramPrefix);
+  Function makeFunction(std::string qualifiedStem, int params);
   Function method(const Aggregate& owner, std::string ident, int params);
 
   Flavour flavour_;

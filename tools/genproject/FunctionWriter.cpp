@@ -80,9 +80,11 @@ int FunctionWriter::write(const Function& function, const Aggregate* owner, int 
   }
 
   line += 1;
+  NameSet localNames;
+  for (const Param& param : function.params) localNames.unique(param.name);
   int localCount = random_.between(0, 6);
   for (int l = 0; l < localCount; ++l) {
-    std::string local = function.name + "::" + localName(random_, l);
+    std::string local = localNames.unique(function.name + "::" + localName(random_));
     bool isStatic = random_.percent(8);
     static constexpr const char* kLocalTypes[] = {"ni", "ni", "ul", "*nc", "fd", "[64,nc]", "ui"};
     writeDefine(out_, {.name = local, .file = file_, .line = ++line, .inHeader = false, .code = 'F',
@@ -94,7 +96,7 @@ int FunctionWriter::write(const Function& function, const Aggregate* owner, int 
     const Object* global = targets_.pickObject(random_);
     if (global) {
       // A block-scope extern declaration of a global, then its use.
-      std::string local = function.name + "::" + std::string(lastComponent(global->name));
+      std::string local = localNames.unique(function.name + "::" + std::string(lastComponent(global->name)));
       writeDefine(out_, {.name = local, .file = file_, .line = ++line, .inHeader = false, .code = 'C',
                          .space = "OV", .scope = 'B', .linkage = 'X', .type = global->declType.code, .flags = ""});
       writeExternVar(out_, local, global->name, line);

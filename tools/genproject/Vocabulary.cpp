@@ -68,17 +68,11 @@ std::string camelFunctionName(Random& random, int words) {
   return name;
 }
 
-std::string localName(Random& random, int position) {
-  std::string name;
-  if (random.percent(60))
-    name = pickWord(random, kShortLocals);
-  else {
-    name = adjective(random);
-    name += '_';
-    name += noun(random);
-  }
-  // The position keeps the locals of one function apart.
-  name += std::to_string(position);
+std::string localName(Random& random) {
+  if (random.percent(60)) return std::string(pickWord(random, kShortLocals));
+  std::string name(adjective(random));
+  name += '_';
+  name += noun(random);
   return name;
 }
 

@@ -21,8 +21,8 @@ std::string snakeName(Random& random, int words);
 std::string camelTypeName(Random& random, int words);
 // "readHeader", "setSize"
 std::string camelFunctionName(Random& random, int words);
-// "i", "len", "tmp2": block-scope names
-std::string localName(Random& random, int position);
+// "i", "len", "next_chunk": parameter and block-scope names
+std::string localName(Random& random);
 // "MAX_FRAME_LEN"
 std::string macroName(Random& random, std::string_view prefix);
 
