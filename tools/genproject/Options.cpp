@@ -118,10 +118,12 @@ give the same bytes.
   --calls N              calls per function body (default 6)
   --refs N               references per function body (default 8)
   --lang c|c++           flavour; c++ adds namespaces, classes, members,
-                         constructors, base and member relations, templates
-                         and allocations (default c)
+                         constructors, base relations, references to
+                         classes, templates and plain and array allocations
+                         of one class in different files (default c)
   --error-fraction F     fraction of sources whose error file carries
-                         diagnostics, 0 to 1 (default 0.2)
+                         diagnostics, 0 to 1 (default 0.2); error files
+                         are planned but not written yet
   --list NAME            list file written in DIR (default sources.lst)
   --source-dir NAME      directory part of the source names (default src)
   -q, --quiet            no summary line
@@ -130,8 +132,8 @@ give the same bytes.
 Every source includes the first three shared headers (the core headers,
 twice the declarations of the others), further shared headers up to
 --includes, the module header of the source before it and its own module
-header, so calls and references cross files. The last line
-printed is a summary: files, bytes and lines written.
+header, so calls and references cross files. The last line printed is
+a summary: files, bytes and lines written (list file included).
 
 Example:
   zum-genproject -o /tmp/proj --sources 1000 --lang c++
