@@ -1,0 +1,24 @@
+#include "options/ArgsSource.h"
+
+#include <iostream>
+
+#include "options/TextTranslation.h"
+#include "util/Path.h"
+
+bool C_isReadableFile(const U_String& path) { return U_Path::isReadable(path) && U_Path::isRegularFile(path); }
+
+U_String C_ArgvSource::next() {
+  if (position_ >= arguments_.size()) return U_String();
+  return arguments_[position_++];
+}
+
+C_FileSource::C_FileSource(const U_String& path)
+    : file_(C_isReadableFile(path) ? zum::openForReading(path) : nullptr), words_(file_.get(), std::cout) {}
+
+C_FileSource::C_FileSource(zum::File file) : file_(std::move(file)), words_(file_.get(), std::cout) {}
+
+U_String C_FileSource::next() {
+  U_String word;
+  if (!words_.next(word)) return U_String();
+  return XF_toInternal(word);
+}
