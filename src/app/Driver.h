@@ -19,6 +19,10 @@ class P_Driver : public XF_App {
 
   const C_OrphanFileHandler& orphanFiles() const noexcept { return orphanFiles_; }
 
+ protected:
+  // Called once per run, after the project outputs are open.
+  P_RegisterModules moduleRegistration() const noexcept { return registerModules_; }
+
  private:
   zum::AnalysisMode decideMode(const C_Options& options) const;
   void buildSources(zum::AnalysisMode mode, const C_Options& options) const;
