@@ -12,13 +12,14 @@ U_String C_ArgvSource::next() {
   return arguments_[position_++];
 }
 
-C_FileSource::C_FileSource(const U_String& path)
-    : file_(C_isReadableFile(path) ? zum::openForReading(path) : nullptr), words_(file_.get(), std::cout) {}
+C_FileSource::C_FileSource(const U_String& path, const U_String& temporaryDirectory)
+    : file_(C_isReadableFile(path) ? XF_openInputFile(path, temporaryDirectory) : nullptr),
+      words_(file_.get(), std::cout) {}
 
 C_FileSource::C_FileSource(zum::File file) : file_(std::move(file)), words_(file_.get(), std::cout) {}
 
 U_String C_FileSource::next() {
   U_String word;
   if (!words_.next(word)) return U_String();
-  return XF_toInternal(word);
+  return word;
 }

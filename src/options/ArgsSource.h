@@ -24,13 +24,15 @@ class C_ArgvSource final : public C_ArgsSource {
   std::size_t position_ = 0;
 };
 
-// The words of a text file, in the internal encoding.
+// The words of a text file written in the input encoding, delivered in the
+// internal encoding.
 class C_FileSource final : public C_ArgsSource {
  public:
-  // Empty when `path` is not a readable regular file.
-  explicit C_FileSource(const U_String& path);
+  // Empty when `path` is not a readable regular file. A file that needs
+  // translation is read through a copy in `temporaryDirectory`.
+  C_FileSource(const U_String& path, const U_String& temporaryDirectory);
   // Reads on from where `file` stands (the configuration file after its
-  // options header).
+  // options header), already in the internal encoding.
   explicit C_FileSource(zum::File file);
 
   U_String next() override;

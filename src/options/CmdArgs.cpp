@@ -79,19 +79,19 @@ const C_Options& C_CmdArgs::options() const { return const_cast<C_CmdArgs*>(this
 void C_CmdArgs::parse(C_OrphanHandler& orphans) {
   if (parsed_) return;
   const zum::ProductRow& product = productRow();
-  // Only translated input needs the directory, but a run without one must
-  // end here whatever its encoding.
+  // Only translated input needs the directory, but a run without one ends
+  // here whatever its encoding.
   const U_String temporaryDirectory = C_temporaryDirectory(product);
-  (void)temporaryDirectory;
-  configuration_ = C_readConfigFile(C_compilerDirectory(product), productIndex_, std::cout, std::cerr);
+  configuration_ =
+      C_readConfigFile(C_compilerDirectory(product), productIndex_, temporaryDirectory, std::cout, std::cerr);
 
   zum::ArgumentSourceStack stack;
   stack.push(U_make<C_ArgvSource>(arguments_));
   const U_String defaults = C_defaultsFilePath(product);
-  if (!defaults.empty()) stack.push(U_make<C_FileSource>(defaults));
+  if (!defaults.empty()) stack.push(U_make<C_FileSource>(defaults, temporaryDirectory));
   if (configuration_.options) stack.push(U_make<C_FileSource>(std::move(configuration_.options)));
 
-  C_SourceStackStream stream(std::move(stack));
+  C_SourceStackStream stream(std::move(stack), temporaryDirectory);
   {
     RunProductScope scope(productIndex_);
     C_parseArguments(*this, stream, orphans);

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "options/ProductTable.h"
+#include "options/TextTranslation.h"
 #include "options/VariableSubstitution.h"
 #include "util/Path.h"
 
@@ -66,12 +67,12 @@ std::span<const C_ConfigSectionLayout> C_configSections(int productIndex) {
   }
 }
 
-C_ConfigFile C_readConfigFile(const U_String& compilerDirectory, int productIndex, std::ostream& messages,
-                              std::ostream& errors) {
+C_ConfigFile C_readConfigFile(const U_String& compilerDirectory, int productIndex, const U_String& temporaryDirectory,
+                              std::ostream& messages, std::ostream& errors) {
   C_ConfigFile config;
   const U_String path =
       U_Path::join(compilerDirectory, U_Path::addExtension(zum::ProductTable[productIndex].tag, "cfg"));
-  zum::File file = zum::openForReading(path);
+  zum::File file = XF_openInputFile(path, temporaryDirectory);
   if (!file) {
     errors << "\nERROR: Unable to open configuration file " << path << "\n\n";
     return config;

@@ -34,8 +34,9 @@ struct C_ConfigFile {
   zum::File options;
 };
 
-// Reads "<tag>.cfg" in `compilerDirectory`. A missing file is reported on
-// `errors`; unknown sections, surplus lines and bad variable references on
-// `messages`.
-C_ConfigFile C_readConfigFile(const U_String& compilerDirectory, int productIndex, std::ostream& messages,
-                              std::ostream& errors);
+// Reads "<tag>.cfg" in `compilerDirectory` (translated through a copy in
+// `temporaryDirectory` when the input encoding asks for it). A missing file
+// is reported on `errors`; unknown sections, surplus lines and bad variable
+// references on `messages`.
+C_ConfigFile C_readConfigFile(const U_String& compilerDirectory, int productIndex, const U_String& temporaryDirectory,
+                              std::ostream& messages, std::ostream& errors);

@@ -40,5 +40,5 @@ void C_SourceStackStream::openVia(const U_String& path) {
     throw C_ConfigurationException("\nERROR: Via files nested more than " + std::to_string(kMaxViaDepth) +
                                    " deep, at " + path + "\n\n");
   }
-  stack_.push(U_make<C_FileSource>(path), true);
+  stack_.push(U_make<C_FileSource>(path, temporaryDirectory_), true);
 }

@@ -35,13 +35,16 @@ class C_SourceStackStream final : public C_ArgStream {
   // Deeper nesting is taken for a via file that names itself.
   static constexpr int kMaxViaDepth = 64;
 
-  explicit C_SourceStackStream(zum::ArgumentSourceStack stack) : stack_(std::move(stack)) {}
+  // Via files that need translation are copied to `temporaryDirectory`.
+  C_SourceStackStream(zum::ArgumentSourceStack stack, U_String temporaryDirectory)
+      : stack_(std::move(stack)), temporaryDirectory_(std::move(temporaryDirectory)) {}
 
   bool read(U_String& argument) override;
   void openVia(const U_String& path) override;
 
  private:
   zum::ArgumentSourceStack stack_;
+  U_String temporaryDirectory_;
   U_String pending_;  // the current argument and its newline
   std::size_t position_ = 0;
 };

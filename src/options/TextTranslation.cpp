@@ -1,10 +1,14 @@
 #include "options/TextTranslation.h"
 
+#include <unistd.h>
+
+#include <cstdio>
 #include <cstdlib>
 
 #include "options/DebugSwitches.h"
 #include "options/IniFile.h"
 #include "options/ProductTable.h"
+#include "options/ShiftJis.h"
 #include "util/Path.h"
 #include "util/ProcessState.h"
 
@@ -76,12 +80,58 @@ int XF_inputEncoding() {
   return s.encoding;
 }
 
-U_String XF_toInternal(std::string_view text) {
-  // Only ASC and EUC input is supported so far; both are internal already.
-  return U_String(text);
+namespace {
+
+bool isInternal(int encoding) noexcept { return encoding == XF_ASC || encoding == XF_EUC; }
+
+U_String readWhole(std::FILE* file) {
+  U_String content;
+  char buffer[65536];
+  std::size_t count;
+  while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) content.append(buffer, count);
+  return content;
 }
 
-U_String XF_toDisplay(std::string_view text) { return U_String(text); }
+}  // namespace
+
+U_String XF_translate(std::string_view text, int from, int to) {
+  const bool known = isInternal(from) || from == XF_SJ;
+  if (!known || !(isInternal(to) || to == XF_SJ)) throw XF_InvalidEncodingException();
+  if (from == to || (isInternal(from) && isInternal(to))) return U_String(text);
+  return from == XF_SJ ? zum::shiftJisToEuc(text) : zum::eucToShiftJis(text);
+}
+
+U_String XF_toInternal(std::string_view text) {
+  const int encoding = XF_inputEncoding();
+  return isInternal(encoding) ? U_String(text) : XF_translate(text, encoding, XF_INTERNAL_ENCODING);
+}
+
+U_String XF_toDisplay(std::string_view text) {
+  const int encoding = XF_inputEncoding();
+  return isInternal(encoding) ? U_String(text) : XF_translate(text, XF_INTERNAL_ENCODING, encoding);
+}
+
+zum::File XF_openInputFile(const U_String& path, const U_String& temporaryDirectory) {
+  zum::File original = zum::openForReading(path);
+  const int encoding = XF_inputEncoding();
+  if (!original || isInternal(encoding)) return original;
+  const U_String translated = XF_translate(readWhole(original.get()), encoding, XF_INTERNAL_ENCODING);
+  U_String name = U_Path::join(temporaryDirectory, "nvtXXXXXX");
+  const int fd = ::mkstemp(name.data());
+  if (fd < 0) throw XF_TranslateFileOpenException(path);
+  // Gone from the directory at once; the open file lives until it is closed.
+  ::unlink(name.c_str());
+  zum::File copy(::fdopen(fd, "w+b"));
+  if (!copy) {
+    ::close(fd);
+    throw XF_TranslateFileOpenException(path);
+  }
+  if (std::fwrite(translated.data(), 1, translated.size(), copy.get()) != translated.size()) {
+    throw XF_TranslateFileOpenException(path);
+  }
+  std::rewind(copy.get());
+  return copy;
+}
 
 std::string_view XF_languageVariantSuffix(int encoding) {
   switch (encoding) {

@@ -5,6 +5,8 @@
 
 #include <string_view>
 
+#include "options/OptionExceptions.h"
+#include "options/TextFile.h"
 #include "util/String.h"
 
 namespace zum {
@@ -46,6 +48,33 @@ U_String XF_toInternal(std::string_view text);
 
 // Internal text as the user's encoding shows it.
 U_String XF_toDisplay(std::string_view text);
+
+// Text from one encoding to another. ASC and EUC pass unchanged; Shift_JIS
+// goes to and from them. Other encodings are refused.
+U_String XF_translate(std::string_view text, int from, int to);
+
+// Opens a text file written in the input encoding for reading in the
+// internal encoding: directly for ASC and EUC, else through a translated
+// copy in `temporaryDirectory` (a file with the prefix "nvt", removed when
+// closed). Null when the file cannot be opened.
+zum::File XF_openInputFile(const U_String& path, const U_String& temporaryDirectory);
+
+// A translation failed; a configuration error of the run.
+class XF_TranslateException : public C_ConfigurationException {
+ public:
+  using C_ConfigurationException::C_ConfigurationException;
+};
+
+class XF_InvalidEncodingException : public XF_TranslateException {
+ public:
+  XF_InvalidEncodingException() : XF_TranslateException("InvalidEncoding") {}
+};
+
+class XF_TranslateFileOpenException : public XF_TranslateException {
+ public:
+  explicit XF_TranslateFileOpenException(std::string_view file)
+      : XF_TranslateException("Cannot open file: '" + U_String(file) + "'.") {}
+};
 
 // The file-name suffix of the language variants of message files ("" when
 // the encoding has none).

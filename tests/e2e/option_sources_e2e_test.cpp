@@ -146,3 +146,29 @@ TEST_F(OptionSources, ForgetallUndoesTheDefaultsFile) {
   EXPECT_EQ(run({"ZEK", "-forgetall", "cmaf", "a.c", "b.c"}).exitCode, 10);
   EXPECT_EQ(run({"ZEK", "-forgetall", "cmaf", "a.c"}).exitCode, 0);
 }
+
+TEST_F(OptionSources, ShiftJisInputIsTranslatedToEuc) {
+  scratch_.write("j.via", "-echo \x82\xa0\x95\x5c\n-echo \"\xb1 x\"\n");
+  env_["LANG"] = "ja_JP.SJIS";
+  auto r = run({"ZEK", "-cmaf", "p", "f.c", "-via", "j.via"});
+  EXPECT_EQ(r.out, "\xa4\xa2\xc9\xbd\n\x8e\xb1 x\n");
+  EXPECT_EQ(r.exitCode, 0);
+  // EUC is the internal encoding: nothing changes, so the second byte of
+  // the last character is a backslash that continues the line.
+  env_["LANG"] = "ja_JP";
+  EXPECT_EQ(run({"ZEK", "-cmaf", "p", "f.c", "-via", "j.via"}).out, "\x82\xa0\x95-echo\n");
+  // The settings file of the compiler directory wins over LANG.
+  scratch_.write("bin/ZEK.ini", "[Japanese]\nNVT_LANG=japanese\n");
+  EXPECT_EQ(run({"ZEK", "-cmaf", "p", "f.c", "-via", "j.via"}).out, "\xa4\xa2\xc9\xbd\n\x8e\xb1 x\n");
+}
+
+TEST_F(OptionSources, BrokenShiftJisEndsTheRun) {
+  env_["LANG"] = "ja_JP.SJIS";
+  scratch_.write("bad.via", "-echo before\n-echo \x81\x3f\n");
+  const auto r = run({"ZEK", "-cmaf", "p", "f.c", "-via", "bad.via"});
+  EXPECT_EQ(r.out, "");  // the whole file is translated before it is read
+  EXPECT_EQ(r.err, "Character out of range.  Missing -en?" + kUsage);
+  EXPECT_EQ(r.exitCode, 10);
+  env_["LANG"] = "ja_jp";
+  EXPECT_EQ(run({"ZEK", "-cmaf", "p", "f.c", "-via", "bad.via"}).exitCode, 0);
+}

@@ -2,6 +2,7 @@
 // list of arguments alone, without configuration or defaults files.
 #pragma once
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -47,7 +48,7 @@ inline Parsed parseArguments(const std::string& product, const std::vector<std::
   parsed.cmdArgs = U_make<C_CmdArgs>(product, std::vector<U_String>(arguments.begin(), arguments.end()));
   zum::ArgumentSourceStack stack;
   stack.push(U_make<C_ArgvSource>(parsed.cmdArgs->arguments()));
-  C_SourceStackStream stream(std::move(stack));
+  C_SourceStackStream stream(std::move(stack), std::filesystem::temp_directory_path().string());
   CollectOrphans orphans;
   Capture errors(std::cerr);
   Capture output(std::cout);
