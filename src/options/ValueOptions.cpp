@@ -44,7 +44,7 @@ bool C_OptionString::parse(C_ArgStream& stream, bool) {
 }
 
 bool C_OptionI8NString::parse(C_ArgStream& stream, bool) {
-  store(XF_toInternal(readOptionValue(name(), stream)));
+  value_ = XF_toInternal(readOptionValue(name(), stream));
   return true;
 }
 

@@ -41,7 +41,7 @@ class C_OptionInt final : public C_OptionBase {
   std::int32_t default_;
 };
 
-class C_OptionString : public C_OptionBase {
+class C_OptionString final : public C_OptionBase {
  public:
   explicit C_OptionString(std::string_view name, std::string_view defaultValue = {})
       : C_OptionBase(name), value_(defaultValue), default_(defaultValue) {}
@@ -52,19 +52,26 @@ class C_OptionString : public C_OptionBase {
   void reset() override { value_ = default_; }
   bool parse(C_ArgStream& stream, bool hasInlineValue) override;
 
- protected:
-  void store(U_String value) { value_ = std::move(value); }
-
  private:
   U_String value_;
   U_String default_;
 };
 
 // A text shown to the user, kept in the internal encoding.
-class C_OptionI8NString final : public C_OptionString {
+class C_OptionI8NString final : public C_OptionBase {
  public:
-  using C_OptionString::C_OptionString;
+  explicit C_OptionI8NString(std::string_view name, std::string_view defaultValue = {})
+      : C_OptionBase(name), value_(defaultValue), default_(defaultValue) {}
+
+  const U_String& value() const noexcept { return value_; }
+
+  U_String valueText() const override { return value_; }
+  void reset() override { value_ = default_; }
   bool parse(C_ArgStream& stream, bool hasInlineValue) override;
+
+ private:
+  U_String value_;
+  U_String default_;
 };
 
 // A file name in the internal encoding with "/" as its separator.
