@@ -16,7 +16,8 @@ class C_Options : public U_Ref {
   C_Options(const C_Options&) = default;
   C_Options& operator=(const C_Options&) = delete;
 
-
+  // One accessor per option, named after its long name in camel case
+  // ("k+r" is kAndR), grouped by kind.
   C_OptionBool& allowConstConvDeduction() { return allowConstConvDeduction_; }
   const C_OptionBool& allowConstConvDeduction() const { return allowConstConvDeduction_; }
   C_OptionBool& allowImplicitConvPtrMbr() { return allowImplicitConvPtrMbr_; }
