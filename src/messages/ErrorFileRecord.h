@@ -20,4 +20,5 @@ struct M_ErrorFileRecord {
   // diagnostic changed the current file to this path.
   bool changesCurrentFile = false;
   U_String currentFile;
+  std::size_t currentFileOffset = 0;  // of the last such record
 };

@@ -40,6 +40,7 @@ M_ErrorFileRecord M_VarnixDecoder::readRecord() {
   // A current-file record is no message: the next record follows at once.
   while (type == fmt::kTypeCurrentFile) {
     record.changesCurrentFile = true;
+    record.currentFileOffset = record.offset;
     record.currentFile = readString();
     const U_Filename path(record.currentFile);
     current_ = XF_Filename(path, path);
