@@ -60,11 +60,18 @@ constexpr bool isNoLocationMark(std::string_view path, std::string_view given, s
   return path.empty() && given.empty() && line == 0 && column == 0;
 }
 
-// How deep a file may nest definitions (a location inside a location, a
-// diagnostic inside a message list) and how long a chain of locations it
-// may build (includes, instantiations, macro expansions). Real files stay
-// far below; a deeper file is damaged, and refusing it keeps reading and
-// the later destruction of the chain within a bounded stack.
-constexpr int kMaxNesting = 2000;
+// Limits on how deep a file may nest. Real files stay far below them; a
+// deeper file is damaged, and refusing it keeps reading, printing and the
+// final destruction of the records within a bounded stack.
+//
+// A location's depth is the longest chain below it through include
+// locations, instantiation locations and macro expansions, itself
+// included. It bounds both chains built by reference and definitions
+// nested inside definitions (a nested definition is always shallower than
+// the one around it), so whatever a reader accepts, a writer can write and
+// a reader accept again.
+constexpr int kMaxLocationDepth = 1500;
+// Message lists inside the diagnostics of message lists.
+constexpr int kMaxMessageListDepth = 100;
 
 }  // namespace M_ErrorFileFormat

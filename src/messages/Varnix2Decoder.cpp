@@ -23,13 +23,13 @@ std::int32_t knownIndex(std::int32_t id, const Table& table) {
 }
 
 void checkDepth(int depth) {
-  if (depth > fmt::kMaxNesting) throw R_ReadingException();
+  if (depth > fmt::kMaxLocationDepth) throw R_ReadingException();
 }
 
 }  // namespace
 
-M_Varnix2Decoder::NestingGuard::NestingGuard(int& nesting) : nesting_(nesting) {
-  if (++nesting_ > fmt::kMaxNesting) {
+M_Varnix2Decoder::NestingGuard::NestingGuard(int& nesting, int limit) : nesting_(nesting) {
+  if (++nesting_ > limit) {
     --nesting_;
     throw R_ReadingException();
   }
@@ -113,7 +113,7 @@ U_Location M_Varnix2Decoder::readLocation(int* depth) {
 }
 
 M_Varnix2Decoder::KnownLocation M_Varnix2Decoder::readLocationDefinition() {
-  NestingGuard guard(nesting_);
+  NestingGuard guard(locationNesting_, fmt::kMaxLocationDepth);
   const XF_Filename file = readFilename();
   const std::int32_t line = in_.int32();
   const std::int32_t column = in_.int32();
@@ -184,7 +184,8 @@ U_Handle<U_MacroHistory> M_Varnix2Decoder::readMacroHistory(int& depth) {
 }
 
 U_Handle<M_Diagnostic> M_Varnix2Decoder::readDiagnosticBody() {
-  NestingGuard guard(nesting_);
+  // The top level counts too: a diagnostic record is the first level.
+  NestingGuard guard(messageListNesting_, fmt::kMaxMessageListDepth + 1);
   U_Location location = readLocation();
   const std::int32_t messageNumber = in_.int32();
   const std::int32_t hidden = in_.int32();

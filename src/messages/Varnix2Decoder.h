@@ -36,7 +36,7 @@ class M_Varnix2Decoder {
   // Counts one level of nesting for the life of a definition.
   class NestingGuard {
    public:
-    explicit NestingGuard(int& nesting);
+    NestingGuard(int& nesting, int limit);
     ~NestingGuard() { --nesting_; }
     NestingGuard(const NestingGuard&) = delete;
     NestingGuard& operator=(const NestingGuard&) = delete;
@@ -61,5 +61,6 @@ class M_Varnix2Decoder {
   std::vector<XF_Filename> files_;
   std::vector<U_Identifier> identifiers_;
   std::vector<KnownLocation> locations_;
-  int nesting_ = 0;
+  int locationNesting_ = 0;
+  int messageListNesting_ = 0;
 };

@@ -57,7 +57,8 @@ void M_Varnix2Encoder::writeString(R_ByteBuffer& out, std::string_view text) {
 }
 
 void M_Varnix2Encoder::writeFilename(R_ByteBuffer& out, const XF_Filename& file) {
-  const auto [entry, isNew] = files_.try_emplace(file.absolute().pointer(), static_cast<std::int32_t>(files_.size()));
+  const FileKey key{file.absolute().pointer(), file.given().pointer()};
+  const auto [entry, isNew] = files_.try_emplace(key, static_cast<std::int32_t>(files_.size()));
   out.putInt32(entry->second);
   if (!isNew) return;
   writeString(out, file.absolute().view());

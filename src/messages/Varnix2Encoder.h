@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <unordered_map>
 
 #include "messages/Param.h"
@@ -48,8 +49,20 @@ class M_Varnix2Encoder {
     U_Location keep;
   };
 
+  // Both halves: two spellings of one file stay two spellings when read back.
+  struct FileKey {
+    const char* absolute;
+    const char* given;
+    bool operator==(const FileKey&) const = default;
+  };
+  struct FileKeyHash {
+    std::size_t operator()(const FileKey& key) const noexcept {
+      return std::hash<const char*>()(key.absolute) * 31 + std::hash<const char*>()(key.given);
+    }
+  };
+
   bool showAlias_;
-  std::unordered_map<const char*, std::int32_t> files_;
+  std::unordered_map<FileKey, std::int32_t, FileKeyHash> files_;
   std::unordered_map<const char*, std::int32_t> identifiers_;
   std::unordered_map<const U_LocationData*, WrittenLocation> locations_;
 };

@@ -7,6 +7,7 @@
 #include "messages/BinaryExceptions.h"
 #include "messages/ErrorFileDecoder.h"
 #include "messages/ErrorFileExceptions.h"
+#include "messages/ErrorFileFormat.h"
 #include "messages/InputVarnix.h"
 #include "messages/OutputVarnix2.h"
 #include "messages_test_support.h"
@@ -284,4 +285,37 @@ TEST(BinaryExceptions, TextsOfTheFamilies) {
   EXPECT_STREQ(M_BadTextWriteException().what(), "problems writing a text string from error file");
   const U_UserException& asUser = M_BadInfoTypeException();
   EXPECT_STREQ(asUser.what(), "unknown error record type in error file");
+}
+
+TEST_F(ErrorFileDamageTest, WhatTheLimitsAllowIsWrittenAndReadAgain) {
+  TempDir dir;
+  auto writeAndRead = [&](int includeDepth, int listDepth) -> std::string {
+    const std::string name = dir.path("limits" + std::to_string(includeDepth) + "_" + std::to_string(listDepth) + ".err");
+    U_Location chain;
+    for (int i = 0; i < includeDepth; ++i) chain = U_Location(file("/p/h.h", "h.h"), i + 1, 0, chain);
+    auto innermost = U_make<M_Diagnostic>(1, chain);
+    U_Handle<M_Diagnostic> top = innermost;
+    for (int i = 0; i < listDepth; ++i) {
+      auto outer = U_make<M_Diagnostic>(2, U_Location(file("/p/a.c", "a.c"), 1, 0));
+      outer->addMessageList({top});
+      top = outer;
+    }
+    M_OutputVarnix2 output(false);
+    output.open(name);
+    output.writeDiagnostic(*top, false);
+    output.close();
+    M_InputVarnix input(name);
+    ::testing::internal::CaptureStderr();
+    try {
+      input.open();
+    } catch (const U_Exception& failure) {
+      ::testing::internal::GetCapturedStderr();
+      return failure.what();
+    }
+    ::testing::internal::GetCapturedStderr();
+    return input.diagnostics().size() == 1 ? "read" : "lost";
+  };
+  EXPECT_EQ(writeAndRead(M_ErrorFileFormat::kMaxLocationDepth, M_ErrorFileFormat::kMaxMessageListDepth), "read");
+  EXPECT_EQ(writeAndRead(M_ErrorFileFormat::kMaxLocationDepth + 1, 0), kStructure);
+  EXPECT_EQ(writeAndRead(1, M_ErrorFileFormat::kMaxMessageListDepth + 1), kStructure);
 }
