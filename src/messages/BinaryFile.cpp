@@ -9,17 +9,17 @@ int R_readWholeFile(const U_String& path, std::string& bytes) {
   errno = 0;
   R_FilePtr file(std::fopen(path.c_str(), "rb"));
   if (!file) return errno != 0 ? errno : ENOENT;
-  // One allocation of the file's size; a file that grows meanwhile is
-  // still read to its end, in steps.
+  // One allocation of the file's size, read in place; a file that grows
+  // meanwhile is still read to its end, in steps.
   struct stat status {};
   if (fstat(fileno(file.get()), &status) == 0 && status.st_size > 0) {
-    bytes.reserve(static_cast<std::size_t>(status.st_size));
+    bytes.resize(static_cast<std::size_t>(status.st_size));
+    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file.get()));
   }
   char chunk[1 << 16];
-  for (;;) {
+  while (!std::feof(file.get()) && !std::ferror(file.get())) {
     const std::size_t got = std::fread(chunk, 1, sizeof chunk, file.get());
     bytes.append(chunk, got);
-    if (got < sizeof chunk) break;
   }
   if (std::ferror(file.get())) return errno != 0 ? errno : EIO;
   return 0;

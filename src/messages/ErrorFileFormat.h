@@ -31,6 +31,7 @@ constexpr std::uint8_t kPartInclude = 1;
 constexpr std::uint8_t kPartInstantiation = 2;
 constexpr std::uint8_t kPartMacroHistory = 4;
 constexpr std::uint8_t kPartHL = 8;
+constexpr std::uint8_t kKnownParts = kPartInclude | kPartInstantiation | kPartMacroHistory | kPartHL;
 
 // Parameter kinds. An entity travels as a string.
 constexpr std::uint8_t kParamString = 1;

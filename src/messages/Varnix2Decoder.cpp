@@ -149,7 +149,8 @@ M_Varnix2Decoder::KnownLocation M_Varnix2Decoder::readLocationDefinition() {
   known.defined = true;
   known.depth = below + 1;
   checkDepth(known.depth);
-  if (parts == 0 && fmt::isNoLocationMark(file.absolute().view(), file.given().view(), line, column)) {
+  // Bits of parts this program does not know carry no data; ignored.
+  if ((parts & fmt::kKnownParts) == 0 && fmt::isNoLocationMark(file.absolute().view(), file.given().view(), line, column)) {
     return known;
   }
   U_Location location(file, line, column, included, macro);

@@ -52,8 +52,6 @@ void M_VarnixEncoder::writeHeader(R_ByteBuffer& out) {
   out.putInt32(0);
 }
 
-void M_VarnixEncoder::forgetLastFile() { zum::ProcessState::get<OlderErrorFileState>() = OlderErrorFileState{}; }
-
 void M_VarnixEncoder::writeDiagnostic(R_ByteBuffer& out, const M_Diagnostic& diagnostic, bool suppressed) {
   const U_Location& location = diagnostic.location();
   const XF_Filename file = location.isSet() ? location.file() : XF_Filename();

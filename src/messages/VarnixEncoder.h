@@ -17,9 +17,6 @@ class M_VarnixEncoder {
   // is written as the hidden flags 1.
   void writeDiagnostic(R_ByteBuffer& out, const M_Diagnostic& diagnostic, bool suppressed);
 
-  // Forgets the last file written, as at the start of a run.
-  static void forgetLastFile();
-
  private:
   bool showAlias_;
 };

@@ -298,3 +298,29 @@ TEST_F(ErrorFileBytesTest, ReadsHandMadeOlderFileOfEveryLayout) {
   EXPECT_EQ(input.currentFile().absolute().view(), "/p/i.h");
   EXPECT_EQ(input.primaryFile().absolute().view(), "/p/a.c");
 }
+
+TEST_F(ErrorFileBytesTest, NoLocationTravelsAsLineZeroOfTheEmptyFileName) {
+  const std::string name = dir.path("project.err");
+  M_OutputVarnix2 output(false);
+  output.open(name);
+  output.writeDiagnostic(*U_make<M_Diagnostic>(1500), false);
+  output.writeDiagnostic(*U_make<M_Diagnostic>(1501), false);
+  output.close();
+  Bytes expected;
+  expected.i32(0x8200).i32(0).u8(1).i32(0);
+  expected.u8(2).i32(0).i32(0).str("").str("").i32(0).i32(0).u8(0).i32(1500).i32(0).i32(0).i32(0);
+  expected.u8(2).i32(0).i32(1501).i32(0).i32(0).i32(0);
+  EXPECT_EQ(hex(readFile(name)), hex(expected.bytes()));
+
+  Bytes b;
+  b.i32(0x8200).i32(0);
+  b.u8(2).i32(0).i32(0).str("").str("").i32(0).i32(0).u8(0x40).i32(1).i32(0).i32(0).i32(0);  // an unknown part bit
+  b.u8(2).i32(1).i32(0).i32(1).i32(0).u8(0).i32(2).i32(0).i32(0).i32(0);                     // line 1: a place
+  b.u8(2).i32(2).i32(0).i32(0).i32(0).u8(1).i32(1).i32(3).i32(0).i32(0).i32(0);              // with a part: a place
+  M_InputVarnix input = readBytes(b.bytes());
+  ASSERT_EQ(input.diagnostics().size(), 3u);
+  EXPECT_FALSE(input.diagnostics()[0]->location().isSet());
+  EXPECT_EQ(input.diagnostics()[1]->debugText(), ":1: Msg=2 #params=0");
+  EXPECT_TRUE(input.diagnostics()[2]->location().isSet());
+  EXPECT_TRUE(input.diagnostics()[2]->location().hasInclLoc());
+}
