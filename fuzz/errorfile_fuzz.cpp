@@ -13,10 +13,13 @@
 #include "messages/Diagnostic.h"
 #include "messages/DiagnosticOrder.h"
 #include "messages/ErrorFileDecoder.h"
+#include "messages/InputVarnix.h"
 #include "messages/SuppressionRecord.h"
+#include "messages/VarnixEncoder.h"
 #include "messages/Varnix2Encoder.h"
 #include "options/DebugSwitches.h"
 #include "util/Exception.h"
+#include "util/ProcessState.h"
 
 namespace {
 
@@ -25,11 +28,15 @@ struct Records {
   std::vector<U_Handle<M_SuppressionRecord>> suppressions;
 };
 
+const XF_Filename& source() {
+  static const XF_Filename file(U_Filename("/fuzz/a.c"), U_Filename("a.c"));
+  return file;
+}
+
 Records decode(std::string_view bytes) {
   Records records;
-  static const XF_Filename source(U_Filename("/fuzz/a.c"), U_Filename("a.c"));
   try {
-    M_ErrorFileDecoder decoder(bytes, source);
+    M_ErrorFileDecoder decoder(bytes, source());
     while (!decoder.atEnd()) {
       M_ErrorFileRecord record = decoder.next();
       if (record.diagnostic) records.diagnostics.push_back(record.diagnostic);
@@ -51,16 +58,34 @@ std::string encode(const Records& records) {
   return out.bytes();
 }
 
+std::string encodeOlder(const Records& records) {
+  R_ByteBuffer out;
+  M_VarnixEncoder encoder(true);
+  M_VarnixEncoder::writeHeader(out);
+  for (const auto& d : records.diagnostics) encoder.writeDiagnostic(out, *d, d->isHiddenByPragma());
+  return out.bytes();
+}
+
+// The reader's own policy on damage: it may raise, never crash.
+void readAsASource(std::string_view bytes) {
+  M_InputVarnix input("fuzz.err");
+  input.setSource(source());
+  try {
+    input.read(bytes);
+  } catch (const U_Exception&) {
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const bool switchesSet = [] {
-    C_publishDebugValues({"showInclLoc", "showInstLoc"});
-    return true;
-  }();
-  (void)switchesSet;
+  // Each input is a run of its own.
+  zum::ProcessState::reset();
+  C_publishDebugValues({"showInclLoc", "showInstLoc"});
 
-  const Records first = decode(std::string_view(reinterpret_cast<const char*>(data), size));
+  const std::string_view input(reinterpret_cast<const char*>(data), size);
+  readAsASource(input);
+  const Records first = decode(input);
   std::size_t textBytes = 0;
   for (const auto& d : first.diagnostics) textBytes += d->debugText().size();
   std::vector<U_Handle<M_Diagnostic>> sorted = first.diagnostics;
@@ -74,5 +99,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::abort();
   }
   if (encode(second) != once) std::abort();
+  if (decode(encodeOlder(first)).diagnostics.size() != first.diagnostics.size()) std::abort();
   return textBytes == static_cast<std::size_t>(-1) ? 1 : 0;
 }
