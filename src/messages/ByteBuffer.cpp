@@ -22,17 +22,6 @@ bool R_ByteBuffer::isTextAt(std::size_t offset) const noexcept {
                      [offset](const Span& s) { return s.begin <= offset && offset < s.end; });
 }
 
-void R_ByteBuffer::consume(std::size_t count) {
-  count = std::min(count, bytes_.size());
-  bytes_.erase(0, count);
-  std::vector<Span> kept;
-  for (const Span& s : texts_) {
-    if (s.end <= count) continue;
-    kept.push_back(Span{s.begin > count ? s.begin - count : 0, s.end - count});
-  }
-  texts_ = std::move(kept);
-}
-
 void R_ByteBuffer::clear() noexcept {
   bytes_.clear();
   texts_.clear();

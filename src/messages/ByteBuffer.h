@@ -22,8 +22,6 @@ class R_ByteBuffer {
   std::size_t size() const noexcept { return bytes_.size(); }
   bool empty() const noexcept { return bytes_.empty(); }
   bool isTextAt(std::size_t offset) const noexcept;
-  // Drops the first `count` bytes (those a file has taken).
-  void consume(std::size_t count);
   void clear() noexcept;
 
  private:
