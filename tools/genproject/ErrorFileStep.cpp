@@ -1,8 +1,13 @@
 #include "ErrorFileStep.h"
 
 #include <algorithm>
+#include <system_error>
 
 #include "Random.h"
+#include "messages/Diagnostic.h"
+#include "messages/ErrorFileOutput.h"
+#include "messages/SuppressionRecord.h"
+#include "util/Location.h"
 
 namespace genproject {
 
@@ -74,6 +79,54 @@ ErrorFilePlan planErrorFile(const Options& options, const ProjectPlan& plan, int
   return result;
 }
 
-uint64_t writeErrorFile(const std::filesystem::path&, const std::string&, const ErrorFilePlan&) { return 0; }
+namespace {
+
+// File names are written the way the per-file analyser writes them: the
+// absolute path (zum runs in the output directory, so relative names are
+// resolved against it) and the name as given.
+class LocationMaker {
+ public:
+  explicit LocationMaker(const std::filesystem::path& outputDir)
+      : root_(std::filesystem::weakly_canonical(outputDir).string()) {}
+
+  U_Location make(const PlannedLocation& at) {
+    U_Location includedFrom;
+    if (!at.includedFrom.empty()) includedFrom = U_Location(file(at.includedFrom), at.includeLine, 0);
+    return U_Location(file(at.file), at.line, at.column, includedFrom);
+  }
+
+ private:
+  XF_Filename file(const std::string& name) {
+    const std::string absolute = (!name.empty() && name[0] == '/') ? name : root_ + "/" + name;
+    return XF_Filename(U_Filename(absolute), U_Filename(name));
+  }
+  std::string root_;
+};
+
+}  // namespace
+
+uint64_t writeErrorFile(const std::filesystem::path& outputDir, const std::string& sourceName,
+                        const ErrorFilePlan& plan) {
+  const std::filesystem::path path = outputDir / (sourceName + ".err");
+  // A stale file would be appended to: the generator always starts anew.
+  std::error_code ignored;
+  std::filesystem::remove(path, ignored);
+
+  LocationMaker locations(outputDir);
+  M_ErrorFileOutput out(path.string(), M_ErrorFileFormat::Generation::kCurrent, false);
+  for (const PlannedSuppression& s : plan.suppressions) {
+    M_SuppressionRecord record(s.kind, locations.make(s.at), s.text,
+                               std::vector<M_MessageRange>(s.messageRanges.begin(), s.messageRanges.end()),
+                               locations.make(s.begin), locations.make(s.end));
+    out.writeSuppressionRecord(record);
+  }
+  for (const PlannedDiagnostic& d : plan.diagnostics) {
+    M_Diagnostic diagnostic(d.message, locations.make(d.location));
+    for (const std::string& parameter : d.parameters) diagnostic.addString(parameter);
+    out.writeDiagnostic(diagnostic, false);
+  }
+  out.close();
+  return std::filesystem::file_size(path);
+}
 
 }  // namespace genproject

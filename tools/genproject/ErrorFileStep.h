@@ -1,6 +1,5 @@
-// The error file of a source. What it should carry is planned here from
-// what the metric file says; writing the binary file is left to the
-// project's own error-file writer, which is plugged into writeErrorFile.
+// The error file of a source: what it carries is planned from what the
+// metric file says, and written with the project's own error-file writer.
 #pragma once
 
 #include <filesystem>
@@ -47,9 +46,8 @@ struct ErrorFilePlan {
 ErrorFilePlan planErrorFile(const Options& options, const ProjectPlan& plan, int sourceIndex,
                             const SourceFacts& facts);
 
-// Writes DIR/<source base name>.err. Does nothing yet: the binary format
-// comes from the project's error-file library, and this is the one place it
-// will be called from. Returns the bytes written.
+// Writes DIR/<source base name>.err anew (current generation). Returns the
+// bytes written.
 uint64_t writeErrorFile(const std::filesystem::path& outputDir, const std::string& sourceName,
                         const ErrorFilePlan& plan);
 

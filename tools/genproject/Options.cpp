@@ -122,8 +122,8 @@ give the same bytes.
                          classes, templates and plain and array allocations
                          of one class in different files (default c)
   --error-fraction F     fraction of sources whose error file carries
-                         diagnostics, 0 to 1 (default 0.2); error files
-                         are planned but not written yet
+                         diagnostics, 0 to 1 (default 0.2); every source
+                         gets an error file
   --list NAME            list file written in DIR (default sources.lst)
   --source-dir NAME      directory part of the source names (default src)
   -q, --quiet            no summary line
