@@ -24,7 +24,7 @@ zumtest::RunResult generate(const zumtest::Scratch& scratch, const std::string& 
   options.cwd = scratch.dir();
   options.env = zumtest::standardEnv(scratch);
   std::vector<std::string> args = {"-o", scratch.path(dir).string(), "--sources", "12", "--headers", "8",
-                                   "--includes", "5"};
+                                   "--includes", "5", "--root", "/project"};
   args.insert(args.end(), extra.begin(), extra.end());
   return zumtest::run(zumtest::toolPath("zum-genproject"), args, options);
 }
@@ -81,6 +81,7 @@ Project inspect(const fs::path& dir) {
     const std::string& name = entry.first;
     const std::string& text = entry.second;
     project.bytes += text.size();
+    if (name.ends_with(".err")) continue;  // binary: its bytes count, its lines do not
     project.lines += uint64_t(std::count(text.begin(), text.end(), '\n'));
     if (!name.ends_with(".met")) continue;
     std::set<std::string> declared;
@@ -123,7 +124,7 @@ TEST(GenProject, SameSeedGivesTheSameBytesAndAnotherSeedDoesNot) {
   ASSERT_EQ(generate(scratch, "b", {"--seed", "7", "--lang", "c++"}).exitCode, 0);
   ASSERT_EQ(generate(scratch, "c", {"--seed", "8", "--lang", "c++"}).exitCode, 0);
   auto a = readTree(scratch.path("a"));
-  EXPECT_EQ(a.size(), 13u);  // twelve metric files and the list file
+  EXPECT_EQ(a.size(), 25u);  // twelve metric and error files each, and the list file
   EXPECT_TRUE(a == readTree(scratch.path("b")));
   EXPECT_FALSE(a == readTree(scratch.path("c")));
 }
@@ -149,14 +150,16 @@ TEST(GenProject, SummaryCountsWhatWasWritten) {
   Project project = inspect(scratch.path("p"));
   EXPECT_TRUE(project.unresolved.empty());
   std::ostringstream expected;
-  expected << "13 files, " << project.bytes << " bytes, " << project.lines << " lines";
+  expected << "25 files, " << project.bytes << " bytes, " << project.lines << " lines";
   EXPECT_NE(run.out.find(expected.str()), std::string::npos) << run.out << "\nwanted: " << expected.str();
 
-  // One source name per line, each with its metric file beside the list.
+  // One source name per line, each with its metric and error files beside the list.
   std::vector<std::string> sources = splitLines(project.files.at("files.lst"));
   ASSERT_EQ(sources.size(), 12u);
-  for (const std::string& source : sources)
+  for (const std::string& source : sources) {
     EXPECT_TRUE(project.files.count(fs::path(source).filename().string() + ".met")) << source;
+    EXPECT_TRUE(project.files.count(fs::path(source).filename().string() + ".err")) << source;
+  }
 }
 
 TEST(GenProject, BadArgumentsAreRefused) {

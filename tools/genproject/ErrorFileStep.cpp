@@ -86,8 +86,7 @@ namespace {
 // resolved against it) and the name as given.
 class LocationMaker {
  public:
-  explicit LocationMaker(const std::filesystem::path& outputDir)
-      : root_(std::filesystem::weakly_canonical(outputDir).string()) {}
+  explicit LocationMaker(std::string root) : root_(std::move(root)) {}
 
   U_Location make(const PlannedLocation& at) {
     U_Location includedFrom;
@@ -105,14 +104,14 @@ class LocationMaker {
 
 }  // namespace
 
-uint64_t writeErrorFile(const std::filesystem::path& outputDir, const std::string& sourceName,
-                        const ErrorFilePlan& plan) {
+uint64_t writeErrorFile(const std::filesystem::path& outputDir, const std::string& root,
+                        const std::string& sourceName, const ErrorFilePlan& plan) {
   const std::filesystem::path path = outputDir / (sourceName + ".err");
   // A stale file would be appended to: the generator always starts anew.
   std::error_code ignored;
   std::filesystem::remove(path, ignored);
 
-  LocationMaker locations(outputDir);
+  LocationMaker locations(root.empty() ? std::filesystem::weakly_canonical(outputDir).string() : root);
   M_ErrorFileOutput out(path.string(), M_ErrorFileFormat::Generation::kCurrent, false);
   for (const PlannedSuppression& s : plan.suppressions) {
     M_SuppressionRecord record(s.kind, locations.make(s.at), s.text,

@@ -48,7 +48,7 @@ ErrorFilePlan planErrorFile(const Options& options, const ProjectPlan& plan, int
 
 // Writes DIR/<source base name>.err anew (current generation). Returns the
 // bytes written.
-uint64_t writeErrorFile(const std::filesystem::path& outputDir, const std::string& sourceName,
-                        const ErrorFilePlan& plan);
+uint64_t writeErrorFile(const std::filesystem::path& outputDir, const std::string& root,
+                        const std::string& sourceName, const ErrorFilePlan& plan);
 
 }  // namespace genproject

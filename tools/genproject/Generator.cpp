@@ -51,7 +51,7 @@ Summary generateProject(const Options& options) {
     count(summary, metrics);
 
     ErrorFilePlan errors = planErrorFile(options, plan, s, facts);
-    if (uint64_t bytes = writeErrorFile(dir, baseName(module.source), errors)) {
+    if (uint64_t bytes = writeErrorFile(dir, options.root, baseName(module.source), errors)) {
       summary.files += 1;
       summary.bytes += bytes;
     }

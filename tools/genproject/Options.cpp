@@ -89,6 +89,8 @@ Options parseOptions(const std::vector<std::string>& args) {
       options.listName = takeValue();
     } else if (name == "--source-dir") {
       options.sourceDir = takeValue();
+    } else if (name == "--root") {
+      options.root = takeValue();
     } else {
       throw std::invalid_argument("unknown argument '" + args[i] + "'");
     }
@@ -126,6 +128,8 @@ give the same bytes.
                          gets an error file
   --list NAME            list file written in DIR (default sources.lst)
   --source-dir NAME      directory part of the source names (default src)
+  --root DIR             absolute directory the error files name files
+                         under (default: DIR itself, where zum runs)
   -q, --quiet            no summary line
   -h, --help             this text
 

@@ -24,6 +24,9 @@ struct Options {
   double errorFraction = 0.2;  // sources whose error file carries diagnostics
   std::string listName = "sources.lst";
   std::string sourceDir = "src";
+  // Directory the error files' absolute paths start from; empty: the
+  // output directory, where zum is meant to run.
+  std::string root;
   bool quiet = false;
   bool help = false;
 };
