@@ -97,7 +97,8 @@ TEST_F(MetricRecords, EachDefineOperationHasItsSpaceCode) {
       {&M_MetricZEK::defineOther, "--"},
   }};
   const M_DefineRecord record = define();
-  for (const auto& [op, space] : ops) {
+  for (const auto& [operation, space] : ops) {
+    const Op op = operation;
     const std::string flags = op == &M_MetricZEK::defineParameter ? "R" : "-";
     EXPECT_EQ(recordBytes([&](M_MetricZEK& w) { (w.*op)(record); }),
               std::string("<DEFINE> ns::f(int) \\src\\a.c 12 N DC ") + space + " F X int(int) " + flags + "\r\n")
