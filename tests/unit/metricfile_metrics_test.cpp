@@ -25,26 +25,16 @@ TEST_F(MetricLines, OneHeaderPerSymbolAndANewOneForTheNextSymbolOfTheFile) {
             "<S>STM29 5\r\n<S>STCYC 6\r\n");
 }
 
-TEST_F(MetricLines, SameNameInAnotherFileGetsItsOwnHeader) {
-  const std::string bytes = writeProjectFile([&] {
-    M_writeSymbolMetric(file("/src/a.c", "a.c"), "f", "STM29", 1);
-    M_writeSymbolMetric(file("/src/b.c", "b.c"), "f", "STM29", 2);
-  });
-  EXPECT_EQ(bytes,
-            "<S>\r\n<S>STFIL \\src\\a.c\r\n<S>STNAM f\r\n<S>STM29 1\r\n"
-            "<S>\r\n<S>STFIL \\src\\b.c\r\n<S>STNAM f\r\n<S>STM29 2\r\n");
-}
-
-TEST_F(MetricLines, ReturningToAnEarlierSymbolRepeatsItsHeader) {
+TEST_F(MetricLines, AnotherFileOrAnEarlierSymbolGetsAHeaderAgain) {
   const XF_Filename a = file("/a.c", "a.c");
   const std::string bytes = writeProjectFile([&] {
     M_writeSymbolMetric(a, "f", "M", 1);
-    M_writeSymbolMetric(a, "g", "M", 2);
+    M_writeSymbolMetric(file("/b.c", "b.c"), "f", "M", 2);
     M_writeSymbolMetric(a, "f", "N", 3);
   });
   EXPECT_EQ(bytes,
             "<S>\r\n<S>STFIL \\a.c\r\n<S>STNAM f\r\n<S>M 1\r\n"
-            "<S>\r\n<S>STFIL \\a.c\r\n<S>STNAM g\r\n<S>M 2\r\n"
+            "<S>\r\n<S>STFIL \\b.c\r\n<S>STNAM f\r\n<S>M 2\r\n"
             "<S>\r\n<S>STFIL \\a.c\r\n<S>STNAM f\r\n<S>N 3\r\n");
 }
 
@@ -119,18 +109,6 @@ TEST_F(MetricLines, TheMetricsOptionIsReadAtTheFirstMetricOnly) {
   EXPECT_EQ(bytes, "<S>\r\n<S>STFIL \r\n<S>STNAM \r\n<S>A 1\r\n<S>B 2\r\n");
 }
 
-TEST_F(MetricLines, NothingIsWrittenWithoutAWriter) {
-  M_writeSymbolMetric(file("/a.c", "a.c"), "f", "M", 1);
-  EXPECT_EQ(M_metricWriter(), nullptr);
-  EXPECT_FALSE(std::filesystem::exists(projectMetricFile()));
-}
-
-TEST_F(MetricLines, ALocationGivesTheFileOfTheHeader) {
-  const std::string bytes = writeProjectFile(
-      [&] { M_writeSymbolMetric(U_Location(file("/src/a.c", "a.c"), 10, 2), "ns::f", "STM29", 9); });
-  EXPECT_EQ(bytes, "<S>\r\n<S>STFIL \\src\\a.c\r\n<S>STNAM ns::f\r\n<S>STM29 9\r\n");
-}
-
 TEST_F(MetricLines, RealValuesOfSymbolsAreShortAndOfFilesHaveThreeDecimals) {
   const XF_Filename a = file("/a.c", "a.c");
   const std::string bytes = writeProjectFile([&] {
@@ -149,13 +127,14 @@ struct Entity : M_MetricEntity {
   U_String qualifiedName() const override { return "C::m"; }
 };
 
-TEST_F(MetricLines, AnEntityGivesItsFileAndName) {
+TEST_F(MetricLines, AnEntityOrALocationGivesTheFileOfTheHeader) {
   const std::string bytes = writeProjectFile([&] {
     M_metricWriter()->entityMetricInt("STWMC", Entity(), 4);
+    M_writeSymbolMetric(U_Location(file("/e.cpp", "e.cpp"), 10, 2), "C::m", "STRFC", 9);
     M_metricWriter()->fileMetricInt("STFNC", file("/e.cpp", "e.cpp"), 1);
   });
   EXPECT_EQ(bytes,
-            "<S>\r\n<S>STFIL \\e.cpp\r\n<S>STNAM C::m\r\n<S>STWMC 4\r\n"
+            "<S>\r\n<S>STFIL \\e.cpp\r\n<S>STNAM C::m\r\n<S>STWMC 4\r\n<S>STRFC 9\r\n"
             "<S>\r\n<S>STFIL \\e.cpp\r\n<S>STNAM \\e.cpp\r\n<S>STFNC 1\r\n");
 }
 
