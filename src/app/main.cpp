@@ -1,1 +1,9 @@
-int main() { return 0; }
+#include "app/ZumApp.h"
+
+int main(int argc, char** argv) {
+  U_Handle<XF_App> app = U_make<ZUMApp>();
+  const int exitCode = XF_App::runApplication(argc - 1, argv + 1, app);
+  // The driver finishes the project outputs when it goes.
+  app.reset();
+  return exitCode;
+}

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "options/CmdArgs.h"
 #include "util/ProcessState.h"
 
 namespace {
@@ -14,6 +15,11 @@ struct PublishedDebugValues {
 
 bool C_isDebugSwitchSet(std::string_view name) {
   const auto& values = zum::ProcessState::get<PublishedDebugValues>().values;
+  return std::find(values.begin(), values.end(), name) != values.end();
+}
+
+bool C_isDebugSwitchSet(const C_CmdArgs& cmdArgs, std::string_view name) {
+  const auto& values = cmdArgs.options().debug().values();
   return std::find(values.begin(), values.end(), name) != values.end();
 }
 

@@ -8,8 +8,13 @@
 
 #include "util/String.h"
 
+class C_CmdArgs;
+
 // True when one published value equals `name` exactly (case-sensitive).
 bool C_isDebugSwitchSet(std::string_view name);
+
+// The same question over the "debug" values of `cmdArgs`.
+bool C_isDebugSwitchSet(const C_CmdArgs& cmdArgs, std::string_view name);
 
 // Every published value in order (some carry a parameter, as "log-file=x").
 const std::vector<U_String>& C_debugValues();

@@ -1,0 +1,59 @@
+#include "app/Driver.h"
+
+#include "options/DebugSwitches.h"
+#include "options/OptionExceptions.h"
+#include "options/ProductTable.h"
+#include "util/Path.h"
+
+P_Driver::P_Driver(U_String title, P_RegisterModules registerModules)
+    : XF_App(title), banner_(std::move(title)), registerModules_(registerModules) {}
+
+P_Driver::~P_Driver() = default;
+
+zum::AnalysisMode P_Driver::decideMode(const C_Options& options) const {
+  const C_OptionFilename& projectFile = options.crossModuleAnalysisFile();
+  if (projectFile.given()) {
+    if (orphanFiles_.isEmpty()) {
+      throw C_ConfigurationException("ERROR: Multi file analysis requires at least one input file.\n\n");
+    }
+    if (projectFile.value().empty()) {
+      throw C_ConfigurationException("ERROR: CrossModuleAnalysisFile (cmaf) must specify a filename\n\n");
+    }
+    return zum::MultiFile;
+  }
+  if (orphanFiles_.count() != 1) {
+    throw C_ConfigurationException("ERROR: Single file analysis must have exactly one input file.\n\n");
+  }
+  return zum::SingleFile;
+}
+
+void P_Driver::buildSources(zum::AnalysisMode mode, const C_Options& options) const {
+  zum::RunInputs& inputs = zum::runInputs();
+  inputs.mode = mode;
+  inputs.sources.clear();
+  for (const C_OrphanFileHandler::Entry& entry : orphanFiles_) {
+    inputs.sources.push_back(zum::SourceEntry{entry.file, entry.outputDirectory});
+  }
+  if (mode == zum::SingleFile) {
+    inputs.output = zum::OutputLocation{inputs.sources.front().file, inputs.sources.front().outputDirectory};
+    return;
+  }
+  // The project file is read last like a source, so that the results of an
+  // earlier run of the project come back in.
+  const U_String& projectFile = options.crossModuleAnalysisFile().value();
+  inputs.output = zum::OutputLocation{XF_Filename(projectFile), U_Path::directory(projectFile)};
+  inputs.sources.push_back(zum::SourceEntry{inputs.output.projectFile, inputs.output.outputDirectory});
+}
+
+int P_Driver::run() {
+  const U_Handle<C_CmdArgs> cmdArgs = this->cmdArgs();
+  const C_Options& options = cmdArgs->options();
+  const zum::AnalysisMode mode = decideMode(options);
+
+  C_CmdArgs::publish(U_make<C_CmdArgs>(*cmdArgs));
+  C_setRunProductIndex(cmdArgs->productIndex());
+  C_publishDebugValues(options.debug().values());
+
+  buildSources(mode, options);
+  return successExitCode();
+}

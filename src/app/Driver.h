@@ -1,0 +1,33 @@
+// The cross-module driver: decides the analysis mode and the sources of the
+// run, publishes the command line, and reads the project.
+#pragma once
+
+#include "app/App.h"
+#include "app/RunInputs.h"
+#include "options/OrphanHandler.h"
+
+// Switches the analysis modules of a run on.
+using P_RegisterModules = void (*)(U_Handle<C_CmdArgs>* cmdArgs, zum::AnalysisMode* mode);
+
+class P_Driver : public XF_App {
+ public:
+  P_Driver(U_String title, P_RegisterModules registerModules);
+  ~P_Driver() override;
+
+  int run() override;
+  C_OrphanHandler& orphanHandler() override { return orphanFiles_; }
+
+  const C_OrphanFileHandler& orphanFiles() const noexcept { return orphanFiles_; }
+
+ protected:
+  // Called once per run, after the project outputs are open.
+  P_RegisterModules moduleRegistration() const noexcept { return registerModules_; }
+
+ private:
+  zum::AnalysisMode decideMode(const C_Options& options) const;
+  void buildSources(zum::AnalysisMode mode, const C_Options& options) const;
+
+  U_String banner_;
+  P_RegisterModules registerModules_;
+  C_OrphanFileHandler orphanFiles_;
+};

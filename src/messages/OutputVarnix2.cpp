@@ -1,0 +1,25 @@
+#include "messages/OutputVarnix2.h"
+
+#include "util/Assert.h"
+
+void M_OutputVarnix2::open(const U_String& fileName) {
+  close();
+  file_ = std::make_unique<M_ErrorFileOutput>(fileName, M_ErrorFileFormat::Generation::kCurrent, showAlias_);
+}
+
+void M_OutputVarnix2::writeDiagnostic(const M_Diagnostic& diagnostic, bool suppressed) {
+  U_check(file_ != nullptr, "OutputVarnix2", __LINE__, "file_ != nullptr && \"Cannot write before open().\"");
+  file_->writeDiagnostic(diagnostic, suppressed);
+}
+
+void M_OutputVarnix2::writeSuppressionRecord(const M_SuppressionRecord& record) {
+  U_check(file_ != nullptr, "OutputVarnix2", __LINE__, "file_ != nullptr && \"Cannot write before open().\"");
+  file_->writeSuppressionRecord(record);
+}
+
+void M_OutputVarnix2::close() {
+  if (!file_) return;
+  // Dropped even when closing fails: the file is given up either way.
+  std::unique_ptr<M_ErrorFileOutput> closing = std::move(file_);
+  closing->close();
+}

@@ -1,0 +1,63 @@
+#include "messages/Param.h"
+
+#include "messages/Diagnostic.h"
+#include "util/Assert.h"
+#include "util/Location.h"
+
+namespace {
+
+constexpr int kFirstEntityForm = 1;
+constexpr int kLastEntityForm = 5;
+
+}  // namespace
+
+M_ParamEntityType::M_ParamEntityType(U_Handle<U_EntityDisplayName> name, std::uint8_t formFlag)
+    : name_(std::move(name)), formFlag_(formFlag) {}
+
+U_String M_ParamEntityType::textForOutput(bool showAlias) const {
+  if (!name_) return U_String();
+  const int form = (showAlias ? 3 : 1) + (formFlag_ != 0 ? 1 : 0);
+  return name_->text(form);
+}
+
+U_String M_ParamEntityType::text() const {
+  U_String out = "Entity={";
+  if (name_) {
+    for (int form = kFirstEntityForm; form <= kLastEntityForm; ++form) {
+      if (form != kFirstEntityForm) out += ',';
+      out += name_->text(form);
+    }
+  }
+  out += '}';
+  return out;
+}
+
+U_String M_ParamListType::text() const {
+  U_String out = "List={";
+  for (std::size_t i = 0; i < values_.size(); ++i) {
+    if (i != 0) out += ',';
+    out += values_[i];
+  }
+  out += '}';
+  return out;
+}
+
+M_ParamMsgListType::M_ParamMsgListType(std::vector<U_Handle<M_Diagnostic>> diagnostics)
+    : diagnostics_(std::move(diagnostics)) {
+  for (const auto& diagnostic : diagnostics_) {
+    U_require(diagnostic.isSet(), "Param", __LINE__, "diagnostic.isSet() && \"Message list holds no diagnostic.\"");
+  }
+}
+
+// Out of line: destroying the handles needs the complete M_Diagnostic.
+M_ParamMsgListType::~M_ParamMsgListType() = default;
+
+U_String M_ParamMsgListType::text() const {
+  U_String out = "MsgList={";
+  for (std::size_t i = 0; i < diagnostics_.size(); ++i) {
+    if (i != 0) out += " ; ";
+    out += diagnostics_[i]->debugText();
+  }
+  out += '}';
+  return out;
+}

@@ -1,0 +1,92 @@
+// The parameters of a diagnostic: the values that fill the parameter
+// references of its message text. Four kinds exist; writers reach them
+// through the visitor M_ParamTypeNav so that each output can decide how a
+// kind travels (the error file, for instance, turns an entity into text).
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "util/Ref.h"
+#include "util/String.h"
+
+class M_Diagnostic;
+class M_ParamTypeNav;
+class M_ParamStringType;
+class M_ParamEntityType;
+class M_ParamListType;
+class M_ParamMsgListType;
+class U_EntityDisplayName;
+
+class M_ParamType : public U_Ref {
+ public:
+  ~M_ParamType() override = default;
+  // The text that stands for the parameter in a message and in the
+  // comparisons of diagnostics.
+  virtual U_String text() const = 0;
+  virtual void accept(M_ParamTypeNav& nav) const = 0;
+};
+
+class M_ParamTypeNav {
+ public:
+  virtual ~M_ParamTypeNav() = default;
+  virtual void visitMsgList(const M_ParamMsgListType& param) = 0;
+  virtual void visitList(const M_ParamListType& param) = 0;
+  virtual void visitEntity(const M_ParamEntityType& param) = 0;
+  virtual void visitString(const M_ParamStringType& param) = 0;
+};
+
+class M_ParamStringType final : public M_ParamType {
+ public:
+  explicit M_ParamStringType(U_String value) : value_(std::move(value)) {}
+  const U_String& value() const noexcept { return value_; }
+  U_String text() const override { return value_; }
+  void accept(M_ParamTypeNav& nav) const override { nav.visitString(*this); }
+
+ private:
+  U_String value_;
+};
+
+// An entity by its display name. The form flag picks the alternative text
+// form (2 instead of 1, 4 instead of 3) where an output writes one form.
+class M_ParamEntityType final : public M_ParamType {
+ public:
+  M_ParamEntityType(U_Handle<U_EntityDisplayName> name, std::uint8_t formFlag);
+  const U_Handle<U_EntityDisplayName>& name() const noexcept { return name_; }
+  std::uint8_t formFlag() const noexcept { return formFlag_; }
+  // The one text form an output writes for the entity: 1 or 2 without
+  // "showalias", 3 or 4 with it, the even form when the flag is set.
+  U_String textForOutput(bool showAlias) const;
+  // "Entity={" forms 1 to 5 joined by "," "}".
+  U_String text() const override;
+  void accept(M_ParamTypeNav& nav) const override { nav.visitEntity(*this); }
+
+ private:
+  U_Handle<U_EntityDisplayName> name_;
+  std::uint8_t formFlag_;
+};
+
+class M_ParamListType final : public M_ParamType {
+ public:
+  explicit M_ParamListType(std::vector<U_String> values) : values_(std::move(values)) {}
+  const std::vector<U_String>& values() const noexcept { return values_; }
+  // "List={" values joined by "," "}".
+  U_String text() const override;
+  void accept(M_ParamTypeNav& nav) const override { nav.visitList(*this); }
+
+ private:
+  std::vector<U_String> values_;
+};
+
+class M_ParamMsgListType final : public M_ParamType {
+ public:
+  explicit M_ParamMsgListType(std::vector<U_Handle<M_Diagnostic>> diagnostics);
+  ~M_ParamMsgListType() override;
+  const std::vector<U_Handle<M_Diagnostic>>& diagnostics() const noexcept { return diagnostics_; }
+  // "MsgList={" debug texts joined by " ; " "}".
+  U_String text() const override;
+  void accept(M_ParamTypeNav& nav) const override { nav.visitMsgList(*this); }
+
+ private:
+  std::vector<U_Handle<M_Diagnostic>> diagnostics_;
+};

@@ -1,0 +1,144 @@
+#include "messages/Varnix2Encoder.h"
+
+#include "messages/ByteBuffer.h"
+#include "messages/Diagnostic.h"
+#include "messages/ErrorFileFormat.h"
+#include "messages/SuppressionRecord.h"
+
+namespace fmt = M_ErrorFileFormat;
+
+void M_Varnix2Encoder::writeHeader(R_ByteBuffer& out) {
+  out.putInt32(fmt::kCurrentVersion);
+  out.putInt32(0);
+}
+
+void M_Varnix2Encoder::writeSectionStart(R_ByteBuffer& out) {
+  out.putByte(fmt::kTagSectionStart);
+  out.putInt32(0);
+  files_.clear();
+  identifiers_.clear();
+  locations_.clear();
+}
+
+void M_Varnix2Encoder::writeDiagnostic(R_ByteBuffer& out, const M_Diagnostic& diagnostic, bool suppressed) {
+  out.putByte(fmt::kTagDiagnostic);
+  writeDiagnosticBody(out, diagnostic, suppressed);
+}
+
+void M_Varnix2Encoder::writeDiagnosticBody(R_ByteBuffer& out, const M_Diagnostic& diagnostic, bool suppressed) {
+  writeLocation(out, diagnostic.location());
+  out.putInt32(diagnostic.messageNumber());
+  out.putInt32((suppressed ? fmt::kHiddenByPragma : 0) | (diagnostic.isHiddenByUser() ? fmt::kHiddenByUser : 0));
+  out.putInt32(diagnostic.isError() ? 1 : 0);
+  out.putInt32(static_cast<std::int32_t>(diagnostic.paramCount()));
+  R_writeParamTypeVisitor visitor(*this, out);
+  for (const auto& param : diagnostic.params()) param->accept(visitor);
+}
+
+void M_Varnix2Encoder::writeSuppressionRecord(R_ByteBuffer& out, const M_SuppressionRecord& record) {
+  out.putByte(fmt::kTagSuppression);
+  out.putByte(static_cast<std::uint8_t>(record.kind()));
+  writeLocation(out, record.location());
+  writeString(out, record.text());
+  out.putInt32(static_cast<std::int32_t>(record.messageRanges().size()));
+  for (const M_MessageRange& range : record.messageRanges()) {
+    writeString(out, range.first);
+    writeString(out, range.second);
+  }
+  out.putByte(fmt::kSuppressionRegionMark);
+  writeLocation(out, record.begin());
+  out.putByte(record.end().isSet() ? 1 : 0);
+  if (record.end().isSet()) writeLocation(out, record.end());
+}
+
+void M_Varnix2Encoder::writeString(R_ByteBuffer& out, std::string_view text) {
+  out.putInt32(static_cast<std::int32_t>(text.size()));
+  out.putBytes(text);
+}
+
+void M_Varnix2Encoder::writeFilename(R_ByteBuffer& out, const XF_Filename& file) {
+  const FileKey key{file.absolute().pointer(), file.given().pointer()};
+  const auto [entry, isNew] = files_.try_emplace(key, static_cast<std::int32_t>(files_.size()));
+  out.putInt32(entry->second);
+  if (!isNew) return;
+  writeString(out, file.absolute().view());
+  writeString(out, file.given().view());
+}
+
+void M_Varnix2Encoder::writeIdentifier(R_ByteBuffer& out, U_Identifier identifier) {
+  const auto [entry, isNew] =
+      identifiers_.try_emplace(identifier.pointer(), static_cast<std::int32_t>(identifiers_.size()));
+  out.putInt32(entry->second);
+  if (isNew) writeString(out, identifier.view());
+}
+
+void M_Varnix2Encoder::writeLocation(R_ByteBuffer& out, const U_Location& location) {
+  const auto id = static_cast<std::int32_t>(locations_.size());
+  const auto [entry, isNew] = locations_.try_emplace(location.data(), WrittenLocation{id, location});
+  out.putInt32(entry->second.id);
+  if (isNew) writeLocationDefinition(out, location);
+}
+
+void M_Varnix2Encoder::writeLocationDefinition(R_ByteBuffer& out, const U_Location& location) {
+  if (!location.isSet()) {
+    // No location: line 0, column 0 of the empty file name.
+    writeFilename(out, XF_Filename());
+    out.putInt32(0);
+    out.putInt32(0);
+    out.putByte(0);
+    return;
+  }
+  writeFilename(out, location.file());
+  out.putInt32(location.line());
+  out.putInt32(location.column());
+  const std::uint8_t parts = (location.hasInclLoc() ? fmt::kPartInclude : 0) |
+                             (location.hasMacroHist() ? fmt::kPartMacroHistory : 0) |
+                             (location.hasHLLoc() ? fmt::kPartHL : 0) |
+                             (location.hasInstFromLoc() ? fmt::kPartInstantiation : 0);
+  out.putByte(parts);
+  if (location.hasInclLoc()) writeLocation(out, location.inclLoc());
+  if (location.hasMacroHist()) writeMacroHistory(out, *location.macroHistory());
+  if (location.hasHLLoc()) {
+    writeFilename(out, location.hlFile());
+    out.putInt32(location.hlLine());
+  }
+  if (location.hasInstFromLoc()) {
+    writeLocation(out, location.instFromLoc());
+    const U_Handle<U_EntityDisplayName> entity = location.instEntity();
+    writeString(out, entity ? entity->text(showAlias_ ? 3 : 1) : U_String());
+  }
+}
+
+void M_Varnix2Encoder::writeMacroHistory(R_ByteBuffer& out, const U_MacroHistory& innermost) {
+  writeLocation(out, innermost.location());
+  writeIdentifier(out, innermost.macroName());
+  for (const U_MacroHistory* outer = innermost.outer().get(); outer; outer = outer->outer().get()) {
+    out.putByte(1);
+    writeLocation(out, outer->location());
+    writeIdentifier(out, outer->macroName());
+  }
+  out.putByte(0);
+}
+
+void R_writeParamTypeVisitor::visitMsgList(const M_ParamMsgListType& param) {
+  out_.putByte(fmt::kParamMessageList);
+  out_.putInt32(static_cast<std::int32_t>(param.diagnostics().size()));
+  // The list's own diagnostics are never written as suppressed.
+  for (const auto& diagnostic : param.diagnostics()) encoder_.writeDiagnosticBody(out_, *diagnostic, false);
+}
+
+void R_writeParamTypeVisitor::visitList(const M_ParamListType& param) {
+  out_.putByte(fmt::kParamStringList);
+  out_.putInt32(static_cast<std::int32_t>(param.values().size()));
+  for (const U_String& value : param.values()) M_Varnix2Encoder::writeString(out_, value);
+}
+
+void R_writeParamTypeVisitor::visitEntity(const M_ParamEntityType& param) {
+  out_.putByte(fmt::kParamString);
+  M_Varnix2Encoder::writeString(out_, param.textForOutput(encoder_.showAlias()));
+}
+
+void R_writeParamTypeVisitor::visitString(const M_ParamStringType& param) {
+  out_.putByte(fmt::kParamString);
+  M_Varnix2Encoder::writeString(out_, param.value());
+}

@@ -1,0 +1,82 @@
+// Encodes records of the current error file generation (version 0x8200).
+// Within a section each file name, identifier and location is defined once
+// and afterwards named by its identifier, which keeps the repeated include
+// chains and macro histories of header diagnostics small.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <unordered_map>
+
+#include "messages/Param.h"
+#include "util/Location.h"
+#include "util/StringStore.h"
+
+class M_Diagnostic;
+class M_SuppressionRecord;
+class R_ByteBuffer;
+class XF_Filename;
+
+class M_Varnix2Encoder {
+ public:
+  // "showalias" decides which text form of an entity's display name is
+  // written.
+  explicit M_Varnix2Encoder(bool showAlias) : showAlias_(showAlias) {}
+
+  static void writeHeader(R_ByteBuffer& out);
+  // Starts a section: the tables start empty and identifiers restart at 0.
+  void writeSectionStart(R_ByteBuffer& out);
+  // `suppressed` is written as hidden by pragma.
+  void writeDiagnostic(R_ByteBuffer& out, const M_Diagnostic& diagnostic, bool suppressed);
+  void writeSuppressionRecord(R_ByteBuffer& out, const M_SuppressionRecord& record);
+
+  // The pieces of records, also used by the parameter visitor.
+  void writeDiagnosticBody(R_ByteBuffer& out, const M_Diagnostic& diagnostic, bool suppressed);
+  void writeLocation(R_ByteBuffer& out, const U_Location& location);
+  static void writeString(R_ByteBuffer& out, std::string_view text);
+  bool showAlias() const noexcept { return showAlias_; }
+
+ private:
+  void writeFilename(R_ByteBuffer& out, const XF_Filename& file);
+  void writeIdentifier(R_ByteBuffer& out, U_Identifier identifier);
+  void writeLocationDefinition(R_ByteBuffer& out, const U_Location& location);
+  void writeMacroHistory(R_ByteBuffer& out, const U_MacroHistory& innermost);
+
+  struct WrittenLocation {
+    std::int32_t id;
+    // Keeps the object alive, so its address cannot be reused by another
+    // location while the table names it.
+    U_Location keep;
+  };
+
+  // Both halves: two spellings of one file stay two spellings when read back.
+  struct FileKey {
+    const char* absolute;
+    const char* given;
+    bool operator==(const FileKey&) const = default;
+  };
+  struct FileKeyHash {
+    std::size_t operator()(const FileKey& key) const noexcept {
+      return std::hash<const char*>()(key.absolute) * 31 + std::hash<const char*>()(key.given);
+    }
+  };
+
+  bool showAlias_;
+  std::unordered_map<FileKey, std::int32_t, FileKeyHash> files_;
+  std::unordered_map<const char*, std::int32_t> identifiers_;
+  std::unordered_map<const U_LocationData*, WrittenLocation> locations_;
+};
+
+// Writes each parameter kind as the error file carries it.
+class R_writeParamTypeVisitor final : public M_ParamTypeNav {
+ public:
+  R_writeParamTypeVisitor(M_Varnix2Encoder& encoder, R_ByteBuffer& out) : encoder_(encoder), out_(out) {}
+  void visitMsgList(const M_ParamMsgListType& param) override;
+  void visitList(const M_ParamListType& param) override;
+  void visitEntity(const M_ParamEntityType& param) override;
+  void visitString(const M_ParamStringType& param) override;
+
+ private:
+  M_Varnix2Encoder& encoder_;
+  R_ByteBuffer& out_;
+};

@@ -1,0 +1,75 @@
+#include "metricfile/MetricOutput.h"
+
+#include <memory>
+
+#include "metricfile/MetricHeader.h"
+#include "metricfile/MetricNull.h"
+#include "metricfile/MetricSettings.h"
+#include "metricfile/MetricZEK.h"
+#include "options/DebugSwitches.h"
+#include "util/ProcessState.h"
+
+namespace {
+
+struct MetricOutput {
+  std::unique_ptr<M_MetricBase> writer;
+};
+
+MetricOutput& output() { return zum::ProcessState::get<MetricOutput>(); }
+
+bool wantsStandardOutput() {
+  return C_isDebugSwitchSet("simpleoutput") || C_isDebugSwitchSet("textoutput") ||
+         C_isDebugSwitchSet("formatoutput");
+}
+
+std::string_view projectName(const XF_Filename& projectFile) {
+  return projectFile.given().isSet() ? projectFile.given().view() : projectFile.absolute().view();
+}
+
+}  // namespace
+
+void M_openMetricOutput(const zum::OutputLocation& location) {
+  M_closeMetricOutput();
+  // A new output starts with a full header even when the last metric
+  // written went to an output of the same name.
+  zum::forgetMetricHeader();
+  if (C_isDebugSwitchSet("null_metric_output")) {
+    output().writer = std::make_unique<M_MetricNull>();
+    return;
+  }
+  auto writer = std::make_unique<M_MetricZEK>();
+  if (wantsStandardOutput())
+    writer->openByName("-");
+  else
+    writer->openForAppend(projectName(location.projectFile), location.outputDirectory);
+  output().writer = std::move(writer);
+}
+
+void M_openMetricOutput() { M_openMetricOutput(zum::runInputs().output); }
+
+void M_flushMetricOutput() {
+  if (M_MetricBase* writer = M_metricWriter()) writer->flush();
+}
+
+void M_closeMetricOutput() {
+  std::unique_ptr<M_MetricBase> writer = std::move(output().writer);
+  if (writer) writer->close();
+}
+
+M_MetricBase* M_metricWriter() { return output().writer.get(); }
+
+void M_writeSymbolMetric(const XF_Filename& file, std::string_view qualifiedName, std::string_view metricName,
+                         int value) {
+  if (!zum::metricsWanted()) return;
+  if (M_MetricBase* writer = M_metricWriter()) writer->symbolMetricInt(metricName, file, qualifiedName, value);
+}
+
+void M_writeSymbolMetric(const U_Location& location, std::string_view qualifiedName, std::string_view metricName,
+                         int value) {
+  M_writeSymbolMetric(location.isSet() ? location.file() : XF_Filename(), qualifiedName, metricName, value);
+}
+
+void M_writeFileOrProjectMetric(const XF_Filename& file, std::string_view metricName, int value) {
+  if (!zum::metricsWanted()) return;
+  if (M_MetricBase* writer = M_metricWriter()) writer->fileOrProjectMetricInt(metricName, file, value);
+}

@@ -1,0 +1,86 @@
+// The writer of metric files: record lines ended by "\r\n", written to a
+// file it owns or to standard output, which it never closes.
+#pragma once
+
+#include <fstream>
+#include <ios>
+#include <memory>
+#include <ostream>
+#include <set>
+
+#include "metricfile/MetricBase.h"
+
+class M_MetricZEK : public M_MetricBase {
+ public:
+  M_MetricZEK() = default;
+  ~M_MetricZEK() override;
+
+  void openForSource(std::string_view source, std::string_view outputDirectory) override;
+  void openByName(std::string_view name) override;
+  void flush() override;
+  void close() override;
+
+  void symbolMetricReal(std::string_view metricName, const XF_Filename& file, std::string_view qualifiedName,
+                        double value) override;
+  void symbolMetricInt(std::string_view metricName, const XF_Filename& file, std::string_view qualifiedName,
+                       int value) override;
+  void entityMetricInt(std::string_view metricName, const M_MetricEntity& entity, int value) override;
+  void fileMetricReal(std::string_view metricName, const XF_Filename& file, double value) override;
+  void fileMetricInt(std::string_view metricName, const XF_Filename& file, int value) override;
+  void fileOrProjectMetricInt(std::string_view metricName, const XF_Filename& file, int value) override;
+
+  void relation(const M_RelationRecord& record) override;
+  void externVariable(std::string_view object, std::string_view subject, int line) override;
+
+  void defineTag(const M_DefineRecord& record) override;
+  void defineTypedef(const M_DefineRecord& record) override;
+  void defineFunction(const M_DefineRecord& record) override;
+  void defineVariable(const M_DefineRecord& record) override;
+  void defineParameter(const M_DefineRecord& record) override;
+  void defineMember(const M_DefineRecord& record) override;
+  void defineEnumerator(const M_DefineRecord& record) override;
+  void defineMacro(const M_DefineRecord& record) override;
+  void defineLabel(const M_DefineRecord& record) override;
+  void defineOther(const M_DefineRecord& record) override;
+
+  void controlGraphNodes(std::span<const int> lines) override;
+  void controlGraphEdge(int from, int to) override;
+  void controlGraphFunction(std::string_view function) override;
+
+  void allocation(std::string_view name, M_AllocKind kind, const XF_Filename& file, int line,
+                  int column) override;
+
+  void throwsType(std::string_view function, std::string_view type) override;
+  void throwType(std::string_view function, std::string_view type) override;
+  void catchType(std::string_view function, std::string_view type, std::string_view handler) override;
+
+  void pragma(const XF_Filename& file, int line, std::string_view text) override;
+
+  void itemLocation(std::string_view name, const XF_Filename& file, int line, int column) override;
+  void itemFile(std::string_view name, const XF_Filename& file) override;
+  void itemFileValue(std::string_view name, const XF_Filename& file, int value) override;
+
+  void message(std::string_view first, std::string_view second) override;
+  void literal(const M_LiteralRecord& record) override;
+
+  // The metric file of `source` in `outputDirectory`, appended to (made
+  // when missing; existing content is never cut).
+  virtual void openForAppend(std::string_view source, std::string_view outputDirectory);
+
+  bool isOpen() const noexcept { return stream_ != nullptr; }
+
+ private:
+  void openFile(std::string_view source, std::string_view outputDirectory, std::ios::openmode mode);
+  void useStandardOutput();
+  void writeLine(std::string_view line);
+  // The header lines when due, then "<S>" name " " value.
+  void writeMetric(const XF_Filename& file, std::string_view headerName, std::string_view metricName,
+                   std::string_view value);
+  void writeDefine(const M_DefineRecord& record, std::string_view spaceCode, std::uint32_t extraFlags);
+
+  std::unique_ptr<std::ofstream> file_;
+  // The file above or standard output; null when closed.
+  std::ostream* stream_ = nullptr;
+  // Relation kinds already named by a "<RDEF>" line in this output.
+  std::set<char> namedRelationKinds_;
+};

@@ -1,0 +1,54 @@
+#include "options/EnvironmentPaths.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "options/ProductTable.h"
+#include "options/TextTranslation.h"
+#include "util/Exception.h"
+#include "util/Path.h"
+
+namespace {
+
+bool canMakeTemporaryFile(const U_String& directory) {
+  if (!U_Path::isDirectory(directory)) return false;
+  U_String pattern = U_Path::join(directory, "nvtXXXXXX");
+  const int fd = ::mkstemp(pattern.data());
+  if (fd < 0) return false;
+  ::close(fd);
+  ::unlink(pattern.c_str());
+  return true;
+}
+
+}  // namespace
+
+U_String C_defaultsFilePath(const zum::ProductRow& product) {
+  const U_String name = U_String(".") + product.tag + "rc";
+  const U_String variable = U_String(product.word) + "RCPATH";
+  if (const char* directory = std::getenv(variable.c_str())) return U_Path::join(directory, name);
+  if (U_Path::isReadable(name) && U_Path::isRegularFile(name)) return name;
+  if (const char* home = std::getenv("HOME")) {
+    const U_String path = U_Path::join(U_Path::toSlashes(home), name);
+    if (U_Path::isReadable(path) && U_Path::isRegularFile(path)) return path;
+  }
+  return U_String();
+}
+
+U_String C_temporaryDirectory(const zum::ProductRow& product) {
+  U_String tried = "Error finding temporary directory:\n";
+  if (const char* value = std::getenv(product.temporaryDirectoryVariable)) {
+    const U_String directory = XF_toInternal(value);
+    if (canMakeTemporaryFile(directory)) return directory;
+    throw U_UserException(tried + "\tTried directory from environment variable " +
+                          product.temporaryDirectoryVariable + ": " + directory + "\n");
+  }
+  if (const char* value = std::getenv("TMP")) {
+    const U_String directory = value;
+    if (canMakeTemporaryFile(directory)) return directory;
+    tried += "\tTried directory from environment variable TMP: " + directory + "\n";
+  }
+  const U_String root = "/";
+  if (canMakeTemporaryFile(root)) return root;
+  throw U_UserException(tried + "\tTried directory: " + root + "\n");
+}

@@ -1,0 +1,23 @@
+#include "options/OrphanHandler.h"
+
+#include <cstdlib>
+
+#include "options/CmdArgs.h"
+#include "options/Options.h"
+#include "options/ProductTable.h"
+#include "options/TextTranslation.h"
+#include "util/Path.h"
+
+U_String C_currentOutputDirectory(const C_CmdArgs& cmdArgs) {
+  const U_String& option = cmdArgs.options().outputPath().value();
+  if (!option.empty()) return option;
+  const char* variable = std::getenv(cmdArgs.productRow().outputDirectoryVariable);
+  if (variable && *variable) return U_Path::absolute(U_Path::toSlashes(variable));
+  return ".";
+}
+
+void C_OrphanFileHandler::handle(const C_CmdArgs& cmdArgs, const U_String& argument) {
+  XF_Filename file(XF_toInternal(argument));
+  if (!known_.insert(file.absolute()).second) return;
+  entries_.push_back(Entry{file, C_currentOutputDirectory(cmdArgs)});
+}

@@ -1,0 +1,321 @@
+// Damaged error files: each kind of damage ends reading with its designed
+// exception text, keeps what was read before, and never crashes.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "messages/BinaryExceptions.h"
+#include "messages/ErrorFileDecoder.h"
+#include "messages/ErrorFileExceptions.h"
+#include "messages/ErrorFileFormat.h"
+#include "messages/InputVarnix.h"
+#include "messages/OutputVarnix2.h"
+#include "messages_test_support.h"
+#include "util/ProcessState.h"
+
+using messagestest::Bytes;
+using messagestest::file;
+using messagestest::TempDir;
+using messagestest::writeFile;
+
+namespace {
+
+const char kTruncated[] = "Problems reading binary file. errno (0): Success";
+const char kStructure[] = "Problems reading binary file.";
+
+struct Outcome {
+  std::string what;     // "" when reading succeeded
+  std::string stderrText;
+  std::size_t diagnostics = 0;
+  std::size_t suppressionRecords = 0;
+};
+
+Outcome readDamaged(const std::string& bytes, const std::string& name = "damaged.err") {
+  Outcome outcome;
+  M_InputVarnix input(name);
+  input.setSource(file("/p/a.c", "a.c"));
+  ::testing::internal::CaptureStderr();
+  try {
+    input.read(bytes);
+  } catch (const U_Exception& failure) {
+    outcome.what = failure.what();
+  }
+  outcome.stderrText = ::testing::internal::GetCapturedStderr();
+  outcome.diagnostics = input.diagnostics().size();
+  outcome.suppressionRecords = input.suppressionRecords().size();
+  return outcome;
+}
+
+std::string caughtReport(const std::string& reason) {
+  return "caught a R_ReadingException in getNextMessage().\n  reason: " + reason + "\n";
+}
+
+// The text of whatever the record layer raises at the first record.
+std::string decoderFailure(const std::string& bytes) {
+  M_ErrorFileDecoder decoder(bytes, file("/p/a.c", "a.c"));
+  try {
+    while (!decoder.atEnd()) decoder.next();
+  } catch (const U_Exception& failure) {
+    return failure.what();
+  }
+  return "";
+}
+
+Bytes currentHeader() { return std::move(Bytes().i32(0x8200).i32(0).u8(1).i32(0)); }
+
+// A diagnostic record at a new location 0 of file 0 (first in a section).
+Bytes firstDiagnostic(int number) {
+  Bytes b;
+  b.u8(2).i32(0).i32(0).str("/p/a.c").str("a.c").i32(1).i32(0).u8(0).i32(number).i32(0).i32(0).i32(0);
+  return b;
+}
+
+// A diagnostic body at the known location 0, without parameters.
+Bytes laterBody(int number) {
+  Bytes b;
+  b.i32(0).i32(number).i32(0).i32(0).i32(0);
+  return b;
+}
+
+Bytes laterDiagnostic(int number) { return std::move(Bytes().u8(2).append(laterBody(number))); }
+
+class ErrorFileDamageTest : public ::testing::Test {
+ protected:
+  void TearDown() override { zum::ProcessState::reset(); }
+};
+
+}  // namespace
+
+TEST_F(ErrorFileDamageTest, EveryTruncationIsAReadFailureOrARecordBoundary) {
+  Bytes whole = currentHeader();
+  whole.append(firstDiagnostic(1));
+  whole.u8(2).i32(1).i32(1).str("/p/h.h").str("h.h").i32(4).i32(2).u8(1 | 4 | 8 | 2)
+      .i32(0).i32(0).i32(0).str("M").u8(1).i32(0).i32(1).str("N").u8(0)
+      .i32(1).i32(9).i32(0).str("ent")
+      .i32(2).i32(1).i32(0).i32(2).u8(2).i32(1).str("s").u8(4).i32(1).append(laterBody(3));
+  std::string bytes = whole.bytes();
+  bytes += Bytes().u8(4).u8(1).i32(0).str("t").i32(1).str("1").str("2").u8(4).i32(0).u8(1).i32(0).bytes();
+  bytes += Bytes().u8(1).i32(0).bytes();
+  bytes += firstDiagnostic(4).bytes();
+
+  const Outcome full = readDamaged(bytes);
+  ASSERT_EQ(full.what, "") << full.stderrText;
+  ASSERT_EQ(full.diagnostics, 3u);
+  ASSERT_EQ(full.suppressionRecords, 1u);
+
+  std::size_t boundaries = 0;
+  for (std::size_t size = 0; size < bytes.size(); ++size) {
+    const Outcome cut = readDamaged(bytes.substr(0, size));
+    if (cut.what.empty()) {
+      ++boundaries;
+      continue;
+    }
+    EXPECT_EQ(cut.what, kTruncated) << "cut at " << size;
+    EXPECT_EQ(cut.stderrText, caughtReport(kTruncated)) << "cut at " << size;
+    EXPECT_LE(cut.diagnostics, full.diagnostics);
+  }
+  // Header plus first section start, and after each of the five records.
+  EXPECT_EQ(boundaries, 6u);
+}
+
+TEST_F(ErrorFileDamageTest, OlderFileCutInsideARecordIsAReadFailure) {
+  Bytes b;
+  b.i32(0x7900).i32(0).i32(1).ostr("/p/h.h").i32(3).i32(1).i32(-1).i32(0).i32(7).i32(0).i32(0).i32(1).ostr("p").i32(0);
+  const std::string bytes = b.bytes();
+  EXPECT_EQ(readDamaged(bytes).what, "");
+  for (std::size_t size = 0; size < bytes.size(); ++size) {
+    if (size == 8) continue;  // the header alone is a file without records
+    EXPECT_EQ(readDamaged(bytes.substr(0, size)).what, kTruncated) << "cut at " << size;
+  }
+  // A current-file record must be followed by a record.
+  Bytes trailing;
+  trailing.i32(0x7900).i32(0).i32(1).ostr("/p/h.h");
+  EXPECT_EQ(readDamaged(trailing.bytes()).what, kTruncated);
+}
+
+TEST_F(ErrorFileDamageTest, HugeLengthsAllocateNothing) {
+  Bytes hugeString = currentHeader();
+  hugeString.append(firstDiagnostic(1)).u8(2).i32(0).i32(5).i32(0).i32(0).i32(1).u8(1).i32(2000000000).raw("abc");
+  Outcome outcome = readDamaged(hugeString.bytes());
+  EXPECT_EQ(outcome.what, kTruncated);
+  EXPECT_EQ(outcome.stderrText, caughtReport(kTruncated));
+  EXPECT_EQ(outcome.diagnostics, 1u);  // the record before stays
+
+  Bytes negativeLength = currentHeader();
+  negativeLength.u8(2).i32(0).i32(0).i32(-1);
+  EXPECT_EQ(readDamaged(negativeLength.bytes()).what, kTruncated);
+
+  Bytes hugeSection;
+  hugeSection.i32(0x8200).i32(0).u8(1).i32(0x7fffffff);
+  EXPECT_EQ(readDamaged(hugeSection.bytes()).what, kTruncated);
+
+  Bytes hugeCount = currentHeader();
+  hugeCount.u8(2).i32(0).i32(0).str("").str("").i32(1).i32(0).u8(0).i32(1).i32(0).i32(0).i32(2000000000).u8(1).str("x");
+  EXPECT_EQ(readDamaged(hugeCount.bytes()).what, kTruncated);
+
+  Bytes olderHugeCount;
+  olderHugeCount.i32(0x7900).i32(0).i32(3).i32(1).i32(-1).i32(0).i32(1).i32(0).i32(0).i32(0x7fffffff).ostr("a");
+  EXPECT_EQ(readDamaged(olderHugeCount.bytes()).what, kTruncated);
+}
+
+TEST_F(ErrorFileDamageTest, UnknownTagsAndKinds) {
+  Bytes unknownTag = currentHeader();
+  unknownTag.append(firstDiagnostic(1)).u8(3).append(laterDiagnostic(2));
+  EXPECT_EQ(decoderFailure(unknownTag.bytes()), "unknown error record type in error file");
+  // Through the reader, a failure other than a reading one in the middle
+  // of the file means the file cannot be used.
+  Outcome middle = readDamaged(unknownTag.bytes(), "/out/a.c.err");
+  EXPECT_EQ(middle.what, "Cannot write error file '/out/a.c.err'.");
+  EXPECT_EQ(middle.stderrText, "");
+  EXPECT_EQ(middle.diagnostics, 1u);
+  // ... and at the end of the file it just ends reading.
+  Bytes unknownLastByte = currentHeader();
+  unknownLastByte.append(firstDiagnostic(1)).u8(9);
+  Outcome atEnd = readDamaged(unknownLastByte.bytes());
+  EXPECT_EQ(atEnd.what, "");
+  EXPECT_EQ(atEnd.diagnostics, 1u);
+
+  Bytes unknownParamKind = currentHeader();
+  unknownParamKind.append(firstDiagnostic(1)).u8(2).i32(0).i32(2).i32(0).i32(0).i32(1).u8(3).str("x");
+  EXPECT_EQ(decoderFailure(unknownParamKind.bytes()), "unknown error record type in error file");
+
+  Bytes olderUnknownType;
+  olderUnknownType.i32(0x7900).i32(0).i32(4).i32(0).i32(0).i32(0).i32(0).ostr("");
+  EXPECT_EQ(decoderFailure(olderUnknownType.bytes()), "unknown error record type in error file");
+  EXPECT_EQ(readDamaged(olderUnknownType.bytes(), "x.err").what, "Cannot write error file 'x.err'.");
+
+  Bytes listWord;
+  listWord.i32(0x7900).i32(0).i32(3).i32(1).i32(-1).i32(0).i32(1).i32(0).i32(0).i32(0).i32(1);
+  EXPECT_EQ(decoderFailure(listWord.bytes()), "error file has string list parameter");
+  Outcome listWordAtEnd = readDamaged(listWord.bytes());
+  EXPECT_EQ(listWordAtEnd.what, "");
+  listWord.i32(3).i32(2).i32(-1).i32(0).i32(1).i32(0).i32(0).i32(0).i32(0);
+  EXPECT_EQ(readDamaged(listWord.bytes(), "y.err").what, "Cannot write error file 'y.err'.");
+}
+
+TEST_F(ErrorFileDamageTest, UnknownVersionsAreReportedWithTheirWord) {
+  Outcome outcome = readDamaged(Bytes().i32(0x8300).i32(0).bytes());
+  EXPECT_EQ(outcome.what, "Error file has incorrect version: 8300. Expected: 8200\n");
+  EXPECT_EQ(outcome.stderrText, "Unknown error file format: id=8300\n");
+  outcome = readDamaged(Bytes().i32(-1).bytes());
+  EXPECT_EQ(outcome.what, "Error file has incorrect version: ffffffff. Expected: 8200\n");
+  outcome = readDamaged("");
+  EXPECT_EQ(outcome.what, kTruncated);
+  EXPECT_EQ(outcome.stderrText, caughtReport(kTruncated));
+}
+
+TEST_F(ErrorFileDamageTest, ReferencesToEntriesNeverDefined) {
+  const std::vector<std::pair<std::string, Bytes>> cases = {
+      {"location beyond the table", std::move(currentHeader().u8(2).i32(5))},
+      {"negative location", std::move(currentHeader().u8(2).i32(-1))},
+      {"file beyond the table", std::move(currentHeader().u8(2).i32(0).i32(1))},
+      {"identifier beyond the table",
+       std::move(currentHeader().u8(2).i32(0).i32(0).str("").str("f").i32(1).i32(0).u8(4).i32(0))},
+      {"location inside its own definition", std::move(currentHeader().u8(2).i32(0).i32(0).str("a").str("a").i32(1).i32(0).u8(1).i32(0))},
+      {"negative parameter count", std::move(currentHeader().append(firstDiagnostic(1)).u8(2).i32(0).i32(1).i32(0).i32(0).i32(-3))},
+      {"negative range count", std::move(currentHeader().append(firstDiagnostic(1)).u8(4).u8(1).i32(0).str("").i32(-1))},
+  };
+  for (const auto& [what, bytes] : cases) {
+    Outcome outcome = readDamaged(bytes.bytes() + laterDiagnostic(1).bytes());
+    EXPECT_EQ(outcome.what, kStructure) << what;
+    EXPECT_EQ(outcome.stderrText, caughtReport(kStructure)) << what;
+  }
+  // Identifiers restart with each section: what the first section defined
+  // is unknown in the second.
+  Bytes stale = currentHeader();
+  stale.append(firstDiagnostic(1)).u8(1).i32(0).u8(2).i32(1);
+  EXPECT_EQ(readDamaged(stale.bytes()).what, kStructure);
+}
+
+TEST_F(ErrorFileDamageTest, DeepNestingIsRefusedWithoutExhaustingTheStack) {
+  constexpr int kMillion = 1000000;
+  // A million message lists, each holding the next diagnostic.
+  Bytes lists = currentHeader();
+  lists.append(firstDiagnostic(1));
+  lists.u8(2);
+  for (int i = 0; i < kMillion; ++i) lists.i32(0).i32(i).i32(0).i32(0).i32(1).u8(4).i32(1);
+  Outcome outcome = readDamaged(lists.bytes());
+  EXPECT_EQ(outcome.what, kStructure);
+  EXPECT_EQ(outcome.diagnostics, 1u);
+
+  // A million include locations, each defined inside the one before.
+  Bytes includes = currentHeader();
+  includes.u8(2).i32(0).i32(0).str("/p/a.h").str("a.h").i32(1).i32(0).u8(1);
+  for (int i = 1; i < kMillion; ++i) includes.i32(i).i32(0).i32(i).i32(0).u8(1);
+  EXPECT_EQ(readDamaged(includes.bytes()).what, kStructure);
+
+  // A million expansions in one macro history.
+  Bytes macros = currentHeader();
+  macros.u8(2).i32(0).i32(0).str("/p/a.h").str("a.h").i32(1).i32(0).u8(4);
+  macros.i32(1).i32(0).i32(2).i32(0).u8(0).i32(0).str("M");
+  for (int i = 0; i < kMillion; ++i) macros.u8(1).i32(1).i32(0);
+  EXPECT_EQ(readDamaged(macros.bytes()).what, kStructure);
+}
+
+TEST_F(ErrorFileDamageTest, LongChainsBuiltByReferenceAreRefusedToo) {
+  // Each record defines one more include level on top of the last one by
+  // reference, so no single definition nests deeply; the chain grows all
+  // the same.
+  Bytes chain = currentHeader();
+  chain.append(firstDiagnostic(0));
+  for (int i = 1; i < 100000; ++i) chain.u8(2).i32(i).i32(0).i32(i).i32(0).u8(1).i32(i - 1).i32(i).i32(0).i32(0).i32(0);
+  Outcome outcome = readDamaged(chain.bytes());
+  EXPECT_EQ(outcome.what, kStructure);
+  EXPECT_GT(outcome.diagnostics, 1000u);
+  EXPECT_LT(outcome.diagnostics, 100000u);
+}
+
+TEST_F(ErrorFileDamageTest, MissingFileCannotBeOpened) {
+  TempDir dir;
+  M_InputVarnix input(dir.path("none.err"));
+  try {
+    input.open();
+    ADD_FAILURE() << "opened a missing file";
+  } catch (const M_BadFileOpenException& failure) {
+    EXPECT_EQ(std::string(failure.what()), "Cannot write error file '" + dir.path("none.err") + "'.");
+  }
+}
+
+TEST(BinaryExceptions, TextsOfTheFamilies) {
+  EXPECT_STREQ(R_ReadingException().what(), "Problems reading binary file.");
+  EXPECT_STREQ(R_ReadingEOFException(5).what(), "Problems reading binary file at eof. errno (5): Input/output error");
+  EXPECT_STREQ(R_ReadingReadException(2).what(), "Problems reading binary file. errno (2): No such file or directory");
+  EXPECT_STREQ(R_WritingException().what(), "Problems writing binary file.");
+  EXPECT_STREQ(M_BadIntWriteException().what(), "problems writing an int from error file");
+  EXPECT_STREQ(M_BadTextWriteException().what(), "problems writing a text string from error file");
+  const U_UserException& asUser = M_BadInfoTypeException();
+  EXPECT_STREQ(asUser.what(), "unknown error record type in error file");
+}
+
+TEST_F(ErrorFileDamageTest, WhatTheLimitsAllowIsWrittenAndReadAgain) {
+  TempDir dir;
+  auto writeAndRead = [&](int includeDepth, int listDepth) -> std::string {
+    const std::string name = dir.path("limits" + std::to_string(includeDepth) + "_" + std::to_string(listDepth) + ".err");
+    U_Location chain;
+    for (int i = 0; i < includeDepth; ++i) chain = U_Location(file("/p/h.h", "h.h"), i + 1, 0, chain);
+    auto innermost = U_make<M_Diagnostic>(1, chain);
+    U_Handle<M_Diagnostic> top = innermost;
+    for (int i = 0; i < listDepth; ++i) {
+      auto outer = U_make<M_Diagnostic>(2, U_Location(file("/p/a.c", "a.c"), 1, 0));
+      outer->addMessageList({top});
+      top = outer;
+    }
+    M_OutputVarnix2 output(false);
+    output.open(name);
+    output.writeDiagnostic(*top, false);
+    output.close();
+    M_InputVarnix input(name);
+    ::testing::internal::CaptureStderr();
+    try {
+      input.open();
+    } catch (const U_Exception& failure) {
+      ::testing::internal::GetCapturedStderr();
+      return failure.what();
+    }
+    ::testing::internal::GetCapturedStderr();
+    return input.diagnostics().size() == 1 ? "read" : "lost";
+  };
+  EXPECT_EQ(writeAndRead(M_ErrorFileFormat::kMaxLocationDepth, M_ErrorFileFormat::kMaxMessageListDepth), "read");
+  EXPECT_EQ(writeAndRead(M_ErrorFileFormat::kMaxLocationDepth + 1, 0), kStructure);
+  EXPECT_EQ(writeAndRead(1, M_ErrorFileFormat::kMaxMessageListDepth + 1), kStructure);
+}

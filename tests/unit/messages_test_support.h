@@ -1,0 +1,100 @@
+// Helpers shared by the error file tests: a scratch directory, whole-file
+// reading and writing, and a byte builder for files written by hand from
+// the format description (independent of the program's own encoders).
+#pragma once
+
+#include <stdlib.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "util/Filename.h"
+#include "util/Location.h"
+
+namespace messagestest {
+
+class TempDir {
+ public:
+  TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "zum-msg-XXXXXX").string();
+    if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    dir_ = pattern;
+  }
+  ~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(dir_, ignored);
+  }
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  std::string path(const std::string& name) const { return (dir_ / name).string(); }
+
+ private:
+  std::filesystem::path dir_;
+};
+
+inline std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+inline void writeFile(const std::string& path, std::string_view bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// A file both halves of which are the given text (no file system lookup).
+inline XF_Filename file(std::string_view absolute, std::string_view given) {
+  return XF_Filename(U_Filename(absolute), U_Filename(given));
+}
+
+// Little-endian words, bytes and the two string encodings, spelled out.
+class Bytes {
+ public:
+  Bytes& i32(std::int32_t value) {
+    const auto word = static_cast<std::uint32_t>(value);
+    for (int shift = 0; shift < 32; shift += 8) bytes_.push_back(static_cast<char>((word >> shift) & 0xff));
+    return *this;
+  }
+  Bytes& u8(unsigned value) {
+    bytes_.push_back(static_cast<char>(value));
+    return *this;
+  }
+  Bytes& raw(std::string_view text) {
+    bytes_.append(text);
+    return *this;
+  }
+  // Current generation: length without terminator, then the bytes.
+  Bytes& str(std::string_view text) { return i32(static_cast<std::int32_t>(text.size())).raw(text); }
+  // Older generation: length with the terminating zero, which follows.
+  Bytes& ostr(std::string_view text) { return i32(static_cast<std::int32_t>(text.size() + 1)).raw(text).u8(0); }
+  Bytes& append(const Bytes& other) {
+    bytes_ += other.bytes_;
+    return *this;
+  }
+  const std::string& bytes() const { return bytes_; }
+  std::size_t size() const { return bytes_.size(); }
+
+ private:
+  std::string bytes_;
+};
+
+// Bytes as "00 82 00 00 ..." for readable failure messages.
+inline std::string hex(std::string_view bytes) {
+  static const char digits[] = "0123456789abcdef";
+  std::string out;
+  for (unsigned char c : bytes) {
+    if (!out.empty()) out += ' ';
+    out += digits[c >> 4];
+    out += digits[c & 15];
+  }
+  return out;
+}
+
+}  // namespace messagestest

@@ -1,0 +1,153 @@
+// Metric lines of the project metric file: the three-line header and when
+// it is written, the display text of file names, values, line ends.
+#include "metricfile/MetricZEK.h"
+#include "metricfile_test_support.h"
+
+namespace {
+
+using metricfiletest::file;
+using metricfiletest::MetricFileTest;
+
+class MetricLines : public MetricFileTest {};
+
+TEST_F(MetricLines, OneHeaderPerSymbolAndANewOneForTheNextSymbolOfTheFile) {
+  const XF_Filename a = file("/src/a.c", "src/a.c");
+  const std::string bytes = writeProjectFile([&] {
+    M_writeSymbolMetric(a, "f", "STM29", 3);
+    M_writeSymbolMetric(a, "f", "STCYC", 4);
+    M_writeSymbolMetric(a, "g", "STM29", 5);
+    M_writeSymbolMetric(a, "g", "STCYC", 6);
+  });
+  EXPECT_EQ(bytes,
+            "<S>\r\n<S>STFIL \\src\\a.c\r\n<S>STNAM f\r\n"
+            "<S>STM29 3\r\n<S>STCYC 4\r\n"
+            "<S>\r\n<S>STFIL \\src\\a.c\r\n<S>STNAM g\r\n"
+            "<S>STM29 5\r\n<S>STCYC 6\r\n");
+}
+
+TEST_F(MetricLines, AnotherFileOrAnEarlierSymbolGetsAHeaderAgain) {
+  const XF_Filename a = file("/a.c", "a.c");
+  const std::string bytes = writeProjectFile([&] {
+    M_writeSymbolMetric(a, "f", "M", 1);
+    M_writeSymbolMetric(file("/b.c", "b.c"), "f", "M", 2);
+    M_writeSymbolMetric(a, "f", "N", 3);
+  });
+  EXPECT_EQ(bytes,
+            "<S>\r\n<S>STFIL \\a.c\r\n<S>STNAM f\r\n<S>M 1\r\n"
+            "<S>\r\n<S>STFIL \\b.c\r\n<S>STNAM f\r\n<S>M 2\r\n"
+            "<S>\r\n<S>STFIL \\a.c\r\n<S>STNAM f\r\n<S>N 3\r\n");
+}
+
+TEST_F(MetricLines, TheFirstProjectMetricOfTheProcessHasAHeader) {
+  // The project has no file and no name: an empty header memory must not
+  // pass for a header already written.
+  const std::string bytes = writeProjectFile([&] {
+    M_writeFileOrProjectMetric(XF_Filename(), "STCYA", 12);
+    M_writeFileOrProjectMetric(XF_Filename(), "STNFA", 7);
+  });
+  EXPECT_EQ(bytes, "<S>\r\n<S>STFIL \r\n<S>STNAM \r\n<S>STCYA 12\r\n<S>STNFA 7\r\n");
+}
+
+TEST_F(MetricLines, AFileMetricIsNamedAfterItsFile) {
+  const std::string bytes = writeProjectFile([&] {
+    M_writeFileOrProjectMetric(file("/src/a.c", "a.c"), "STFNC", 2);
+    M_writeFileOrProjectMetric(file("/src/a.c", "a.c"), "STLIN", 40);
+  });
+  EXPECT_EQ(bytes, "<S>\r\n<S>STFIL \\src\\a.c\r\n<S>STNAM \\src\\a.c\r\n<S>STFNC 2\r\n<S>STLIN 40\r\n");
+}
+
+TEST_F(MetricLines, FileNamesWithABlankOrATabAreQuoted) {
+  const std::string bytes = writeProjectFile([&] {
+    M_writeSymbolMetric(file("/my src/a.c", "a.c"), "f", "M", 1);
+    M_writeFileOrProjectMetric(file("/t\tx.c", "x.c"), "M", 2);
+  });
+  EXPECT_EQ(bytes,
+            "<S>\r\n<S>STFIL \"\\my src\\a.c\"\r\n<S>STNAM f\r\n<S>M 1\r\n"
+            "<S>\r\n<S>STFIL \"\\t\tx.c\"\r\n<S>STNAM \"\\t\tx.c\"\r\n<S>M 2\r\n");
+}
+
+TEST_F(MetricLines, OsIndependentSlashKeepsForwardSlashes) {
+  setSwitches({"os-independent-slash"});
+  const std::string bytes = writeProjectFile([&] { M_writeSymbolMetric(file("/src/a.c", "a.c"), "f", "M", 1); });
+  EXPECT_EQ(bytes, "<S>\r\n<S>STFIL /src/a.c\r\n<S>STNAM f\r\n<S>M 1\r\n");
+}
+
+TEST_F(MetricLines, WithoutExpandFileNamesTheGivenNameIsShown) {
+  options().expandFileNames().set(false);
+  const std::string bytes = writeProjectFile([&] { M_writeSymbolMetric(file("/w/src/a.c", "src/a.c"), "f", "M", 1); });
+  EXPECT_EQ(bytes, "<S>\r\n<S>STFIL src\\a.c\r\n<S>STNAM f\r\n<S>M 1\r\n");
+}
+
+TEST_F(MetricLines, TwoNamesOfOneFileShowTheirOwnTextWithoutExpandFileNames) {
+  // Same absolute half, different given halves: the shown text differs,
+  // so neither the display cache nor the header may take one for the other.
+  options().expandFileNames().set(false);
+  const std::string bytes = writeProjectFile([&] {
+    M_writeSymbolMetric(file("/w/a.c", "a.c"), "f", "M", 1);
+    M_writeSymbolMetric(file("/w/a.c", "./a.c"), "f", "M", 2);
+  });
+  EXPECT_EQ(bytes,
+            "<S>\r\n<S>STFIL a.c\r\n<S>STNAM f\r\n<S>M 1\r\n"
+            "<S>\r\n<S>STFIL .\\a.c\r\n<S>STNAM f\r\n<S>M 2\r\n");
+}
+
+TEST_F(MetricLines, MetricsOffWritesNothing) {
+  options().metrics().set(false);
+  const std::string bytes = writeProjectFile([&] {
+    M_writeSymbolMetric(file("/a.c", "a.c"), "f", "M", 1);
+    M_writeFileOrProjectMetric(XF_Filename(), "STCYA", 2);
+  });
+  EXPECT_EQ(bytes, "");
+}
+
+TEST_F(MetricLines, TheMetricsOptionIsReadAtTheFirstMetricOnly) {
+  const std::string bytes = writeProjectFile([&] {
+    M_writeFileOrProjectMetric(XF_Filename(), "A", 1);
+    options().metrics().set(false);
+    M_writeFileOrProjectMetric(XF_Filename(), "B", 2);
+  });
+  EXPECT_EQ(bytes, "<S>\r\n<S>STFIL \r\n<S>STNAM \r\n<S>A 1\r\n<S>B 2\r\n");
+}
+
+TEST_F(MetricLines, RealValuesOfSymbolsAreShortAndOfFilesHaveThreeDecimals) {
+  const XF_Filename a = file("/a.c", "a.c");
+  const std::string bytes = writeProjectFile([&] {
+    M_metricWriter()->symbolMetricReal("R", a, "f", 2.5);
+    M_metricWriter()->symbolMetricReal("S", a, "f", 1.0 / 3.0);
+    M_metricWriter()->fileMetricReal("T", a, 2.5);
+    M_metricWriter()->fileMetricReal("U", a, 1.0 / 3.0);
+  });
+  EXPECT_EQ(bytes,
+            "<S>\r\n<S>STFIL \\a.c\r\n<S>STNAM f\r\n<S>R 2.5\r\n<S>S 0.333333\r\n"
+            "<S>\r\n<S>STFIL \\a.c\r\n<S>STNAM \\a.c\r\n<S>T 2.500\r\n<S>U 0.333\r\n");
+}
+
+struct Entity : M_MetricEntity {
+  U_Location location() const override { return U_Location(file("/e.cpp", "e.cpp"), 3, 1); }
+  U_String qualifiedName() const override { return "C::m"; }
+};
+
+TEST_F(MetricLines, AnEntityOrALocationGivesTheFileOfTheHeader) {
+  const std::string bytes = writeProjectFile([&] {
+    M_metricWriter()->entityMetricInt("STWMC", Entity(), 4);
+    M_writeSymbolMetric(U_Location(file("/e.cpp", "e.cpp"), 10, 2), "C::m", "STRFC", 9);
+    M_metricWriter()->fileMetricInt("STFNC", file("/e.cpp", "e.cpp"), 1);
+  });
+  EXPECT_EQ(bytes,
+            "<S>\r\n<S>STFIL \\e.cpp\r\n<S>STNAM C::m\r\n<S>STWMC 4\r\n<S>STRFC 9\r\n"
+            "<S>\r\n<S>STFIL \\e.cpp\r\n<S>STNAM \\e.cpp\r\n<S>STFNC 1\r\n");
+}
+
+TEST_F(MetricLines, ANewOutputStartsWithAFullHeader) {
+  const XF_Filename a = file("/a.c", "a.c");
+  M_openMetricOutput(projectLocation());
+  M_writeSymbolMetric(a, "f", "M", 1);
+  M_openMetricOutput(projectLocation());
+  M_writeSymbolMetric(a, "f", "N", 2);
+  M_closeMetricOutput();
+  EXPECT_EQ(readFile(projectMetricFile()),
+            "<S>\r\n<S>STFIL \\a.c\r\n<S>STNAM f\r\n<S>M 1\r\n"
+            "<S>\r\n<S>STFIL \\a.c\r\n<S>STNAM f\r\n<S>N 2\r\n");
+}
+
+}  // namespace

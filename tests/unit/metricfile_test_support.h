@@ -1,0 +1,96 @@
+// Shared setup of the metric file tests: a fresh run with a published
+// command line, a scratch directory, and whole-file reads for comparing
+// bytes.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/RunInputs.h"
+#include "metricfile/MetricOutput.h"
+#include "options/CmdArgs.h"
+#include "options/DebugSwitches.h"
+#include "util/ProcessState.h"
+
+namespace metricfiletest {
+
+class MetricFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    zum::ProcessState::reset();
+    cmdArgs_ = U_make<C_CmdArgs>("ZEK", std::vector<U_String>{});
+    C_CmdArgs::publish(cmdArgs_);
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    dir_ = std::filesystem::temp_directory_path() /
+           ("zum_metricfile_" + std::string(info->test_suite_name()) + "_" + info->name());
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+  }
+
+  void TearDown() override {
+    M_closeMetricOutput();
+    zum::ProcessState::reset();
+    std::filesystem::remove_all(dir_);
+  }
+
+  C_Options& options() { return cmdArgs_->options(); }
+  void setSwitches(std::vector<U_String> switches) { C_publishDebugValues(std::move(switches)); }
+  std::string dir() const { return dir_.string(); }
+
+  // The project file 'proj' in the scratch directory: the output goes to
+  // "<dir>/proj.met".
+  zum::OutputLocation projectLocation() const {
+    const std::string project = dir() + "/proj";
+    return zum::OutputLocation{XF_Filename(U_Filename(project), U_Filename(project)), dir()};
+  }
+  std::string projectMetricFile() const { return dir() + "/proj.met"; }
+
+  static std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+
+  static void writeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+  }
+
+  // The project metric file after `write` ran between opening and closing.
+  template <class Write>
+  std::string writeProjectFile(Write write) {
+    M_openMetricOutput(projectLocation());
+    write();
+    M_closeMetricOutput();
+    return readFile(projectMetricFile());
+  }
+
+ private:
+  U_Handle<C_CmdArgs> cmdArgs_;
+  std::filesystem::path dir_;
+};
+
+// A file with both halves of its name given.
+inline XF_Filename file(const std::string& absolute, const std::string& given) {
+  return XF_Filename(U_Filename(absolute), U_Filename(given));
+}
+
+// Captures what std::cout receives while it lives.
+class CaptureStandardOutput {
+ public:
+  CaptureStandardOutput() : saved_(std::cout.rdbuf(text_.rdbuf())) {}
+  ~CaptureStandardOutput() { std::cout.rdbuf(saved_); }
+  std::string text() const { return text_.str(); }
+
+ private:
+  std::ostringstream text_;
+  std::streambuf* saved_;
+};
+
+}  // namespace metricfiletest
