@@ -10,9 +10,18 @@
 
 namespace zum {
 
-constexpr bool isBlank(char c) noexcept {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
+namespace detail {
+// One entry per byte value: every field boundary is a look-up.
+struct BlankTable {
+  bool blank[256] = {};
+  constexpr BlankTable() {
+    for (unsigned char c : {' ', '\t', '\n', '\r', '\v', '\f'}) blank[c] = true;
+  }
+};
+inline constexpr BlankTable kBlanks;
+}  // namespace detail
+
+constexpr bool isBlank(char c) noexcept { return detail::kBlanks.blank[static_cast<unsigned char>(c)]; }
 
 // Decimal integer with an optional sign, the whole text and nothing else.
 // False (and `value` untouched) for an empty text, a stray character or a

@@ -119,9 +119,22 @@ std::size_t copyOperatorSymbol(std::string_view raw, std::size_t i, std::string&
   return i;
 }
 
-// Characters that may change how the rest of a name is copied.
-bool isSpecial(char c) noexcept {
-  return c == ':' || c == '(' || c == '<' || c == '{' || c == '@' || c == kTemplateOpen || c == kParamsOpen;
+// Characters that may change how the rest of a name is copied; a name
+// without any of them but ':' is copied as it is.
+struct SpecialTable {
+  bool special[256] = {};
+  constexpr SpecialTable() {
+    for (char c : {':', '(', '<', '{', '@', kTemplateOpen, kParamsOpen}) special[static_cast<unsigned char>(c)] = true;
+  }
+};
+constexpr SpecialTable kSpecial;
+
+bool isSpecial(char c) noexcept { return kSpecial.special[static_cast<unsigned char>(c)]; }
+
+bool needsMarking(std::string_view raw) noexcept {
+  for (char c : raw)
+    if (c != ':' && isSpecial(c)) return true;
+  return false;
 }
 
 // A list that is marked already (a name handed back by a query) is copied
@@ -139,7 +152,7 @@ std::size_t copyMarkedList(std::string_view raw, std::size_t i, std::string& out
 void markQualifiedName(std::string_view raw, std::string& out) {
   out.clear();
   // Most names have no list, brace or "@" part: nothing to mark.
-  if (raw.find_first_of("(<{@\x8C\x8E") == std::string_view::npos) {
+  if (!needsMarking(raw)) {
     out.assign(raw);
     return;
   }
