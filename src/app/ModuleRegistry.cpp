@@ -1,11 +1,96 @@
 #include "app/ModuleRegistry.h"
 
+#include "app/testmodules/TestModules.h"
+#include "checks/AllocationMismatch.h"
+#include "checks/LocalExternal.h"
+#include "checks/Recursion.h"
+#include "checks/UnusedExternal.h"
+#include "metrics/FunctionMetrics.h"
 #include "options/CmdArgs.h"
+#include "options/DebugSwitches.h"
+#include "options/ProductTable.h"
 
 namespace zum {
 
-void registerModules(U_Handle<C_CmdArgs>*, AnalysisMode*) {
-  // No analysis module is built into the program yet.
+namespace {
+
+// The cross-module checks of every product, up to the C++ group.
+void addCommonChecks(std::vector<ModuleSlot>& slots, int productBits) {
+  slots.push_back({"unusedExternal", &configureUnusedExternal});
+  if (!(productBits & kProductZek)) slots.push_back({"directRecursion", &configureDirectRecursion});
+  slots.push_back({"indirectRecursion", &configureIndirectRecursion});
+  slots.push_back({"localExternal", &configureLocalExternal});
+  slots.push_back({"typedefReuse", nullptr});
+  slots.push_back({"duplicateDefinition", nullptr});
+  slots.push_back({"incompatibleDeclaration", nullptr});
+  slots.push_back({"duplicateDeclaration", nullptr});
+  slots.push_back({"identifierReuse", nullptr});
+}
+
+void addCppChecks(std::vector<ModuleSlot>& slots) {
+  slots.push_back({"initialisationOrder", nullptr});
+  slots.push_back({"unusedDefaultConstructor", nullptr});
+  slots.push_back({"identifiersTooSimilar", nullptr});
+  slots.push_back({"identifiersSimilarToN", nullptr});
+  slots.push_back({"templateDefinition", nullptr});
+  slots.push_back({"templateInlineDefinition", nullptr});
+  slots.push_back({"classMember", nullptr});
+  slots.push_back({"STMEV", nullptr});
+}
+
+void addClassMetrics(std::vector<ModuleSlot>& slots) {
+  slots.push_back({"STNOC", nullptr});
+  slots.push_back({"STWMC", nullptr});
+  slots.push_back({"STRFC", nullptr});
+  slots.push_back({"STCBO", nullptr});
+  slots.push_back({"STLCM", nullptr});
+}
+
+void addFunctionMetrics(std::vector<ModuleSlot>& slots) {
+  slots.push_back({"STCYA", &configureSTCYA});
+  slots.push_back({"STNFA", &configureSTNFA});
+  slots.push_back({"STNEA", &configureSTNEA});
+  slots.push_back({"STNRA", &configureSTNRA});
+  slots.push_back({"STM29", &configureSTM29});
+}
+
+void addMultiFileModules(std::vector<ModuleSlot>& slots, int productBits) {
+  const bool cpp = (productBits & kProductZekpp) != 0;
+  addCommonChecks(slots, productBits);
+  if (cpp) addCppChecks(slots);
+  slots.push_back({"duplicateFilenames", nullptr});
+  if (cpp) {
+    addClassMetrics(slots);
+    slots.push_back({"allocationMismatch", &configureAllocationMismatch});
+  } else {
+    addFunctionMetrics(slots);
+  }
+}
+
+}  // namespace
+
+std::vector<ModuleSlot> modulesOfRun(const ModuleChoice& choice) {
+  std::vector<ModuleSlot> slots;
+  if (choice.mode == MultiFile)
+    addMultiFileModules(slots, choice.productBits);
+  else if (choice.mode == SingleFile && choice.nameRuleFileGiven)
+    slots.push_back({"nameCheck", nullptr});
+  if (choice.isDebugSwitchSet && choice.isDebugSwitchSet("pcom_test")) {
+    for (const ModuleSlot& module : testModules())
+      if (choice.isDebugSwitchSet(module.name)) slots.push_back(module);
+  }
+  return slots;
+}
+
+void registerModules(U_Handle<C_CmdArgs>* cmdArgs, AnalysisMode* mode) {
+  const C_CmdArgs& args = **cmdArgs;
+  ModuleChoice choice;
+  choice.mode = *mode;
+  choice.productBits = C_runProductBits();
+  choice.nameRuleFileGiven = args.options().nameRuleFile().given();
+  choice.isDebugSwitchSet = [&args](std::string_view name) { return C_isDebugSwitchSet(args, name); };
+  for (const ModuleSlot& module : modulesOfRun(choice))
+    if (module.configure) module.configure();
 }
 
 }  // namespace zum

@@ -1,0 +1,41 @@
+// The numbers of the messages that the cross-module checks raise, and of
+// the per-file analyser's messages that the project metrics count.
+#pragma once
+
+namespace zum::msg {
+
+// Unused external declarations and definitions.
+inline constexpr int kUnusedDeclaredObject = 1500;
+inline constexpr int kUnusedDeclaredFunction = 1501;
+inline constexpr int kUnusedDefinedObject = 1502;
+inline constexpr int kUnusedDefinedFunction = 1503;
+
+// Externals whose every use lies in one file, or objects used by one function.
+inline constexpr int kObjectUsedInOwnFile = 1504;
+inline constexpr int kFunctionUsedInOwnFile = 1505;
+inline constexpr int kObjectUsedByOneFunctionInOwnFile = 1514;
+inline constexpr int kObjectUsedInOneOtherFile = 1531;
+inline constexpr int kFunctionUsedInOneOtherFile = 1532;
+inline constexpr int kObjectUsedByOneFunctionInOtherFile = 1533;
+
+// Recursion.
+inline constexpr int kIndirectRecursion = 1520;
+inline constexpr int kDirectRecursion = 1521;
+
+// Allocation mismatch and its sub-messages.
+inline constexpr int kAllocationMismatch = 1530;
+inline constexpr int kPlainAllocation = 3966;
+inline constexpr int kArrayAllocation = 3967;
+inline constexpr int kOldAllocation = 3968;
+
+// Sub-messages of message lists.
+inline constexpr int kUse = 1579;
+inline constexpr int kCall = 1580;
+inline constexpr int kDefinition = 1593;
+inline constexpr int kDeclaration = 1594;
+
+// Messages of the per-file analyser that the project metrics count.
+inline constexpr int kEntryPointDiagnostic = 3219;
+inline constexpr int kRecursionDiagnostic = 3670;
+
+}  // namespace zum::msg

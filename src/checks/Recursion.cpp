@@ -1,0 +1,128 @@
+#include "checks/Recursion.h"
+
+#include <algorithm>
+#include <span>
+#include <vector>
+
+#include "checks/CycleSearch.h"
+#include "checks/MessageNumbers.h"
+#include "checks/Reporting.h"
+#include "checks/SymbolOrder.h"
+#include "util/ProcessState.h"
+
+namespace zum {
+
+namespace {
+
+struct RecursionState {
+  bool direct = false;
+  bool indirect = false;
+  unsigned cycles = 0;
+};
+
+RecursionState& state() { return ProcessState::get<RecursionState>(); }
+
+void reportSelfCall(PI_SymbolHandle function, int line) {
+  PI_DefineHandle define = PI_getSymbolCurrentDefine(function);
+  U_Handle<M_Diagnostic> diagnostic =
+      newDiagnostic(msg::kDirectRecursion, fileLineLocation(PI_getDefineFilename(define), line));
+  diagnostic->addString(PI_getDefineQualName(define));
+  report(*diagnostic);
+}
+
+// The functions of the call graph, numbered in identity order.
+class CallGraphNodes {
+ public:
+  // `calls` holds caller and callee of every call; both get numbers.
+  explicit CallGraphNodes(const std::vector<std::pair<PI_SymbolHandle, PI_SymbolHandle>>& calls) {
+    const SymbolOrder& order = symbolOrder();
+    nodes_.reserve(calls.size() * 2);
+    for (const auto& [caller, callee] : calls) {
+      nodes_.push_back({order.serial(caller), caller});
+      nodes_.push_back({order.serial(callee), callee});
+    }
+    std::sort(nodes_.begin(), nodes_.end());
+    nodes_.erase(std::unique(nodes_.begin(), nodes_.end()), nodes_.end());
+  }
+
+  std::uint32_t count() const { return static_cast<std::uint32_t>(nodes_.size()); }
+  PI_SymbolHandle symbol(std::uint32_t node) const { return nodes_[node].second; }
+  std::uint32_t numberOf(PI_SymbolHandle symbol, std::uint32_t serial) const {
+    auto at = std::lower_bound(nodes_.begin(), nodes_.end(), std::make_pair(serial, symbol));
+    return static_cast<std::uint32_t>(at - nodes_.begin());
+  }
+
+ private:
+  std::vector<std::pair<std::uint32_t, PI_SymbolHandle>> nodes_;
+};
+
+void reportCycle(const CallGraphNodes& nodes, std::span<const CycleStep> cycle) {
+  std::vector<U_Handle<M_Diagnostic>> list;
+  list.reserve(cycle.size());
+  for (std::size_t i = 0; i < cycle.size(); ++i) {
+    PI_DefineHandle caller = PI_getSymbolCurrentDefine(nodes.symbol(cycle[i].node));
+    PI_DefineHandle callee = PI_getSymbolCurrentDefine(nodes.symbol(cycle[(i + 1) % cycle.size()].node));
+    U_Handle<M_Diagnostic> call =
+        newDiagnostic(msg::kCall, fileLineLocation(PI_getDefineFilename(caller), cycle[i].line));
+    addEntityName(*call, PI_getDefineQualName(caller));
+    addEntityName(*call, PI_getDefineQualName(callee));
+    list.push_back(std::move(call));
+  }
+  U_Handle<M_Diagnostic> diagnostic = newDiagnostic(msg::kIndirectRecursion, projectLocation());
+  addMessageList(*diagnostic, std::move(list));
+  report(*diagnostic);
+  ++state().cycles;
+}
+
+void searchCycles(const std::vector<std::pair<PI_SymbolHandle, PI_SymbolHandle>>& calls,
+                  const std::vector<int>& lines) {
+  const CallGraphNodes nodes(calls);
+  const SymbolOrder& order = symbolOrder();
+  std::vector<CallEdge> edges;
+  edges.reserve(calls.size());
+  for (std::size_t i = 0; i < calls.size(); ++i) {
+    const auto& [caller, callee] = calls[i];
+    edges.push_back(CallEdge{nodes.numberOf(caller, order.serial(caller)),
+                             nodes.numberOf(callee, order.serial(callee)), lines[i]});
+  }
+  CycleSearch search(nodes.count(), std::move(edges));
+  search.run([&nodes](std::span<const CycleStep> cycle) { reportCycle(nodes, cycle); });
+}
+
+void checkRecursion() {
+  const RecursionState& flags = state();
+  std::vector<std::pair<PI_SymbolHandle, PI_SymbolHandle>> calls;
+  std::vector<int> lines;
+  for (int it = PI_getFirstRelationCall(); !PI_isRelationCallsIterEnd(it); PI_getRelationCallsIterNext(it)) {
+    PI_RelationHandle relation = PI_getRelationCallsIterData(it);
+    PI_SymbolHandle caller = PI_getRelationObjectSymbol(relation);
+    PI_SymbolHandle callee = PI_getRelationSubjectSymbol(relation);
+    if (caller == callee) {
+      if (flags.direct) reportSelfCall(caller, PI_getRelationLine(relation));
+    } else if (flags.indirect) {
+      calls.emplace_back(caller, callee);
+      lines.push_back(PI_getRelationLine(relation));
+    }
+  }
+  if (flags.indirect && !calls.empty()) searchCycles(calls, lines);
+}
+
+}  // namespace
+
+void configureDirectRecursion() {
+  state().direct = true;
+  PI_configureNeedRelationCalls();
+  PI_configureOnAllDefine(&checkRecursion);
+}
+
+void configureIndirectRecursion() {
+  RecursionState& recursion = state();
+  recursion.indirect = true;
+  recursion.cycles = 0;
+  PI_configureNeedRelationCalls();
+  PI_configureOnAllDefine(&checkRecursion);
+}
+
+unsigned indirectRecursionCount() { return state().cycles; }
+
+}  // namespace zum

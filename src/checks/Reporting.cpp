@@ -1,0 +1,95 @@
+#include "checks/Reporting.h"
+
+#include <algorithm>
+#include <optional>
+#include <unordered_map>
+
+#include "checks/MessageNumbers.h"
+#include "messages/DiagnosticOrder.h"
+#include "messages/Report.h"
+#include "options/DebugSwitches.h"
+#include "util/Filename.h"
+#include "util/ProcessState.h"
+
+namespace zum {
+
+namespace {
+
+struct ReportingState {
+  std::optional<bool> sortMessageLists;
+  FindingSink sink;
+  // The absolute half of a file name comes from the file system: worked
+  // out once per model file, not once per message.
+  std::unordered_map<const char*, XF_Filename> files;
+  std::optional<U_Location> project;
+};
+
+ReportingState& state() { return ProcessState::get<ReportingState>(); }
+
+const XF_Filename& fileOf(const char* modelFile) {
+  auto& files = state().files;
+  auto found = files.find(modelFile);
+  if (found == files.end()) found = files.emplace(modelFile, XF_Filename(std::string_view(modelFile))).first;
+  return found->second;
+}
+
+U_Handle<M_Diagnostic> namingMessage(int number, const U_Location& location, const char* qualifiedName) {
+  U_Handle<M_Diagnostic> diagnostic = newDiagnostic(number, location);
+  addEntityName(*diagnostic, qualifiedName);
+  return diagnostic;
+}
+
+}  // namespace
+
+U_Location projectLocation() {
+  std::optional<U_Location>& project = state().project;
+  if (!project) project = U_Location(XF_Filename(U_Filename(""), U_Filename("")), 1, 0);
+  return *project;
+}
+
+U_Location fileLineLocation(const char* modelFile, int line) { return U_Location(fileOf(modelFile), line, 0); }
+
+U_Location defineLocation(PI_DefineHandle define) {
+  return fileLineLocation(PI_getDefineFilename(define), PI_getDefineLine(define));
+}
+
+U_Handle<M_Diagnostic> newDiagnostic(int messageNumber, const U_Location& location) {
+  return U_make<M_Diagnostic>(messageNumber, location);
+}
+
+void addEntityName(M_Diagnostic& diagnostic, const char* qualifiedName) {
+  diagnostic.addEntity(U_make<U_StoredEntityDisplayName>(U_String(qualifiedName)), 0);
+}
+
+U_Handle<M_Diagnostic> useMessage(const U_Location& location) { return newDiagnostic(msg::kUse, location); }
+
+U_Handle<M_Diagnostic> definitionMessage(const U_Location& location, const char* qualifiedName) {
+  return namingMessage(msg::kDefinition, location, qualifiedName);
+}
+
+U_Handle<M_Diagnostic> declarationMessage(const U_Location& location, const char* qualifiedName) {
+  return namingMessage(msg::kDeclaration, location, qualifiedName);
+}
+
+bool sortsMessageLists() {
+  std::optional<bool>& sort = state().sortMessageLists;
+  if (!sort) sort = C_isDebugSwitchSet("sort-messages");
+  return *sort;
+}
+
+void addMessageList(M_Diagnostic& diagnostic, std::vector<U_Handle<M_Diagnostic>> list) {
+  if (sortsMessageLists()) std::stable_sort(list.begin(), list.end(), M_DiagnosticLess());
+  diagnostic.addMessageList(std::move(list));
+}
+
+void report(const M_Diagnostic& diagnostic) {
+  const FindingSink& sink = state().sink;
+  if (sink)
+    sink(diagnostic);
+  else
+    M_sendDiagnostic(diagnostic);
+}
+
+void setFindingSink(FindingSink sink) { state().sink = std::move(sink); }
+
+}  // namespace zum

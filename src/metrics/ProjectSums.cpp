@@ -1,0 +1,54 @@
+// STCYA and STNFA: sums of per-file metrics over the project's function
+// definitions.
+#include <unordered_set>
+
+#include "anlsrslt/include/PI_Interface.h"
+#include "metrics/FunctionMetrics.h"
+#include "metrics/MetricSum.h"
+#include "metricfile/MetricOutput.h"
+
+namespace zum {
+
+namespace {
+
+bool isFunctionDefinition(PI_DefineHandle define) {
+  return PI_isDefineDefinition(define) && PI_isDefineFunction(define) && !PI_isDefineImplicit(define);
+}
+
+// Adds `metric` of the key that `keyOf` gives for each function definition,
+// each key once.
+template <class KeyOf>
+int sumOverFunctionDefinitions(KeyOf keyOf, const char* metric) {
+  // Model strings are interned: one pointer per text.
+  std::unordered_set<const char*> seen;
+  MetricSum sum;
+  for (int it = PI_getFirstSymbol(); !PI_isSymbolIterEnd(it); PI_getSymbolIterNext(it)) {
+    PI_DefineHandle define = PI_getSymbolCurrentDefine(PI_getSymbolIterData(it));
+    if (!define || !isFunctionDefinition(define)) continue;
+    const char* key = keyOf(define);
+    if (seen.insert(key).second) sum.add(PI_getMetricIntegralValue(key, metric));
+  }
+  return sum.value();
+}
+
+void recordSTCYA() {
+  M_writeFileOrProjectMetric(XF_Filename(), "STCYA", sumOverFunctionDefinitions(&PI_getDefineQualName, "STCYC"));
+}
+
+void recordSTNFA() {
+  M_writeFileOrProjectMetric(XF_Filename(), "STNFA", sumOverFunctionDefinitions(&PI_getDefineFilename, "STFNC"));
+}
+
+}  // namespace
+
+void configureSTCYA() {
+  PI_configureOnAllDefine(&recordSTCYA);
+  PI_configureNeedMetric();
+}
+
+void configureSTNFA() {
+  PI_configureOnAllDefine(&recordSTNFA);
+  PI_configureNeedMetric();
+}
+
+}  // namespace zum
