@@ -1,0 +1,94 @@
+// The order in which the call-cycle search walks a graph, and what it
+// finds: the cycles and their calls, for small graphs and huge ones.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "checks/CycleSearch.h"
+
+namespace {
+
+using zum::CallEdge;
+using zum::CycleSearch;
+using zum::CycleStep;
+
+// Each cycle as "node@line node@line ...".
+std::vector<std::string> cyclesOf(std::uint32_t nodes, std::vector<CallEdge> edges) {
+  std::vector<std::string> cycles;
+  CycleSearch search(nodes, std::move(edges));
+  search.run([&cycles](std::span<const CycleStep> cycle) {
+    std::string text;
+    for (const CycleStep& step : cycle) text += (text.empty() ? "" : " ") + std::to_string(step.node) + "@" +
+                                                std::to_string(step.line);
+    cycles.push_back(text);
+  });
+  return cycles;
+}
+
+TEST(CycleSearch, TwoFunctionsCallingEachOtherAreOneCycleWithBothCalls) {
+  EXPECT_EQ(cyclesOf(2, {{0, 1, 5}, {1, 0, 9}}), std::vector<std::string>{"0@5 1@9"});
+  // Wherever the search starts, it starts at the smallest caller.
+  EXPECT_EQ(cyclesOf(2, {{1, 0, 9}, {0, 1, 5}}), std::vector<std::string>{"0@5 1@9"});
+}
+
+TEST(CycleSearch, TheFirstCallBetweenTwoFunctionsGivesTheLine) {
+  EXPECT_EQ(cyclesOf(2, {{0, 1, 7}, {1, 0, 9}, {0, 1, 5}}), std::vector<std::string>{"0@7 1@9"});
+}
+
+TEST(CycleSearch, ChainsAndTreesHaveNoCycle) {
+  EXPECT_EQ(cyclesOf(4, {{0, 1, 1}, {1, 2, 2}, {2, 3, 3}}), std::vector<std::string>{});
+  EXPECT_EQ(cyclesOf(4, {{0, 1, 1}, {0, 2, 2}, {1, 3, 3}, {2, 3, 4}}), std::vector<std::string>{});
+}
+
+TEST(CycleSearch, EachEdgeIsWalkedOnceSoAStronglyConnectedGroupYieldsFewerCyclesThanItHas) {
+  // Three functions all calling each other have five simple cycles; the
+  // search closes three of them, in this order.
+  const std::vector<CallEdge> complete{{0, 1, 1}, {0, 2, 2}, {1, 0, 3}, {1, 2, 4}, {2, 0, 5}, {2, 1, 6}};
+  EXPECT_EQ(cyclesOf(3, complete), (std::vector<std::string>{"0@1 1@3", "0@1 1@4 2@5", "1@4 2@6"}));
+}
+
+TEST(CycleSearch, CalleesAreWalkedInTheirOrderNotInTheOrderOfTheCalls) {
+  // 0 calls 2 first in the text, but 1 is explored first: 0-1-2-0 closes
+  // before 0-2-0 could, and the edge 2-0 is gone by then.
+  EXPECT_EQ(cyclesOf(3, {{0, 2, 1}, {0, 1, 2}, {1, 2, 3}, {2, 0, 4}}),
+            (std::vector<std::string>{"0@2 1@3 2@4"}));
+}
+
+TEST(CycleSearch, AFinishedFunctionIsNotSearchedAgain) {
+  // 3 is finished inside the first cycle's search; reaching it again from
+  // 2 finds nothing new.
+  EXPECT_EQ(cyclesOf(4, {{0, 1, 1}, {1, 0, 2}, {1, 3, 3}, {3, 1, 4}, {2, 3, 5}}),
+            (std::vector<std::string>{"0@1 1@2", "1@3 3@4"}));
+}
+
+TEST(CycleSearch, OneCycleThroughAHundredThousandFunctionsNeedsNoDeepMachineStack) {
+  constexpr std::uint32_t kCount = 100000;
+  std::vector<CallEdge> ring;
+  for (std::uint32_t n = 0; n < kCount; ++n) ring.push_back({n, (n + 1) % kCount, int(n) + 1});
+  std::vector<std::size_t> lengths;
+  CycleSearch search(kCount, std::move(ring));
+  search.run([&lengths](std::span<const CycleStep> cycle) {
+    lengths.push_back(cycle.size());
+    EXPECT_EQ(cycle.front().node, 0u);
+    EXPECT_EQ(cycle.back().node, kCount - 1);
+    EXPECT_EQ(cycle.back().line, int(kCount));
+  });
+  EXPECT_EQ(lengths, std::vector<std::size_t>{kCount});
+}
+
+TEST(CycleSearch, ALongChainBackIntoItsMiddleIsOneCycleOfTheTail) {
+  constexpr std::uint32_t kCount = 100000;
+  std::vector<CallEdge> chain;
+  for (std::uint32_t n = 0; n + 1 < kCount; ++n) chain.push_back({n, n + 1, 1});
+  chain.push_back({kCount - 1, kCount / 2, 2});
+  std::vector<std::uint32_t> starts;
+  CycleSearch search(kCount, std::move(chain));
+  search.run([&starts](std::span<const CycleStep> cycle) {
+    starts.push_back(cycle.front().node);
+    EXPECT_EQ(cycle.size(), kCount / 2);
+  });
+  EXPECT_EQ(starts, std::vector<std::uint32_t>{kCount / 2});
+}
+
+}  // namespace

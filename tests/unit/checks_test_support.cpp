@@ -1,0 +1,98 @@
+#include "checks_test_support.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "anlsrslt/model/Callbacks.h"
+#include "checks/Reporting.h"
+#include "metricfile/MetricOutput.h"
+#include "options/DebugSwitches.h"
+#include "util/ProcessState.h"
+
+namespace checkstest {
+
+namespace {
+
+std::vector<std::string>& reported() {
+  static std::vector<std::string> all;
+  return all;
+}
+
+int messageNumberOf(const std::string& debugText) {
+  const std::size_t at = debugText.find("Msg=");
+  return at == std::string::npos ? -1 : std::stoi(debugText.substr(at + 4));
+}
+
+}  // namespace
+
+void ChecksTest::SetUp() {
+  ModelTest::SetUp();
+  cmdArgs_ = U_make<C_CmdArgs>("ZEK", std::vector<U_String>{});
+  C_CmdArgs::publish(cmdArgs_);
+  reported().clear();
+  zum::setFindingSink([](const M_Diagnostic& diagnostic) {
+    reported().push_back(modeltest::readable(diagnostic.debugText().c_str()));
+  });
+}
+
+void ChecksTest::TearDown() {
+  M_closeMetricOutput();
+  ModelTest::TearDown();
+}
+
+void ChecksTest::setSwitches(std::vector<U_String> switches) { C_publishDebugValues(std::move(switches)); }
+
+void ChecksTest::runProject(const std::map<std::string, std::string>& sources, std::vector<std::string> order) {
+  if (order.empty())
+    for (const auto& [name, content] : sources) order.push_back(name);
+  for (const auto& [name, content] : sources) writeMetricFile(name, content);
+  readSources(order);
+}
+
+void ChecksTest::openMetricOutput() {
+  const std::string project = (outputDirectory_ / "proj").string();
+  M_openMetricOutput(zum::OutputLocation{XF_Filename(project), outputDirectory_.string()});
+}
+
+std::string ChecksTest::projectMetricFile() {
+  M_closeMetricOutput();
+  std::ifstream in(outputDirectory_ / "proj.met", std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+const std::vector<std::string>& ChecksTest::findings() const { return reported(); }
+
+std::vector<std::string> ChecksTest::findingsOf(int messageNumber) const {
+  std::vector<std::string> out;
+  for (const std::string& text : reported())
+    if (messageNumberOf(text) == messageNumber) out.push_back(text);
+  return out;
+}
+
+std::size_t ChecksTest::countOf(int messageNumber) const { return findingsOf(messageNumber).size(); }
+
+ListedFinding unordered(const std::string& debugText) {
+  ListedFinding finding;
+  const std::size_t open = debugText.find("MsgList={");
+  if (open == std::string::npos) {
+    finding.head = debugText;
+    return finding;
+  }
+  finding.head = debugText.substr(0, open);
+  const std::size_t close = debugText.rfind('}', debugText.rfind('}') - 1);
+  const std::string list = debugText.substr(open + 9, close - open - 9);
+  std::size_t begin = 0;
+  while (begin < list.size()) {
+    std::size_t end = list.find(" ; ", begin);
+    if (end == std::string::npos) end = list.size();
+    finding.entries.insert(list.substr(begin, end - begin));
+    begin = end + 3;
+  }
+  return finding;
+}
+
+std::string entity(const std::string& name) {
+  return "Entity={" + name + "," + name + "," + name + "," + name + "," + name + "}";
+}
+
+}  // namespace checkstest

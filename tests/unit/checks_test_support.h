@@ -1,0 +1,65 @@
+// Shared pieces of the tests of the cross-module checks and project
+// metrics: a fresh run with a published command line, sources written as
+// metric files, the findings of the run as readable debug texts, and the
+// project metric file.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "model_test_support.h"
+#include "options/CmdArgs.h"
+
+namespace checkstest {
+
+class ChecksTest : public modeltest::ModelTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Debug switches of the run ("sort-messages"...).
+  void setSwitches(std::vector<U_String> switches);
+  // Writes each source's metric file, reads them in order (keys in map
+  // order unless `order` is given) and raises the end event.
+  void runProject(const std::map<std::string, std::string>& sources, std::vector<std::string> order = {});
+  // The command line's options (published for the run).
+  C_Options& options() { return cmdArgs_->options(); }
+  // Starts a fresh run, with the modules of SetUp configured again.
+  void restart() {
+    TearDown();
+    SetUp();
+  }
+  // Opens the project metric output ("<dir>/proj.met") before the run.
+  void openMetricOutput();
+  // Closes it and gives its bytes.
+  std::string projectMetricFile();
+
+  // The findings reported so far, as debug texts with the list markers of
+  // names shown as < > ( ) ,.
+  const std::vector<std::string>& findings() const;
+  // Those of one message number, and their count.
+  std::vector<std::string> findingsOf(int messageNumber) const;
+  std::size_t countOf(int messageNumber) const;
+
+ private:
+  U_Handle<C_CmdArgs> cmdArgs_;
+};
+
+// The parameters and sub-messages of a debug text in a form that does not
+// depend on the order of a message list: the text before the list and the
+// list's entries as a set.
+struct ListedFinding {
+  std::string head;
+  std::multiset<std::string> entries;
+  friend bool operator==(const ListedFinding&, const ListedFinding&) = default;
+};
+ListedFinding unordered(const std::string& debugText);
+
+// The entity parameter holding `name`, as a debug text shows it.
+std::string entity(const std::string& name);
+
+}  // namespace checkstest
