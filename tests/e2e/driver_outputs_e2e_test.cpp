@@ -133,16 +133,4 @@ TEST_F(DriverOutputs, ProjectErrorFileThatCannotBeOpenedEndsTheRun) {
             "Cannot append to error file with incorrect version.  Error file has version: 8100. Expected: 8200\n\n");
 }
 
-TEST_F(DriverOutputs, SingleFileRunAppendsToItsSourcesFiles) {
-  const auto r = zumtest::runZum(scratch_, {"ZEK", "-op", "out", "a.c", "-debug", "always_read_errors"}, env_);
-  EXPECT_EQ(r.err, "");
-  EXPECT_EQ(r.exitCode, 0);
-  EXPECT_EQ(dump("out/a.c.err"),
-            "file out/a.c.err: version 8200 (current generation), second header word 0\n"
-            "section start\n"
-            "section start\n"
-            "end\n");
-  EXPECT_EQ(scratch_.read("out/a.c.met"), "<S>\r\n<S>STFIL a.c\r\n<S>STNAM a.c\r\n<S>STLIN 12\r\n");
-}
-
 }  // namespace

@@ -217,25 +217,15 @@ class BinaryOutputTest : public OutputTest {
     return texts;
   }
 
-  std::vector<std::string> sendToCurrent(const std::vector<std::string>& arguments,
-                                         const std::vector<U_Handle<M_Diagnostic>>& all) {
+  // A fresh run with `arguments` whose output is a new error file of the
+  // kind `Output`; what the file holds after the diagnostics were sent.
+  template <class Output>
+  std::vector<std::string> sendTo(const std::vector<std::string>& arguments,
+                                  const std::vector<U_Handle<M_Diagnostic>>& all) {
     zum::ProcessState::reset();
     std::filesystem::remove(name_);
     runtest::publishCommandLine(arguments);
-    auto output = std::make_unique<M_OutputVarnix2>(false);
-    output->open(name_);
-    M_installDiagnosticOutput(std::move(output));
-    for (const auto& d : all) M_sendDiagnostic(*d);
-    M_closeDiagnosticOutput();
-    return readBack();
-  }
-
-  std::vector<std::string> sendToOlder(const std::vector<std::string>& arguments,
-                                       const std::vector<U_Handle<M_Diagnostic>>& all) {
-    zum::ProcessState::reset();
-    std::filesystem::remove(name_);
-    runtest::publishCommandLine(arguments);
-    auto output = std::make_unique<M_OutputVarnix>(false);
+    auto output = std::make_unique<Output>(false);
     output->open(name_);
     M_installDiagnosticOutput(std::move(output));
     for (const auto& d : all) M_sendDiagnostic(*d);
@@ -258,23 +248,23 @@ TEST_F(BinaryOutputTest, CurrentKindGates) {
                                                "h.h:7: Msg=1512 #params=0"};
   // Neither the message selection nor "hdrsuppress" keeps anything out of
   // the file; suppressed diagnostics are written with their hidden flag.
-  EXPECT_EQ(sendToCurrent({}, all), everything);
-  EXPECT_EQ(sendToCurrent({"-nomsg", "1510", "-hdr"}, all), everything);
+  EXPECT_EQ(sendTo<M_OutputVarnix2>({}, all), everything);
+  EXPECT_EQ(sendTo<M_OutputVarnix2>({"-nomsg", "1510", "-hdr"}, all), everything);
   // "compress-output" applies the message selection; errors pass.
-  EXPECT_EQ(sendToCurrent({"-nomsg", "1510", "-debug", "compress-output"}, all),
+  EXPECT_EQ(sendTo<M_OutputVarnix2>({"-nomsg", "1510", "-debug", "compress-output"}, all),
             (std::vector<std::string>{everything[1], everything[2], everything[3]}));
-  EXPECT_EQ(sendToCurrent({"-only", "1512", "-debug", "compress-output"}, all),
+  EXPECT_EQ(sendTo<M_OutputVarnix2>({"-only", "1512", "-debug", "compress-output"}, all),
             (std::vector<std::string>{everything[1], everything[3]}));
   // The quiet filter always applies, to errors sent directly not at all.
-  EXPECT_EQ(sendToCurrent({"-q", "a.c"}, all), (std::vector<std::string>{everything[1], everything[3]}));
+  EXPECT_EQ(sendTo<M_OutputVarnix2>({"-q", "a.c"}, all), (std::vector<std::string>{everything[1], everything[3]}));
 }
 
 TEST_F(BinaryOutputTest, OlderKindHasOnlyTheQuietFilter) {
   const std::vector<U_Handle<M_Diagnostic>> all = {diagnostic(1510, inMain(3)), diagnostic(1512, inHeader(7))};
   // The older generation keeps absolute paths only.
   const std::vector<std::string> everything = {"/p/a.c:3: Msg=1510 #params=0", "/p/h.h:7: Msg=1512 #params=0"};
-  EXPECT_EQ(sendToOlder({"-nomsg", "1510", "-debug", "compress-output", "-hdr"}, all), everything);
-  EXPECT_EQ(sendToOlder({"-q", "h.h"}, all), (std::vector<std::string>{everything[0]}));
+  EXPECT_EQ(sendTo<M_OutputVarnix>({"-nomsg", "1510", "-debug", "compress-output", "-hdr"}, all), everything);
+  EXPECT_EQ(sendTo<M_OutputVarnix>({"-q", "h.h"}, all), (std::vector<std::string>{everything[0]}));
 }
 
 TEST_F(BinaryOutputTest, OpeningNamesTheFileAfterTheProjectAndAppends) {
