@@ -19,7 +19,7 @@ const ReportOptions& reportOptions() {
   ReportOptions& options = zum::ProcessState::get<ReportOptions>();
   if (options.loaded) return options;
   const U_Handle<C_CmdArgs>& published = C_CmdArgs::published();
-  const C_Options defaults;
+  static const C_Options defaults;
   const C_Options& values = published ? published->options() : defaults;
   options.hiddenWarnings = values.hiddenWarnings().value();
   options.hdrSuppress = values.hdrSuppress().value();
