@@ -1,5 +1,11 @@
 #include "app/Driver.h"
 
+#include "anlsrslt/include/P_DriverInterface.h"
+#include "anlsrslt/model/ErrorFileReader.h"
+#include "anlsrslt/model/Relation.h"
+#include "app/ProjectOutputs.h"
+#include "app/SourceReading.h"
+#include "messages/OutputGates.h"
 #include "options/DebugSwitches.h"
 #include "options/OptionExceptions.h"
 #include "options/ProductTable.h"
@@ -8,7 +14,15 @@
 P_Driver::P_Driver(U_String title, P_RegisterModules registerModules)
     : XF_App(title), banner_(std::move(title)), registerModules_(registerModules) {}
 
-P_Driver::~P_Driver() = default;
+namespace {
+
+// Every run reads the include records: they tell headers from primary
+// source files for the output's "hdrsuppress".
+void noteInclude(P_RelationInclude* include) { M_noteIncludedFile(include->subject()); }
+
+}  // namespace
+
+P_Driver::~P_Driver() { zum::closeProjectOutputs(); }
 
 zum::AnalysisMode P_Driver::decideMode(const C_Options& options) const {
   const C_OptionFilename& projectFile = options.crossModuleAnalysisFile();
@@ -55,5 +69,25 @@ int P_Driver::run() {
   C_publishDebugValues(options.debug().values());
 
   buildSources(mode, options);
+  const zum::RunInputs& inputs = zum::runInputs();
+  describeRun(inputs);
+
+  zum::openProjectOutputs(inputs.output);
+  zum::AnalysisMode registeredMode = mode;
+  U_Handle<C_CmdArgs> registeredArgs = cmdArgs;
+  registerModules_(&registeredArgs, &registeredMode);
+  P_configureOnInclude(&noteInclude);
+  P_setErrorFileReader(&P_readErrorFile);
+
+  zum::readSources(inputs);
+  P_raiseEndEvent();
+  zum::runInputs().sources.clear();
   return successExitCode();
+}
+
+void P_Driver::describeRun(const zum::RunInputs& inputs) {
+  // Only a multi-file run has a cross-module file: a single-file run's one
+  // source must not look like the project entry to the modules.
+  if (inputs.mode == zum::MultiFile) P_setCrossModuleFile(inputs.output.projectFile);
+  P_setOutputPath(inputs.output.outputDirectory);
 }

@@ -1,5 +1,8 @@
 // The cross-module driver: decides the analysis mode and the sources of the
-// run, publishes the command line, and reads the project.
+// run, publishes the command line, opens the project outputs, switches the
+// analysis modules on, reads the sources and raises the end event. The
+// project outputs are finished when the driver goes, also after a failed
+// run.
 #pragma once
 
 #include "app/App.h"
@@ -26,6 +29,8 @@ class P_Driver : public XF_App {
  private:
   zum::AnalysisMode decideMode(const C_Options& options) const;
   void buildSources(zum::AnalysisMode mode, const C_Options& options) const;
+  // Hands the model what it tells modules about the run.
+  static void describeRun(const zum::RunInputs& inputs);
 
   U_String banner_;
   P_RegisterModules registerModules_;

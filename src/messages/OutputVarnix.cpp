@@ -1,10 +1,16 @@
 #include "messages/OutputVarnix.h"
 
+#include "messages/Diagnostic.h"
+#include "messages/OutputGates.h"
 #include "util/Assert.h"
 
 void M_OutputVarnix::open(const U_String& fileName) {
   close();
   file_ = std::make_unique<M_ErrorFileOutput>(fileName, M_ErrorFileFormat::Generation::kOlder, showAlias_);
+}
+
+void M_OutputVarnix::sendDiagnostic(const M_Diagnostic& diagnostic, bool suppressed) {
+  if (M_passesQuietFilter(diagnostic)) writeDiagnostic(diagnostic, suppressed);
 }
 
 void M_OutputVarnix::writeDiagnostic(const M_Diagnostic& diagnostic, bool suppressed) {

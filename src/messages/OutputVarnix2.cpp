@@ -1,10 +1,18 @@
 #include "messages/OutputVarnix2.h"
 
+#include "messages/Diagnostic.h"
+#include "messages/OutputGates.h"
 #include "util/Assert.h"
 
 void M_OutputVarnix2::open(const U_String& fileName) {
   close();
   file_ = std::make_unique<M_ErrorFileOutput>(fileName, M_ErrorFileFormat::Generation::kCurrent, showAlias_);
+}
+
+void M_OutputVarnix2::sendDiagnostic(const M_Diagnostic& diagnostic, bool suppressed) {
+  if (!M_passesQuietFilter(diagnostic)) return;
+  if (M_outputSettings().compressOutput && !M_isMessageSelected(diagnostic.messageNumber())) return;
+  writeDiagnostic(diagnostic, suppressed);
 }
 
 void M_OutputVarnix2::writeDiagnostic(const M_Diagnostic& diagnostic, bool suppressed) {

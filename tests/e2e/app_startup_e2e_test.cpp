@@ -149,6 +149,8 @@ TEST_F(Startup, AnalysisModeErrors) {
   // The empty value is looked at only when there are sources.
   expectConfigurationError(run({"ZEK", "-cmaf="}), "ERROR: Multi file analysis requires at least one input file.\n\n");
   EXPECT_EQ(run({"ZEK", "a.c"}).exitCode, 0);
+  // The project outputs go into the directory of the project file.
+  scratch_.write("out/.keep", "");
   EXPECT_EQ(run({"ZEK", "-CrossModuleAnalysisFile", "out/p", "a.c", "b.c"}).exitCode, 0);
 }
 

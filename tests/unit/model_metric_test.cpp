@@ -92,8 +92,19 @@ TEST_F(MetricTest, MalformedStructuralLinesAreAssertions) {
   PI_configureNeedMetric();
   writeMetricFile("a.c", "<S>STNAM f()\n");
   EXPECT_DEATH(readSource("a.c"), "We should have received our STFIL before the STNAM");
-  writeMetricFile("b.c", "<S>STFIL   \n");
+  writeMetricFile("b.c", "<S>STFIL x.c\n<S>STNAM x.c\n<S>STCYC   \n");
   EXPECT_DEATH(readSource("b.c"), "We are just skipping the space before the name, should not result in EOF");
+}
+
+// The project metric file of an earlier run: project-level metrics come
+// under a header with an empty file and name.
+TEST_F(MetricTest, ProjectMetricsWithEmptyFileAndName) {
+  PI_configureNeedMetric();
+  writeMetricFile("p", "<S>\r\n<S>STFIL \r\n<S>STNAM \r\n<S>STNFA 12\r\n<S>STFIL a.c\r\n<S>STNAM f\r\n<S>STCYC 3\r\n");
+  readSource("p");
+  EXPECT_EQ(PI_getMetricIntegralValue("", "STNFA"), 12);
+  EXPECT_EQ(PI_getMetricIntegralValue("f", "STCYC"), 3);
+  EXPECT_FALSE(PI_hasMetric("f", "STNFA"));
 }
 
 TEST_F(MetricTest, ControlGraphsOfDeclaredFunctions) {

@@ -73,6 +73,8 @@ typedef P_Literal* PI_LiteralHandle;
 typedef P_Location* PI_LocationHandle;
 typedef P_Diagnostic* PI_DiagnosticHandle;
 typedef P_SuppressionRecord* PI_SuppressionRecordHandle;
+// An option value of a module: an interned string (see PI_getFirstOption).
+typedef const char* PI_OptionHandle;
 
 // Callback types. Flags are passed as one byte, 0 or 1.
 typedef void (*PI_Callback)();
@@ -454,5 +456,79 @@ bool PI_hasMetric(const char* qualName, const char* metricName);
 const char* PI_getLocationFilename(PI_LocationHandle location);
 int PI_getLocationLine(PI_LocationHandle location);
 int PI_getLocationColumn(PI_LocationHandle location);
+
+// ---------------------------------------------------------------------------
+// Diagnostics
+// ---------------------------------------------------------------------------
+// A module reports a finding by making a diagnostic, adding its parameters
+// in the order of the message text, and handing it to PI_warn:
+//
+//   PI_DiagnosticHandle d = PI_createDiagnostic(1503, file, line);
+//   PI_addDiagnosticParamName(d, name);
+//   PI_warn(d);   // d is invalid from here on
+//
+// Handles delivered by the diagnostic events belong to zum and stay valid
+// for the run; PI_warn reports such a handle without invalidating it.
+
+// A new diagnostic at (file, line, column 0) without parameters. The file
+// name "" is the project location. A null file name fails an assertion.
+PI_DiagnosticHandle PI_createDiagnostic(int message, const char* filename, int line);
+// Appends a text parameter.
+void PI_addDiagnosticParamName(PI_DiagnosticHandle diagnostic, const char* name);
+// Appends a copy of `listed` as a parameter (a message list of one).
+void PI_addDiagnosticParamDiag(PI_DiagnosticHandle diagnostic, PI_DiagnosticHandle listed);
+// Reports the diagnostic through the project output (an error bypasses the
+// output's filters) and destroys a handle made by PI_createDiagnostic.
+void PI_warn(PI_DiagnosticHandle diagnostic);
+int PI_getDiagnosticID(PI_DiagnosticHandle diagnostic);
+// The file the diagnostic is reported for ("" without a location).
+const char* PI_getDiagnosticFilename(PI_DiagnosticHandle diagnostic);
+
+// ---------------------------------------------------------------------------
+// Suppression records (handles given to OnSuppressionRecord and
+// OnSuppressionRecordDiagnostic)
+// ---------------------------------------------------------------------------
+
+// 0: a location annotation, 1: a suppression of message ranges; others as
+// the per-file analyser wrote them.
+int PI_getSuppressionRecordKind(PI_SuppressionRecordHandle record);
+// The annotation's text.
+const char* PI_getSuppressionRecordTag(PI_SuppressionRecordHandle record);
+// Where the annotation stands; where its region begins; where it ends (0
+// for a record without an end location).
+PI_LocationHandle PI_getSuppressionRecordTagLocation(PI_SuppressionRecordHandle record);
+PI_LocationHandle PI_getSuppressionRecordFromLocation(PI_SuppressionRecordHandle record);
+PI_LocationHandle PI_getSuppressionRecordToLocation(PI_SuppressionRecordHandle record);
+// The message ranges, each a first and a last message number; an index
+// outside 0 .. count-1 fails an assertion.
+int PI_getSuppressionMessageRangeCount(PI_SuppressionRecordHandle record);
+int PI_getSuppressionMessageRangeStart(PI_SuppressionRecordHandle record, int index);
+int PI_getSuppressionMessageRangeEnd(PI_SuppressionRecordHandle record, int index);
+
+// ---------------------------------------------------------------------------
+// Module options: every "-prodoption KEY::VALUE" of the command line files
+// VALUE under KEY, in command-line order. A value is a name, optionally
+// followed by one separator out of " ", "+", "-", "=" and the rest:
+//
+//   for (int it = PI_getFirstOption("Mod"); !PI_isOptionIterEnd(it); PI_getOptionIterNext(it)) {
+//     PI_OptionHandle option = PI_getOptionIterData(it);
+//     if (strcmp(PI_getOptionName(option), "Level") == 0) level = atoi(PI_getOptionValue(option));
+//   }
+// ---------------------------------------------------------------------------
+
+// The values filed under `key`; an unknown key gives an iterator at its end.
+int PI_getFirstOption(const char* key);
+PI_OptionHandle PI_getOptionIterData(int iterator);
+bool PI_getOptionIterNext(int iterator);
+bool PI_isOptionIterEnd(int iterator);
+// The whole value ("Level=3").
+const char* PI_getOption(PI_OptionHandle option);
+// The text before the separator ("Level"); the whole value without one.
+const char* PI_getOptionName(PI_OptionHandle option);
+// True without a separator or with "+", false with "-"; any other
+// separator fails an assertion.
+bool PI_isOptionTrue(PI_OptionHandle option);
+// The text after a " " or "=" separator ("3"); other forms fail an assertion.
+const char* PI_getOptionValue(PI_OptionHandle option);
 
 }  // extern "C"

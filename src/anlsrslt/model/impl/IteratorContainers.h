@@ -44,6 +44,7 @@ struct IteratorContainers {
   IterCont<IndexCursor<std::vector<int>>> graphLines;
   IterCont<IndexCursor<std::vector<P_ControlGraphEdge>>> graphEdges;
   IterCont<IndexCursor<std::vector<P_Literal*>>> literals;
+  IterCont<IndexCursor<std::vector<const char*>>> options;  // module option values
 };
 
 IteratorContainers& iteratorContainers();

@@ -1,0 +1,203 @@
+// What modules do with diagnostics, suppression records and their options
+// through the plug-in interface, with the assertion texts of misuse.
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <sstream>
+
+#include "anlsrslt/include/PI_Interface.h"
+#include "anlsrslt/model/Diagnostic.h"
+#include "anlsrslt/model/ModuleOptions.h"
+#include "anlsrslt/model/SuppressionRecord.h"
+#include "messages/Output.h"
+#include "messages/OutputSimple.h"
+#include "messages_test_support.h"
+#include "run_test_support.h"
+#include "util/Exception.h"
+#include "util/ProcessState.h"
+
+namespace {
+
+using messagestest::file;
+
+class PluginTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    zum::ProcessState::reset();
+    runtest::publishCommandLine({});
+    M_installDiagnosticOutput(std::make_unique<M_OutputSimple>(out_));
+  }
+  void TearDown() override { zum::ProcessState::reset(); }
+
+  // Runs `call`, which must fail an assertion; gives the assertion line
+  // with its line number as "N".
+  template <class Call>
+  std::string assertionOf(Call call) {
+    optionstest::Capture errors(std::cerr);
+    EXPECT_THROW(call(), U_AssertException);
+    return std::regex_replace(errors.text(), std::regex(":[0-9]+: "), ":N: ");
+  }
+
+  std::ostringstream out_;
+};
+
+std::string assertion(const std::string& unit, const std::string& condition) {
+  return "Assertion at " + unit + ":N: Assertion '" + condition + "' failed.\n";
+}
+
+TEST_F(PluginTest, ModulesMakeAndReportDiagnostics) {
+  PI_DiagnosticHandle listed = PI_createDiagnostic(1504, "b.c", 3);
+  PI_addDiagnosticParamName(listed, "y");
+  PI_DiagnosticHandle d = PI_createDiagnostic(1503, "a.c", 12);
+  PI_addDiagnosticParamName(d, "x");
+  PI_addDiagnosticParamDiag(d, listed);
+  EXPECT_EQ(PI_getDiagnosticID(d), 1503);
+  EXPECT_STREQ(PI_getDiagnosticFilename(d), "a.c");
+  PI_warn(d);
+  PI_warn(listed);
+  // The project location has no file.
+  PI_DiagnosticHandle project = PI_createDiagnostic(1515, "", 1);
+  EXPECT_STREQ(PI_getDiagnosticFilename(project), "");
+  PI_warn(project);
+  EXPECT_EQ(out_.str(),
+            "a.c:12: Msg=1503 #params=2 {x, MsgList={b.c:3: Msg=1504 #params=1 {y}}}\n"
+            "b.c:3: Msg=1504 #params=1 {y}\n"
+            ":1: Msg=1515 #params=0\n");
+}
+
+TEST_F(PluginTest, WarningADeliveredDiagnosticLeavesItToTheModel) {
+  U_Handle<P_Diagnostic> delivered = P_wrapDiagnostic(U_make<M_Diagnostic>(1503, U_Location(file("/p/a.c", "a.c"), 2, 0)));
+  PI_warn(delivered.pointer());
+  EXPECT_EQ(delivered->refCount(), 1);
+  EXPECT_EQ(PI_getDiagnosticID(delivered.pointer()), 1503);
+  EXPECT_EQ(out_.str(), "a.c:2: Msg=1503 #params=0\n");
+}
+
+TEST_F(PluginTest, DiagnosticMisuseIsAnAssertion) {
+  EXPECT_EQ(assertionOf([] { PI_getDiagnosticID(nullptr); }),
+              assertion("Diagnostic", "0 != diag && \"Dont dereference 0.\""));
+  EXPECT_EQ(assertionOf([] { PI_getDiagnosticFilename(nullptr); }),
+              assertion("Diagnostic", "0 != diag && \"Dont dereference 0.\""));
+  EXPECT_EQ(assertionOf([] { PI_warn(nullptr); }), assertion("Diagnostic", "0 != diag && \"Dont dereference 0.\""));
+  EXPECT_EQ(assertionOf([] { PI_createDiagnostic(1503, nullptr, 1); }),
+              assertion("P_Diagnostic", "m_filename.isSet () && \"Null string for object.\""));
+}
+
+class SuppressionRecordTest : public PluginTest {
+ protected:
+  P_SuppressionRecord* make(int kind, std::vector<M_MessageRange> ranges, U_Location end) {
+    const XF_Filename a = file("/p/a.c", "a.c");
+    records_.push_back(U_make<P_SuppressionRecord>(
+        U_make<M_SuppressionRecord>(kind, U_Location(a, 2, 1), "-e(1500-1502)", std::move(ranges), U_Location(a, 3, 0), end)));
+    return records_.back().pointer();
+  }
+  std::vector<U_Handle<P_SuppressionRecord>> records_;
+};
+
+TEST_F(SuppressionRecordTest, Accessors) {
+  P_SuppressionRecord* record = make(1, {{"1500", "1502"}, {"1510", ""}}, U_Location(file("/p/a.c", "a.c"), 9, 4));
+  EXPECT_EQ(PI_getSuppressionRecordKind(record), 1);
+  EXPECT_STREQ(PI_getSuppressionRecordTag(record), "-e(1500-1502)");
+  EXPECT_EQ(PI_getSuppressionRecordTag(record), PI_getSuppressionRecordTag(make(0, {}, U_Location())));
+  PI_LocationHandle tag = PI_getSuppressionRecordTagLocation(record);
+  EXPECT_STREQ(PI_getLocationFilename(tag), "a.c");
+  EXPECT_EQ(PI_getLocationLine(tag), 2);
+  EXPECT_EQ(PI_getLocationColumn(tag), 1);
+  EXPECT_EQ(PI_getLocationLine(PI_getSuppressionRecordFromLocation(record)), 3);
+  EXPECT_EQ(PI_getLocationColumn(PI_getSuppressionRecordToLocation(record)), 4);
+  ASSERT_EQ(PI_getSuppressionMessageRangeCount(record), 2);
+  EXPECT_EQ(PI_getSuppressionMessageRangeStart(record, 0), 1500);
+  EXPECT_EQ(PI_getSuppressionMessageRangeEnd(record, 0), 1502);
+  EXPECT_EQ(PI_getSuppressionMessageRangeStart(record, 1), 1510);
+  EXPECT_EQ(PI_getSuppressionMessageRangeEnd(record, 1), 1510);
+  // Without an end location the region has no end handle.
+  EXPECT_EQ(PI_getSuppressionRecordToLocation(make(1, {}, U_Location())), nullptr);
+}
+
+TEST_F(SuppressionRecordTest, MisuseIsAnAssertion) {
+  P_SuppressionRecord* none = make(1, {}, U_Location());
+  EXPECT_EQ(PI_getSuppressionMessageRangeCount(none), 0);
+  const auto outOfRange = assertion("SuppressionRecord", "index < supp->m_messageRanges.size() && \"Index out of range\"");
+  EXPECT_EQ(assertionOf([&] { PI_getSuppressionMessageRangeStart(none, 0); }), outOfRange);
+  EXPECT_EQ(assertionOf([&] { PI_getSuppressionMessageRangeEnd(make(1, {{"1", "2"}}, U_Location()), -1); }),
+              outOfRange);
+  EXPECT_EQ(assertionOf([] { PI_getSuppressionRecordKind(nullptr); }),
+              assertion("SuppressionRecord", "0 != supp && \"Suppression record handle is 0\""));
+  const auto nil = assertion("SuppressionRecord", "0 != supp && \"Suppression record handle is nil\"");
+  EXPECT_EQ(assertionOf([] { PI_getSuppressionRecordTag(nullptr); }), nil);
+  EXPECT_EQ(assertionOf([] { PI_getSuppressionMessageRangeCount(nullptr); }), nil);
+  EXPECT_EQ(assertionOf([] { PI_getSuppressionMessageRangeStart(nullptr, 0); }), nil);
+  const auto locations = assertion("SuppressionRecord", "0 != supp && \"Dont dereference 0.\"");
+  EXPECT_EQ(assertionOf([] { PI_getSuppressionRecordTagLocation(nullptr); }), locations);
+  EXPECT_EQ(assertionOf([] { PI_getSuppressionRecordFromLocation(nullptr); }), locations);
+  EXPECT_EQ(assertionOf([] { PI_getSuppressionRecordToLocation(nullptr); }), locations);
+}
+
+std::vector<std::string> optionsOf(const char* key) {
+  std::vector<std::string> values;
+  for (int it = PI_getFirstOption(key); !PI_isOptionIterEnd(it); PI_getOptionIterNext(it))
+    values.push_back(PI_getOption(PI_getOptionIterData(it)));
+  return values;
+}
+
+TEST_F(PluginTest, ModuleOptionsComeFromProdOptionKeyValues) {
+  runtest::publishCommandLine({"-po", "Mod::Flag+", "-zo", "Other::x", "-po", "Mod::Off-", "-po", "Mod::",
+                               "-po", "plain", "-po", "Mod::Level=3", "-po", "Mod::Level::deep", "-po", "Mod::Bare"});
+  EXPECT_EQ(optionsOf("Mod"), (std::vector<std::string>{"Flag+", "Off-", "Level=3", "Level::deep", "Bare"}));
+  EXPECT_EQ(optionsOf("Other"), (std::vector<std::string>{"x"}));
+  EXPECT_TRUE(optionsOf("Unknown").empty());
+  EXPECT_TRUE(optionsOf("plain").empty());
+
+  const int it = PI_getFirstOption("Mod");
+  PI_OptionHandle flag = PI_getOptionIterData(it);
+  EXPECT_STREQ(PI_getOptionName(flag), "Flag");
+  EXPECT_TRUE(PI_isOptionTrue(flag));
+  PI_getOptionIterNext(it);
+  PI_OptionHandle off = PI_getOptionIterData(it);
+  EXPECT_STREQ(PI_getOptionName(off), "Off");
+  EXPECT_FALSE(PI_isOptionTrue(off));
+  PI_getOptionIterNext(it);
+  PI_OptionHandle level = PI_getOptionIterData(it);
+  EXPECT_STREQ(PI_getOptionName(level), "Level");
+  EXPECT_STREQ(PI_getOptionValue(level), "3");
+  EXPECT_EQ(PI_getOptionValue(level), PI_getOptionValue(PI_getOptionIterData(it)));
+  PI_getOptionIterNext(it);
+  PI_getOptionIterNext(it);
+  PI_OptionHandle bare = PI_getOptionIterData(it);
+  EXPECT_STREQ(PI_getOptionName(bare), "Bare");
+  EXPECT_TRUE(PI_isOptionTrue(bare));
+  EXPECT_TRUE(PI_getOptionIterNext(it));
+
+  EXPECT_EQ(assertionOf([&] { PI_isOptionTrue(level); }),
+              assertion("Option", "(0 == sep || '+' == sep || '-' == sep) && \"Boolean options should be:  option[+|-]+\""));
+  EXPECT_EQ(assertionOf([&] { PI_getOptionValue(flag); }),
+              assertion("Option", "(' ' == sep || '=' == sep) && \"Value options should be:  option[ |=].*\""));
+  EXPECT_EQ(assertionOf([&] { PI_getOptionValue(bare); }),
+            assertion("Option", "(' ' == sep || '=' == sep) && \"Value options should be:  option[ |=].*\""));
+  EXPECT_EQ(assertionOf([] { PI_getFirstOption(nullptr); }),
+              assertion("Option", "0 != value && \"Do not call getFirstOption with a null option\""));
+}
+
+TEST(ModuleOptions, SeparatorsSplitNameAndValue) {
+  const auto mode = zum::splitOptionValue("Mode fast-and=loose");
+  EXPECT_EQ(mode.name, "Mode");
+  EXPECT_EQ(mode.separator, ' ');
+  EXPECT_EQ(mode.value, "fast-and=loose");
+  const auto plain = zum::splitOptionValue("Plain");
+  EXPECT_EQ(plain.name, "Plain");
+  EXPECT_EQ(plain.separator, 0);
+}
+
+TEST_F(PluginTest, OptionTableIsBuiltOnceUnlessAlwaysFirst) {
+  runtest::publishCommandLine({"-po", "Mod::A"});
+  EXPECT_EQ(optionsOf("Mod"), (std::vector<std::string>{"A"}));
+  runtest::publishCommandLine({"-po", "Mod::B"});
+  EXPECT_EQ(optionsOf("Mod"), (std::vector<std::string>{"A"}));
+  runtest::publishCommandLine({"-po", "Mod::C", "-debug", "always-first"});
+  // An iteration begun over the earlier table stays valid.
+  const int it = PI_getFirstOption("Mod");
+  EXPECT_EQ(optionsOf("Mod"), (std::vector<std::string>{"C"}));
+  EXPECT_STREQ(PI_getOptionIterData(it), "C");
+}
+
+}  // namespace
