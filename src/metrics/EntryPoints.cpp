@@ -18,8 +18,9 @@ struct EntryPointState {
 
 EntryPointState& state() { return ProcessState::get<EntryPointState>(); }
 
-void countDiagnostic(PI_DiagnosticHandle, unsigned char, unsigned char suppressed) {
-  if (!suppressed) ++state().diagnostics;
+// Duplicates of a diagnostic seen in an earlier source count again.
+void countDiagnostic(PI_DiagnosticHandle diagnostic, unsigned char, unsigned char suppressed) {
+  if (!suppressed && PI_getDiagnosticID(diagnostic) == msg::kEntryPointDiagnostic) ++state().diagnostics;
 }
 
 void countMain(PI_SymbolHandle, PI_DefineHandle define) {

@@ -17,8 +17,9 @@ struct RecursionMetricState {
 
 RecursionMetricState& state() { return ProcessState::get<RecursionMetricState>(); }
 
-void countDiagnostic(PI_DiagnosticHandle, unsigned char, unsigned char suppressed) {
-  if (!suppressed) ++state().diagnostics;
+// Duplicates of a diagnostic seen in an earlier source count again.
+void countDiagnostic(PI_DiagnosticHandle diagnostic, unsigned char, unsigned char suppressed) {
+  if (!suppressed && PI_getDiagnosticID(diagnostic) == msg::kRecursionDiagnostic) ++state().diagnostics;
 }
 
 void recordSTNRA() {

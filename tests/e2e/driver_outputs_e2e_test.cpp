@@ -48,32 +48,39 @@ class DriverOutputs : public ::testing::Test {
 };
 
 const std::string kMissingMetrics = "out/p:1: Msg=1540 #params=1 {out/b.c.met}\n";
+const std::string kMissingErrors = "out/p:1: Msg=1540 #params=1 {out/c.c.err}\n";
+// The project metrics of a ZEK run over a project without functions; a
+// text output kind prints the metric lines on standard output too.
+const std::string kProjectMetrics =
+    "<S>\r\n<S>STFIL \r\n<S>STNAM \r\n<S>STCYA 0\r\n<S>STNFA 0\r\n<S>STNEA 0\r\n<S>STNRA 0\r\n";
 
 TEST_F(DriverOutputs, SimpleOutputShowsMissingFilesAndTheRunGoesOn) {
   auto r = run({"-debug", "simpleoutput"});
   EXPECT_EQ(r.err, "");
   EXPECT_EQ(r.exitCode, 0);
-  // Nobody listens for diagnostics, so error files are not looked at; the
-  // project's own files (not made by a text output) pass without a word.
-  EXPECT_EQ(r.out, kMissingMetrics);
+  // The project metrics listen for diagnostics of the error files, so c.c's
+  // missing one is noticed too; the project's own files (not made by a text
+  // output) pass without a word.
+  EXPECT_EQ(r.out, kMissingMetrics + kMissingErrors + kProjectMetrics);
   EXPECT_FALSE(scratch_.exists("out/p.err"));
   EXPECT_FALSE(scratch_.exists("out/p.met"));
 
   r = run({"-debug", "simpleoutput", "-debug", "always_read_errors"});
-  EXPECT_EQ(r.out, kMissingMetrics + "out/p:1: Msg=1540 #params=1 {out/c.c.err}\n");
+  EXPECT_EQ(r.out, kMissingMetrics + kMissingErrors + kProjectMetrics);
   EXPECT_EQ(r.exitCode, 0);
 
   // The format kind writes the same line for a diagnostic without chains.
-  EXPECT_EQ(run({"-debug", "textoutput"}).out, kMissingMetrics);
+  EXPECT_EQ(run({"-debug", "textoutput"}).out, kMissingMetrics + kMissingErrors + kProjectMetrics);
 }
 
 TEST_F(DriverOutputs, TextOutputGates) {
-  EXPECT_EQ(run({"-debug", "simpleoutput", "-nomsg", "1540"}).out, "");
-  EXPECT_EQ(run({"-debug", "simpleoutput", "-only", "1503"}).out, "");
-  EXPECT_EQ(run({"-debug", "simpleoutput", "-only", "1540"}).out, kMissingMetrics);
-  EXPECT_EQ(run({"-debug", "formatoutput", "-q", "out/p"}).out, "");
+  // The gates hold back diagnostics only, never the metric lines.
+  EXPECT_EQ(run({"-debug", "simpleoutput", "-nomsg", "1540"}).out, kProjectMetrics);
+  EXPECT_EQ(run({"-debug", "simpleoutput", "-only", "1503"}).out, kProjectMetrics);
+  EXPECT_EQ(run({"-debug", "simpleoutput", "-only", "1540"}).out, kMissingMetrics + kMissingErrors + kProjectMetrics);
+  EXPECT_EQ(run({"-debug", "formatoutput", "-q", "out/p"}).out, kProjectMetrics);
   // The project file is the primary file of its messages.
-  EXPECT_EQ(run({"-debug", "simpleoutput", "-hdr"}).out, kMissingMetrics);
+  EXPECT_EQ(run({"-debug", "simpleoutput", "-hdr"}).out, kMissingMetrics + kMissingErrors + kProjectMetrics);
 }
 
 TEST_F(DriverOutputs, RunsAppendSectionsToTheProjectErrorFile) {
@@ -100,9 +107,8 @@ TEST_F(DriverOutputs, RunsAppendSectionsToTheProjectErrorFile) {
             "diagnostic: out/p:1: Msg=1540 #params=1 {out/b.c.met}\n"
             "diagnostic: out/p:1: Msg=1540 #params=1 {out/c.c.err}\n"
             "end\n");
-  // The project metric file is made, and stays empty without metrics.
-  EXPECT_TRUE(scratch_.exists("out/p.met"));
-  EXPECT_EQ(scratch_.read("out/p.met"), "");
+  // Each run appends its project metrics to the project metric file.
+  EXPECT_EQ(scratch_.read("out/p.met"), kProjectMetrics + kProjectMetrics);
 }
 
 TEST_F(DriverOutputs, NewProjectErrorFileOfEachGeneration) {
@@ -111,6 +117,7 @@ TEST_F(DriverOutputs, NewProjectErrorFileOfEachGeneration) {
             "file out/p.err: version 8200 (current generation), second header word 0\n"
             "section start\n"
             "diagnostic: out/p:1: Msg=1540 #params=1 {out/b.c.met}\n"
+            "diagnostic: out/p:1: Msg=1540 #params=1 {out/c.c.err}\n"
             "end\n");
   EXPECT_EQ(run({"-cmaf", "out/q", "-debug", "zekoutput"}).exitCode, 0);
   const std::string absolute = scratch_.path("out/q").string();
@@ -118,6 +125,7 @@ TEST_F(DriverOutputs, NewProjectErrorFileOfEachGeneration) {
             "file out/q.err: version 7900 (older generation), second header word 0\n"
             "current file: " + absolute + "\n"
             "diagnostic: " + absolute + ":1: Msg=1540 #params=1 {out/b.c.met}\n"
+            "diagnostic: " + absolute + ":1: Msg=1540 #params=1 {out/c.c.err}\n"
             "end\n");
 }
 

@@ -1,6 +1,7 @@
 // The project-wide function metrics: their values, what they count and
 // what they leave out, and the bytes of the project metric file.
 #include "anlsrslt/model/Callbacks.h"
+#include "anlsrslt/model/Diagnostic.h"
 #include "app/ModuleRegistry.h"
 #include "checks_test_support.h"
 #include "options/ProductTable.h"
@@ -76,12 +77,18 @@ TEST_F(FunctionMetrics, TheProjectMetricsThenEachFunctionsCallersInTheProjectMet
 
 TEST_F(FunctionMetrics, DiagnosticsCountUnlessSuppressedDuplicatesIncluded) {
   read([] {
-    P_raiseOnMessage(3219, nullptr, false, false);
-    P_raiseOnMessage(3219, nullptr, true, false);
-    P_raiseOnMessage(3219, nullptr, false, true);
-    P_raiseOnMessage(3670, nullptr, false, false);
-    P_raiseOnMessage(3670, nullptr, false, true);
-    P_raiseOnMessage(3000, nullptr, false, false);
+    auto diagnostic = [](int number) {
+      return U_make<P_Diagnostic>(U_Filename("b.c"), U_make<M_Diagnostic>(number), false);
+    };
+    const U_Handle<P_Diagnostic> entry = diagnostic(3219), recursion = diagnostic(3670), other = diagnostic(3000);
+    P_raiseOnMessage(3219, entry.pointer(), false, false);
+    P_raiseOnMessage(3219, entry.pointer(), true, false);
+    P_raiseOnMessage(3219, entry.pointer(), false, true);
+    P_raiseOnMessage(3670, recursion.pointer(), false, false);
+    P_raiseOnMessage(3670, recursion.pointer(), false, true);
+    P_raiseOnMessage(3000, other.pointer(), false, false);
+    // Delivered under a number it does not carry: not counted.
+    P_raiseOnMessage(3219, other.pointer(), false, false);
   });
   const std::string bytes = projectMetricFile();
   EXPECT_NE(bytes.find("<S>STNEA 5\r\n<S>STNRA 2\r\n"), std::string::npos) << bytes;
