@@ -1,0 +1,115 @@
+// The declaration checks through a whole run: unused externals (1500 to
+// 1503) and externals used in one file or by one function (1504, 1505,
+// 1514, 1531 to 1533), with what must not be reported beside them: "main",
+// statics, members, unnamed namespaces, uses from two files.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "ProjectRun.h"
+
+using moduletest::entity;
+using moduletest::ProjectRun;
+
+namespace {
+
+std::string declared(const std::string& at, const std::string& name) {
+  return at + ": Msg=1594 #params=1 {" + entity(name) + "}";
+}
+std::string used(const std::string& at) { return at + ": Msg=1579 #params=0"; }
+std::string list(std::initializer_list<std::string> entries) {
+  std::string text = "MsgList={";
+  bool first = true;
+  for (const std::string& entry : entries) {
+    text += (first ? "" : " ; ") + entry;
+    first = false;
+  }
+  return text + "}";
+}
+
+// In the order the checks run, each in the order the symbols were made;
+// message lists sorted ("sort-messages").
+const std::vector<std::string> kSorted{
+    ":1: Msg=1500 #params=2 {g_unused, " + list({declared("b.h:2", "g_unused"), declared("a.h:8", "g_unused")}) + "}",
+    ":1: Msg=1501 #params=2 {lib, " + list({declared("a.h:9", "lib")}) + "}",
+    "a.c:7: Msg=1502 #params=1 {g_lonely}",
+    "a.c:50: Msg=1503 #params=1 {unused_fn}",
+    // A block-scope extern declaration is an external declaration of its
+    // own that nothing refers to.
+    ":1: Msg=1500 #params=2 {h1::g_blk, " + list({declared("b.c:21", "h1::g_blk")}) + "}",
+    "a.c:2: Msg=1504 #params=2 {g_count, " +
+        list({declared("a.h:3", "g_count"), declared("a.h:3", "g_count"), used("a.c:11"), used("a.c:21")}) + "}",
+    "a.c:3: Msg=1533 #params=3 {g_one, user, " +
+        list({declared("a.h:4", "g_one"), declared("a.h:4", "g_one"), used("b.c:6")}) + "}",
+    "a.c:4: Msg=1514 #params=3 {g_mine, f, " +
+        list({declared("a.h:5", "g_mine"), declared("a.h:5", "g_mine"), used("a.c:12")}) + "}",
+    "a.c:5: Msg=1531 #params=2 {g_two, " +
+        list({declared("a.h:6", "g_two"), declared("a.h:6", "g_two"), used("b.c:22"), used("b.c:26")}) + "}",
+    "a.c:30: Msg=1505 #params=2 {fa, " + list({declared("a.h:10", "fa"), declared("a.h:10", "fa"), used("a.c:22")}) +
+        "}",
+    // Sorted by line first: b.c:8 comes before a.h:11.
+    "a.c:35: Msg=1532 #params=2 {fb, " + list({used("b.c:8"), declared("a.h:11", "fb"), declared("a.h:11", "fb")}) +
+        "}",
+    // The extern declaration inside h1 is a use by h1.
+    "a.c:9: Msg=1533 #params=3 {g_blk, h1, " +
+        list({declared("a.h:17", "g_blk"), declared("a.h:17", "g_blk"), used("b.c:21")}) + "}",
+};
+
+// A finding with the entries of its message list (its last parameter) in
+// text order, so that runs that do not sort compare with the sorted one.
+std::string withSortedList(const std::string& finding) {
+  const std::size_t open = finding.find("MsgList={");
+  if (open == std::string::npos) return finding;
+  const std::size_t begin = open + 9, end = finding.size() - 2;  // before "}}"
+  std::vector<std::string> entries;
+  for (std::size_t at = begin; at < end;) {
+    std::size_t next = finding.find(" ; ", at);
+    if (next == std::string::npos || next > end) next = end;
+    entries.push_back(finding.substr(at, next - at));
+    at = next + 3;
+  }
+  std::sort(entries.begin(), entries.end());
+  std::string text = finding.substr(0, begin);
+  for (std::size_t i = 0; i < entries.size(); ++i) text += (i ? " ; " : "") + entries[i];
+  return text + "}}";
+}
+
+TEST(DeclarationChecks, EveryFindingOfTheProjectWithItsListAndNothingElse) {
+  ProjectRun project("declarations");
+  const auto r = project.runSimple("ZEK", {"a.c", "b.c"}, {"-debug", "sort-messages"});
+  EXPECT_EQ(r.run.exitCode, 0);
+  EXPECT_EQ(r.run.err, "");
+  EXPECT_EQ(r.findings, kSorted);
+}
+
+TEST(DeclarationChecks, UnsortedListsHoldTheSameEntries) {
+  ProjectRun project("declarations");
+  const auto r = project.runSimple("ZEK", {"a.c", "b.c"});
+  std::vector<std::string> expected, actual;
+  for (const std::string& finding : kSorted) expected.push_back(withSortedList(finding));
+  for (const std::string& finding : r.findings) actual.push_back(withSortedList(finding));
+  EXPECT_EQ(actual, expected);
+  // Unsorted, the uses come in the order of their users, before the
+  // declarations.
+  EXPECT_EQ(moduletest::messagesOf(r.findings, 1531),
+            std::vector<std::string>{"a.c:5: Msg=1531 #params=2 {g_two, " +
+                                     list({used("b.c:22"), used("b.c:26"), declared("a.h:6", "g_two"),
+                                           declared("a.h:6", "g_two")}) +
+                                     "}"});
+}
+
+TEST(DeclarationChecks, EveryProductRunsThemAndTheFindingsReachTheProjectErrorFile) {
+  ProjectRun project("declarations");
+  for (const char* product : {"ZEKPP", "KOD"}) {
+    const auto r = project.runSimple(product, {"a.c", "b.c"}, {"-debug", "sort-messages"});
+    EXPECT_EQ(r.findings, kSorted) << product;
+  }
+  const auto r = project.run("ZEK", {"a.c", "b.c"});
+  EXPECT_EQ(r.exitCode, 0);
+  const std::vector<std::string> records = project.dumpErrorFile("out/proj.err");
+  ASSERT_EQ(records.size(), kSorted.size() + 2) << r.err;  // section start, end
+  EXPECT_EQ(records[3], "diagnostic: a.c:7: Msg=1502 #params=1 {g_lonely}");
+  EXPECT_EQ(records[4], "diagnostic: a.c:50: Msg=1503 #params=1 {unused_fn}");
+}
+
+}  // namespace
