@@ -71,26 +71,6 @@ std::vector<std::string> ChecksTest::findingsOf(int messageNumber) const {
 
 std::size_t ChecksTest::countOf(int messageNumber) const { return findingsOf(messageNumber).size(); }
 
-ListedFinding unordered(const std::string& debugText) {
-  ListedFinding finding;
-  const std::size_t open = debugText.find("MsgList={");
-  if (open == std::string::npos) {
-    finding.head = debugText;
-    return finding;
-  }
-  finding.head = debugText.substr(0, open);
-  const std::size_t close = debugText.rfind('}', debugText.rfind('}') - 1);
-  const std::string list = debugText.substr(open + 9, close - open - 9);
-  std::size_t begin = 0;
-  while (begin < list.size()) {
-    std::size_t end = list.find(" ; ", begin);
-    if (end == std::string::npos) end = list.size();
-    finding.entries.insert(list.substr(begin, end - begin));
-    begin = end + 3;
-  }
-  return finding;
-}
-
 std::string entity(const std::string& name) {
   return "Entity={" + name + "," + name + "," + name + "," + name + "," + name + "}";
 }

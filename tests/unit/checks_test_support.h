@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -48,16 +47,6 @@ class ChecksTest : public modeltest::ModelTest {
  private:
   U_Handle<C_CmdArgs> cmdArgs_;
 };
-
-// The parameters and sub-messages of a debug text in a form that does not
-// depend on the order of a message list: the text before the list and the
-// list's entries as a set.
-struct ListedFinding {
-  std::string head;
-  std::multiset<std::string> entries;
-  friend bool operator==(const ListedFinding&, const ListedFinding&) = default;
-};
-ListedFinding unordered(const std::string& debugText);
 
 // The entity parameter holding `name`, as a debug text shows it.
 std::string entity(const std::string& name);
