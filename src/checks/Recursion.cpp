@@ -30,16 +30,22 @@ void reportSelfCall(PI_SymbolHandle function, int line) {
   report(*diagnostic);
 }
 
+// A call between two different functions, as the relations give it.
+struct Call {
+  PI_SymbolHandle caller;
+  PI_SymbolHandle callee;
+  int line;
+};
+
 // The functions of the call graph, numbered in identity order.
 class CallGraphNodes {
  public:
-  // `calls` holds caller and callee of every call; both get numbers.
-  explicit CallGraphNodes(const std::vector<std::pair<PI_SymbolHandle, PI_SymbolHandle>>& calls) {
+  explicit CallGraphNodes(const std::vector<Call>& calls) {
     const SymbolOrder& order = symbolOrder();
     nodes_.reserve(calls.size() * 2);
-    for (const auto& [caller, callee] : calls) {
-      nodes_.push_back({order.serial(caller), caller});
-      nodes_.push_back({order.serial(callee), callee});
+    for (const Call& call : calls) {
+      nodes_.push_back({order.serial(call.caller), call.caller});
+      nodes_.push_back({order.serial(call.callee), call.callee});
     }
     std::sort(nodes_.begin(), nodes_.end());
     nodes_.erase(std::unique(nodes_.begin(), nodes_.end()), nodes_.end());
@@ -47,8 +53,8 @@ class CallGraphNodes {
 
   std::uint32_t count() const { return static_cast<std::uint32_t>(nodes_.size()); }
   PI_SymbolHandle symbol(std::uint32_t node) const { return nodes_[node].second; }
-  std::uint32_t numberOf(PI_SymbolHandle symbol, std::uint32_t serial) const {
-    auto at = std::lower_bound(nodes_.begin(), nodes_.end(), std::make_pair(serial, symbol));
+  std::uint32_t numberOf(PI_SymbolHandle symbol) const {
+    auto at = std::lower_bound(nodes_.begin(), nodes_.end(), std::make_pair(symbolOrder().serial(symbol), symbol));
     return static_cast<std::uint32_t>(at - nodes_.begin());
   }
 
@@ -74,25 +80,19 @@ void reportCycle(const CallGraphNodes& nodes, std::span<const CycleStep> cycle) 
   ++state().cycles;
 }
 
-void searchCycles(const std::vector<std::pair<PI_SymbolHandle, PI_SymbolHandle>>& calls,
-                  const std::vector<int>& lines) {
+void searchCycles(const std::vector<Call>& calls) {
   const CallGraphNodes nodes(calls);
-  const SymbolOrder& order = symbolOrder();
   std::vector<CallEdge> edges;
   edges.reserve(calls.size());
-  for (std::size_t i = 0; i < calls.size(); ++i) {
-    const auto& [caller, callee] = calls[i];
-    edges.push_back(CallEdge{nodes.numberOf(caller, order.serial(caller)),
-                             nodes.numberOf(callee, order.serial(callee)), lines[i]});
-  }
+  for (const Call& call : calls)
+    edges.push_back(CallEdge{nodes.numberOf(call.caller), nodes.numberOf(call.callee), call.line});
   CycleSearch search(nodes.count(), std::move(edges));
   search.run([&nodes](std::span<const CycleStep> cycle) { reportCycle(nodes, cycle); });
 }
 
 void checkRecursion() {
   const RecursionState& flags = state();
-  std::vector<std::pair<PI_SymbolHandle, PI_SymbolHandle>> calls;
-  std::vector<int> lines;
+  std::vector<Call> calls;
   for (int it = PI_getFirstRelationCall(); !PI_isRelationCallsIterEnd(it); PI_getRelationCallsIterNext(it)) {
     PI_RelationHandle relation = PI_getRelationCallsIterData(it);
     PI_SymbolHandle caller = PI_getRelationObjectSymbol(relation);
@@ -100,11 +100,10 @@ void checkRecursion() {
     if (caller == callee) {
       if (flags.direct) reportSelfCall(caller, PI_getRelationLine(relation));
     } else if (flags.indirect) {
-      calls.emplace_back(caller, callee);
-      lines.push_back(PI_getRelationLine(relation));
+      calls.push_back(Call{caller, callee, PI_getRelationLine(relation)});
     }
   }
-  if (flags.indirect && !calls.empty()) searchCycles(calls, lines);
+  if (flags.indirect && !calls.empty()) searchCycles(calls);
 }
 
 }  // namespace
