@@ -23,9 +23,31 @@ const typename Pool::value_type* pickFrom(Random& random, const Pool& own, const
 
 }  // namespace
 
-const Function* CallTargets::pickFunction(Random& random) const {
-  const Function* const* picked = pickFrom(random, own, neighbour, shared);
-  return picked ? *picked : nullptr;
+void CallTargets::addFunction(std::vector<const Function*>& pool, const Function& function, uint64_t rank) {
+  pool.push_back(&function);
+  ranks.emplace(function.name, rank);
+}
+
+bool CallTargets::mayCall(const Function& caller, std::string_view callee) const {
+  auto calleeRank = ranks.find(callee);
+  if (calleeRank == ranks.end()) return true;
+  auto callerRank = ranks.find(caller.name);
+  return callerRank == ranks.end() || calleeRank->second < callerRank->second;
+}
+
+const Function* CallTargets::pickFunction(Random& random, const Function& caller) const {
+  auto rankOf = [this](const Function* f) {
+    auto found = ranks.find(f->name);
+    return found == ranks.end() ? UINT64_MAX : found->second;
+  };
+  const uint64_t callerRank = rankOf(&caller);
+  // A few tries, so that low-ranked callers still call something.
+  for (int attempt = 0; attempt < 4; ++attempt) {
+    const Function* const* picked = pickFrom(random, own, neighbour, shared);
+    if (!picked) return nullptr;
+    if (rankOf(*picked) < callerRank) return *picked;
+  }
+  return nullptr;
 }
 
 const Object* CallTargets::pickObject(Random& random) const {

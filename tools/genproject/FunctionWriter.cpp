@@ -47,8 +47,10 @@ void FunctionWriter::allocate(const Function& function, int line) {
   AllocKind kind = target.kind;
   if (random_.percent(3)) kind = AllocKind(random_.below(3));
   writeAlloc(out_, target.name, kind, file_, line, random_.between(9, 40));
-  if (options_.flavour == Flavour::Cpp)
-    call(function, std::string(target.name) + "::@constructor()", line);
+  if (options_.flavour == Flavour::Cpp) {
+    std::string constructor = std::string(target.name) + "::@constructor()";
+    if (targets_.mayCall(function, constructor)) call(function, constructor, line);
+  }
 }
 
 void FunctionWriter::instantiateTemplate(const Function& function, int line) {
@@ -112,7 +114,7 @@ int FunctionWriter::write(const Function& function, const Aggregate* owner, int 
     ++line;
     if (random_.below(uint32_t(statements - s)) < uint32_t(callsWanted)) {
       --callsWanted;
-      if (const Function* callee = targets_.pickFunction(random_)) {
+      if (const Function* callee = targets_.pickFunction(random_, function)) {
         call(function, *callee, line);
         ++calls;
       }

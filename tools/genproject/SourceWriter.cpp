@@ -8,11 +8,20 @@ namespace genproject {
 
 namespace {
 
+// Module functions rank above every shared one, by module, then in order.
+uint64_t moduleRank(const Module& module, uint64_t position) {
+  return (uint64_t(1) << 62) + (uint64_t(module.index) << 24) + position;
+}
+
 void addModuleTargets(CallTargets& targets, const Module& module, bool own, bool cpp) {
   auto& functions = own ? targets.own : targets.neighbour;
   auto& objects = own ? targets.ownObjects : targets.neighbourObjects;
-  for (const Function& function : module.header.functions)
-    if (!function.neverCalled && function.declCode != 'I') functions.push_back(&function);
+  uint64_t position = 0;
+  for (const Function& function : module.header.functions) {
+    ++position;
+    if (!function.neverCalled && function.declCode != 'I')
+      targets.addFunction(functions, function, moduleRank(module, position));
+  }
   for (const Object& object : module.header.objects)
     if (own || !object.fileLocal) objects.push_back(&object);
   // In C++ each class is allocated one way in its own file and another way
@@ -21,11 +30,18 @@ void addModuleTargets(CallTargets& targets, const Module& module, bool own, bool
     AllocKind kind = !cpp ? AllocKind::Old : own ? AllocKind::Plain : AllocKind::Array;
     (own ? targets.ownAllocatable : targets.neighbourAllocatable).push_back({aggregate.name, kind});
   }
-  if (own) {
-    for (const Function& function : module.statics)
-      if (!function.neverCalled) functions.push_back(&function);
-    for (const Object& object : module.staticObjects) objects.push_back(&object);
+  // Statics count in the ranking from both sides, so a module's functions
+  // rank the same in its own source and in the next one.
+  for (const Function& function : module.statics) {
+    ++position;
+    if (own && !function.neverCalled) targets.addFunction(functions, function, moduleRank(module, position));
   }
+  if (own)
+    for (const Object& object : module.staticObjects) objects.push_back(&object);
+  // Methods are reached only through constructor calls; ranked above the
+  // module's functions, they are called from later modules only.
+  for (const Aggregate& aggregate : module.classes)
+    for (const Function& method : aggregate.methods) targets.ranks.emplace(method.name, moduleRank(module, ++position));
 }
 
 CallTargets makeTargets(const ProjectPlan& plan, const std::vector<int>& includes, const Module& module,
@@ -33,8 +49,11 @@ CallTargets makeTargets(const ProjectPlan& plan, const std::vector<int>& include
   CallTargets targets;
   for (int h : includes) {
     const HeaderModel& header = plan.sharedHeaders[size_t(h)];
-    for (const Function& function : header.functions)
-      if (function.declCode != 'I') targets.shared.push_back(&function);
+    uint64_t position = 0;
+    for (const Function& function : header.functions) {
+      ++position;
+      if (function.declCode != 'I') targets.addFunction(targets.shared, function, (uint64_t(h) << 24) + position);
+    }
     for (const Object& object : header.objects) targets.sharedObjects.push_back(&object);
     for (const std::string& name : header.classes)
       targets.sharedAllocatable.push_back({name, AllocKind::Plain});
