@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <ostream>
 
+#include "options/ArgsSource.h"
 #include "options/ProductTable.h"
 #include "options/TextTranslation.h"
 #include "options/VariableSubstitution.h"
@@ -72,7 +73,9 @@ C_ConfigFile C_readConfigFile(const U_String& compilerDirectory, int productInde
   C_ConfigFile config;
   const U_String path =
       U_Path::join(compilerDirectory, U_Path::addExtension(zum::ProductTable[productIndex].tag, "cfg"));
-  zum::File file = XF_openInputFile(path, temporaryDirectory);
+  // Only a regular file counts: a directory of that name cannot be read as
+  // one, and opening a pipe would wait for a writer.
+  zum::File file = C_isReadableFile(path) ? XF_openInputFile(path, temporaryDirectory) : nullptr;
   if (!file) {
     errors << "\nERROR: Unable to open configuration file " << path << "\n\n";
     return config;

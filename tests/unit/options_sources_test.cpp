@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -196,6 +197,14 @@ TEST_F(SourcesTest, ConfigurationFileOfEachProduct) {
   write("bin/zek.cfg", "#characters\nx\n#options\n");
   EXPECT_EQ(parse({"f.c"}).out, "\nERROR: Unknown section #characters\n");
   EXPECT_EQ(C_configSections(zum::findProduct("KOD")).size(), 2u);
+  // Only a regular file is a configuration file: a directory cannot be
+  // opened as one, and a pipe must not stall the run.
+  fs::remove(dir_ / "bin/zek.cfg");
+  fs::create_directory(dir_ / "bin/zek.cfg");
+  EXPECT_EQ(parse({"f.c"}).err, "\nERROR: Unable to open configuration file " + (dir_ / "bin/zek.cfg").string() + "\n\n");
+  fs::remove(dir_ / "bin/zek.cfg");
+  ASSERT_EQ(::mkfifo((dir_ / "bin/zek.cfg").c_str(), 0600), 0);
+  EXPECT_EQ(parse({"f.c"}).err, "\nERROR: Unable to open configuration file " + (dir_ / "bin/zek.cfg").string() + "\n\n");
 }
 
 TEST_F(SourcesTest, TemporaryDirectory) {
