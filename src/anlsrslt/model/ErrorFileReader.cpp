@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "anlsrslt/model/Callbacks.h"
@@ -11,7 +12,7 @@
 #include "anlsrslt/model/Source.h"
 #include "anlsrslt/model/SuppressionCheck.h"
 #include "anlsrslt/model/SuppressionRecord.h"
-#include "messages/ErrorFileExceptions.h"
+#include "messages/BinaryFile.h"
 #include "messages/InputVarnix.h"
 #include "options/DebugSwitches.h"
 #include "util/ProcessState.h"
@@ -108,13 +109,14 @@ void dispatch(SortedDiagnostic& entry, const P_SuppressionCheck& check, SourceRe
 void P_readErrorFile(const P_Source& source) {
   if (!P_hasErrorFileCallbacks() && !C_isDebugSwitchSet("always_read_errors")) return;
   const U_String fileName = source.outputFile("err");
+  // Only a file that cannot be opened is a missing file of the source (the
+  // driver's message 1540). Damage met while reading is the reader's to
+  // report: its exception ends the run.
+  std::string bytes;
+  if (R_readWholeFile(fileName, bytes) != 0) throw P_FileOpenException(fileName);
   M_InputVarnix input(fileName);
   input.setSource(source.file());
-  try {
-    input.open();
-  } catch (const M_BadFileOpenException&) {
-    throw P_FileOpenException(fileName);
-  }
+  input.read(bytes);
 
   const std::vector<U_Handle<M_SuppressionRecord>>& fileRecords = input.suppressionRecords();
   SourceRecords records(fileRecords);

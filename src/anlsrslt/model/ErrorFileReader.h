@@ -23,5 +23,6 @@
 class P_Source;
 
 // Throws P_FileOpenException with the error file's name when the file
-// cannot be opened or read.
+// cannot be opened or read; a damaged file raises what the error file
+// reader raises (messages/InputVarnix.h).
 void P_readErrorFile(const P_Source& source);
