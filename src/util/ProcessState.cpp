@@ -10,25 +10,20 @@ std::deque<ProcessState::Slot>& slots() {
   static auto* all = new std::deque<ProcessState::Slot>();
   return *all;
 }
-std::vector<std::size_t>& creationOrder() {
-  static auto* order = new std::vector<std::size_t>();
+std::vector<ProcessState::Slot*>& creationOrder() {
+  static auto* order = new std::vector<ProcessState::Slot*>();
   return *order;
 }
 }  // namespace
 
-std::size_t ProcessState::newIndex() {
-  slots().emplace_back();
-  return slots().size() - 1;
-}
+ProcessState::Slot& ProcessState::newSlot() { return slots().emplace_back(); }
 
-ProcessState::Slot& ProcessState::slotAt(std::size_t index) { return slots()[index]; }
-
-void ProcessState::remember(std::size_t index) { creationOrder().push_back(index); }
+void ProcessState::remember(Slot& slot) { creationOrder().push_back(&slot); }
 
 void ProcessState::reset() {
   auto& order = creationOrder();
   while (!order.empty()) {
-    Slot& slot = slots()[order.back()];
+    Slot& slot = *order.back();
     order.pop_back();
     void* object = slot.object;
     slot.object = nullptr;

@@ -19,9 +19,9 @@ class ProcessState {
  public:
   template <class T>
   static T& get() {
-    static const std::size_t index = newIndex();
-    Slot& slot = slotAt(index);
-    if (!slot.object) create<T>(slot, index);
+    // Slots never move, so each type finds its own with one load.
+    static Slot& slot = newSlot();
+    if (!slot.object) create<T>(slot);
     return *static_cast<T*>(slot.object);
   }
 
@@ -35,15 +35,14 @@ class ProcessState {
 
  private:
   template <class T>
-  static void create(Slot& slot, std::size_t index) {
+  static void create(Slot& slot) {
     slot.object = new T();
     slot.destroy = [](void* object) { delete static_cast<T*>(object); };
-    remember(index);
+    remember(slot);
   }
 
-  static std::size_t newIndex();
-  static Slot& slotAt(std::size_t index);
-  static void remember(std::size_t index);
+  static Slot& newSlot();
+  static void remember(Slot& slot);
 };
 
 }  // namespace zum

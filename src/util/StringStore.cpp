@@ -141,7 +141,7 @@ const char* Table::store(std::string_view text) {
 }
 
 void Table::grow() {
-  std::vector<Slot> bigger(slots_.size() * 2, Slot{0, nullptr});
+  std::vector<Slot, TableAllocator<Slot>> bigger(slots_.size() * 2, Slot{0, nullptr});
   const std::size_t mask = bigger.size() - 1;
   for (const Slot& slot : slots_) {
     if (!slot.text) continue;

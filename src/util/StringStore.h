@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "util/LargeBlocks.h"
 #include "util/String.h"
 
 // Plain byte-wise order (unsigned bytes; a prefix is less).
@@ -72,7 +73,7 @@ class Table {
 
   Hash hash_;
   Equal equal_;
-  std::vector<Slot> slots_;
+  std::vector<Slot, zum::TableAllocator<Slot>> slots_;
   std::size_t count_ = 0;
   std::vector<std::unique_ptr<char[]>> blocks_;
   char* free_ = nullptr;

@@ -5,6 +5,7 @@
 
 #include "anlsrslt/model/Define.h"
 #include "anlsrslt/model/DefineReader.h"
+#include "anlsrslt/model/FieldScanner.h"
 #include "anlsrslt/model/QualifiedName.h"
 #include "anlsrslt/model/Symbol.h"
 #include "model_test_support.h"
@@ -66,6 +67,24 @@ TEST(DefineRecordFields, ALineWithAFieldMissingIsNoRecord) {
   EXPECT_FALSE(P_splitDefineRecord("<DEFINE> x a.c"));
   EXPECT_FALSE(P_splitDefineRecord("<DEFINE> x a.c 99999999999 N DC -V F N ni -"));
   EXPECT_FALSE(P_splitDefineRecord("<DEFINE>"));
+}
+
+TEST(FieldScanner, FieldsEndAtEveryKindOfBlankAndOnlyThere) {
+  // Fields of every length, ended by each blank at every offset of a
+  // word; control and high bytes that are no blanks stay inside a field.
+  const std::string blanks = " \t\n\r\v\f";
+  const std::string inside = std::string("a\x01\x1f!\x7f\x80\x8c\xa0\xff") + '\0';
+  for (std::size_t length = 1; length <= 19; ++length) {
+    for (char blank : blanks) {
+      std::string field;
+      for (std::size_t i = 0; i < length; ++i) field += inside[(i * 7 + length) % inside.size()];
+      const std::string line = " " + field + blank + "next" + blank;
+      zum::FieldScanner scan(line);
+      EXPECT_EQ(scan.token(), field) << length << " " << int(blank);
+      EXPECT_EQ(scan.token(), "next");
+      EXPECT_EQ(scan.token(), "");
+    }
+  }
 }
 
 TEST(DefineRecordFieldsDeathTest, MalformedCodesAreAssertions) {

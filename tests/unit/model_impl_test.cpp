@@ -43,17 +43,19 @@ TEST(FlatMap, ClearForgetsEverythingAtOnceAndTheMapStaysUsable) {
 
 TEST(FlatMap, GrowingAfterClearsKeepsOnlyCurrentEntries) {
   std::vector<std::string> keys;
-  for (int i = 0; i < 5000; ++i) keys.push_back(std::to_string(i));
+  // Enough keys for the table to outgrow the heap into mapped memory.
+  constexpr int kKeys = 300000;
+  for (int i = 0; i < kKeys; ++i) keys.push_back(std::to_string(i));
   zum::FlatMap<const char*, int> map;
   for (int i = 0; i < 10; ++i) map[keys[i].c_str()] = i;
   map.clear();
-  for (int i = 10; i < 5000; ++i) map[keys[i].c_str()] = i;  // grows several times
-  EXPECT_EQ(map.size(), 4990u);
+  for (int i = 10; i < kKeys; ++i) map[keys[i].c_str()] = i;  // grows many times
+  EXPECT_EQ(map.size(), static_cast<std::size_t>(kKeys - 10));
   EXPECT_EQ(map.find(keys[3].c_str()), nullptr);
-  EXPECT_EQ(*map.find(keys[4999].c_str()), 4999);
+  EXPECT_EQ(*map.find(keys[kKeys - 1].c_str()), kKeys - 1);
   int seen = 0;
   map.forEach([&seen](const char*, int) { ++seen; });
-  EXPECT_EQ(seen, 4990);
+  EXPECT_EQ(seen, kKeys - 10);
 }
 
 TEST(SmallPtrVector, KeepsOrderAcrossTheMoveToTheHeap) {
@@ -82,6 +84,25 @@ TEST(ObjectPool, OwnsItsObjectsAndDestroysThemNewestFirst) {
     EXPECT_EQ(made[9]->id_, 9);
   }
   EXPECT_EQ(deaths, (std::vector<int>{9, 8, 7, 6, 5, 4, 3, 2, 1, 0}));
+}
+
+TEST(ObjectPool, KeepsEveryObjectInPlaceAndInOrderBeyondTheHeapBlocks) {
+  // Enough objects for the pool to go from heap blocks to mapped regions.
+  std::vector<int> deaths;
+  {
+    zum::ObjectPool<Tracked, 1024> pool;
+    std::vector<Tracked*> made;
+    for (int i = 0; i < 200000; ++i) made.push_back(pool.make(&deaths, i));
+    std::size_t index = 0;
+    for (Tracked* object : pool) {
+      ASSERT_EQ(object, made[index]);
+      ASSERT_EQ(object->id_, static_cast<int>(index));
+      ++index;
+    }
+    EXPECT_EQ(index, made.size());
+    EXPECT_EQ(pool[123456], made[123456]);
+  }
+  EXPECT_EQ(deaths.size(), 200000u);
 }
 
 TEST(RecentInterns, HandOutTheStoresPointers) {

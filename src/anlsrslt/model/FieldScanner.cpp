@@ -1,6 +1,8 @@
 #include "anlsrslt/model/FieldScanner.h"
 
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace zum {
@@ -53,10 +55,34 @@ void FieldScanner::skipBlanks() noexcept {
   rest_.remove_prefix(i);
 }
 
+// The length of the run of non-blank characters that starts `text`. Every
+// blank is a control character or the space, so eight bytes at a time are
+// tested for a byte below 0x21 first; only such a byte is looked up.
+std::size_t nonBlankRun(std::string_view text) noexcept {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+  constexpr std::uint64_t kHigh = 0x8080808080808080ull;
+  std::size_t i = 0;
+  while (i + 8 <= text.size()) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + i, 8);
+    // High bit set in the bytes below 0x21 (and possibly in bytes after
+    // the first such one, which the exact test below never reaches).
+    std::uint64_t low = (word - kOnes * 0x21) & ~word & kHigh;
+    if (low == 0) {
+      i += 8;
+      continue;
+    }
+    const std::size_t end = i + 8;
+    for (i += static_cast<std::size_t>(std::countr_zero(low)) / 8; i < end; ++i)
+      if (isBlank(text[i])) return i;
+  }
+  while (i < text.size() && !isBlank(text[i])) ++i;
+  return i;
+}
+
 std::string_view FieldScanner::token() noexcept {
   skipBlanks();
-  std::size_t i = 0;
-  while (i < rest_.size() && !isBlank(rest_[i])) ++i;
+  const std::size_t i = nonBlankRun(rest_);
   std::string_view field = rest_.substr(0, i);
   rest_.remove_prefix(i);
   return field;

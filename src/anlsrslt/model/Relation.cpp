@@ -1,6 +1,7 @@
 #include "anlsrslt/model/Relation.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 
 #include "anlsrslt/model/Callbacks.h"
@@ -41,12 +42,21 @@ const std::vector<P_Relation*>& P_RelationStore::grouped(P_RelationKind kind) {
   if (!grouped_[index]) {
     // Kept in reading order; grouped when somebody walks them, which is
     // at the end of the run.
+    // Sorting (name serial, reading position) keys rather than the
+    // relations themselves keeps the comparisons off the relations' memory;
+    // the position keeps the order stable.
     const bool bySubject = kind == P_RelationKind::Refers;
-    const auto serial = [bySubject](const P_Relation* r) {
-      return zum::intern::header(bySubject ? r->subject() : r->object()).serial;
-    };
-    std::stable_sort(relations.begin(), relations.end(),
-                     [&serial](const P_Relation* a, const P_Relation* b) { return serial(a) < serial(b); });
+    std::vector<std::uint64_t> keys(relations.size());
+    for (std::size_t i = 0; i < relations.size(); ++i) {
+      const P_Relation* r = relations[i];
+      const std::uint64_t serial = zum::intern::header(bySubject ? r->subject() : r->object()).serial;
+      keys[i] = serial << 32 | i;
+    }
+    std::sort(keys.begin(), keys.end());
+    std::vector<P_Relation*> sorted;
+    sorted.reserve(relations.size());
+    for (std::uint64_t key : keys) sorted.push_back(relations[key & 0xFFFFFFFFu]);
+    relations.swap(sorted);
     grouped_[index] = true;
   }
   return relations;

@@ -9,13 +9,21 @@ namespace {
 
 struct ScopeEnclSymbols {
   zum::FlatMap<const char*, P_Symbol*> byScope;  // interned scope text
+  // The scope text of the last entry made or found: the locals of one
+  // function follow each other, and once a scope has its entry, later
+  // names in it change nothing.
+  std::string_view lastScope;
 };
 
 }  // namespace
 
 void P_recordScopeEnclSymbol(PI_SymbolHandle, PI_DefineHandle def) {
-  std::string_view scope = zum::splitLastComponent(def->qualName().view()).scope;
+  const std::string_view name = def->qualName().view();
+  if (name.find(':') == std::string_view::npos) return;  // no scope at all
+  std::string_view scope = zum::splitLastComponent(name).scope;
   if (scope.empty()) return;
+  ScopeEnclSymbols& symbols = zum::ProcessState::get<ScopeEnclSymbols>();
+  if (scope == symbols.lastScope) return;
   const char* key = P_SymbolTable::findKeyOf(scope);
   if (!key) return;
   const P_SymbolTable& table = P_symbolTable();
@@ -25,8 +33,10 @@ void P_recordScopeEnclSymbol(PI_SymbolHandle, PI_DefineHandle def) {
   // The scope is mostly its own key, interned already.
   const char* scopeText = zum::intern::header(key).size == scope.size() ? key : U_Identifier(scope).pointer();
   // The first symbol found for a scope text keeps it.
-  auto [entry, created] = zum::ProcessState::get<ScopeEnclSymbols>().byScope.tryEmplace(scopeText);
+  auto [entry, created] = symbols.byScope.tryEmplace(scopeText);
   if (created) *entry = enclosing;
+  // Interned texts live for the process, so the view stays valid.
+  symbols.lastScope = std::string_view(scopeText, scope.size());
 }
 
 P_Symbol* P_findScopeEnclSymbol(const char* scope) {

@@ -2,7 +2,7 @@
 
 #include "util/Assert.h"
 
-P_Symbol::P_Symbol(P_Define* def) {
+P_Symbol::P_Symbol(P_Define* def, std::uint32_t serial) : serial_(serial) {
   U_require(def != nullptr, "P_Symbol", __LINE__,
             "def.isSet () && \"Trying to create symbol from unset pointer.\"");
   defines_.push_back(def);

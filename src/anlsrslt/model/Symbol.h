@@ -9,10 +9,13 @@
 class P_Symbol final : public U_Ref {
  public:
   // Starts with `def` as its current define (and definition, if it is one).
-  explicit P_Symbol(P_Define* def);
+  // `serial` is the symbol's place in creation order, the identity order of
+  // symbols that end-of-run tables sort by.
+  P_Symbol(P_Define* def, std::uint32_t serial);
   ~P_Symbol() override { sanity_ = 0; }
 
   bool isSane() const noexcept { return sanity_ == P_kSanityWord; }
+  std::uint32_t serial() const noexcept { return serial_; }
 
   // Files `def`. A definition at the place of the current define is merged
   // into it (definition bit and flags) instead of being filed separately:
@@ -29,6 +32,7 @@ class P_Symbol final : public U_Ref {
 
  private:
   std::uint32_t sanity_ = P_kSanityWord;
+  std::uint32_t serial_;
   zum::SmallPtrVector<P_Define> defines_;
   P_Define* definition_ = nullptr;
 };

@@ -17,9 +17,7 @@ const char* P_SymbolTable::findKeyOf(std::string_view markedName) noexcept {
 }
 
 P_Symbol* P_SymbolTable::newSymbol(P_Define* def) {
-  P_Symbol* symbol = symbolPool_.make(def);
-  symbols_.push_back(symbol);
-  return symbol;
+  return symbolPool_.make(def, static_cast<std::uint32_t>(symbolPool_.size()));
 }
 
 P_InsertResult P_SymbolTable::insert(P_Define* def, bool reportMissingDeclaration) {

@@ -57,8 +57,8 @@ class P_SymbolTable {
     return found ? *found : nullptr;
   }
 
-  // All symbols in creation order.
-  const std::vector<P_Symbol*>& symbols() const noexcept { return symbols_; }
+  // All symbols in creation order (a symbol's serial is its index here).
+  const zum::ObjectPool<P_Symbol>& symbols() const noexcept { return symbolPool_; }
 
   // The defines that redeclare `def` (filed with "R"), or null when none.
   const std::vector<P_Define*>* redeclarationsOf(const P_Symbol* symbol, const P_Define* def) const noexcept;
@@ -83,7 +83,6 @@ class P_SymbolTable {
 
   zum::ObjectPool<P_Define> defines_;
   zum::ObjectPool<P_Symbol> symbolPool_;
-  std::vector<P_Symbol*> symbols_;
   zum::FlatMap<const char*, P_Symbol*> projectMap_;
   zum::FlatMap<const char*, P_Symbol*> sourceMap_;
   // Redeclarations are rare; keeping them beside the symbols keeps every

@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+#include "util/LargeBlocks.h"
+
 namespace zum {
 
 inline std::size_t mixPointerBits(std::uint64_t bits) noexcept {
@@ -89,7 +91,7 @@ class FlatMap {
   std::size_t home(const Key& key) const noexcept { return Hash()(key) & mask_; }
 
   void grow() {
-    std::vector<Slot> old;
+    std::vector<Slot, TableAllocator<Slot>> old;
     old.swap(slots_);
     std::uint32_t oldGeneration = generation_;
     slots_.resize(old.empty() ? 16 : old.size() * 2);
@@ -102,7 +104,7 @@ class FlatMap {
     }
   }
 
-  std::vector<Slot> slots_;
+  std::vector<Slot, TableAllocator<Slot>> slots_;
   std::size_t mask_ = 0;
   std::size_t count_ = 0;
   std::uint32_t generation_ = 1;

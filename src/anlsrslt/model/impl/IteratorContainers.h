@@ -7,6 +7,7 @@
 
 #include "anlsrslt/model/ControlGraph.h"
 #include "anlsrslt/model/impl/IterCont.h"
+#include "anlsrslt/model/impl/ObjectPool.h"
 #include "anlsrslt/model/impl/SmallPtrVector.h"
 
 class P_Symbol;
@@ -35,7 +36,7 @@ struct DefineCursor {
 };
 
 struct IteratorContainers {
-  IterCont<IndexCursor<std::vector<P_Symbol*>>> symbols;
+  IterCont<IndexCursor<ObjectPool<P_Symbol>>> symbols;
   IterCont<DefineCursor> defines;
   IterCont<IndexCursor<std::vector<P_Define*>>> derivedDefines;
   IterCont<IndexCursor<std::vector<P_Relation*>>> relations;  // all six kinds

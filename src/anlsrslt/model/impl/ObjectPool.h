@@ -12,12 +12,14 @@
 #include <utility>
 #include <vector>
 
+#include "util/LargeBlocks.h"
+
 namespace zum {
 
 template <class T, std::size_t kBlockObjects = 1024>
 class ObjectPool {
  public:
-  ObjectPool() = default;
+  ObjectPool() : memory_(kBlockBytes) {}
   ObjectPool(const ObjectPool&) = delete;
   ObjectPool& operator=(const ObjectPool&) = delete;
   ~ObjectPool() {
@@ -26,7 +28,7 @@ class ObjectPool {
 
   template <class... Args>
   T* make(Args&&... args) {
-    if (count_ == blocks_.size() * kBlockObjects) blocks_.emplace_back(new Block);
+    if (count_ == blocks_.size() * kBlockObjects) blocks_.push_back(static_cast<unsigned char*>(memory_.allocate()));
     T* object = new (at(count_)) T(std::forward<Args>(args)...);
     ++count_;
     object->addRef();
@@ -35,15 +37,34 @@ class ObjectPool {
 
   std::size_t size() const noexcept { return count_; }
 
- private:
-  struct Block {
-    alignas(T) unsigned char bytes[sizeof(T) * kBlockObjects];
-  };
-  T* at(std::size_t i) noexcept {
-    return std::launder(reinterpret_cast<T*>(blocks_[i / kBlockObjects]->bytes + sizeof(T) * (i % kBlockObjects)));
+  // The objects in the order they were made.
+  T* operator[](std::size_t i) const noexcept {
+    return std::launder(reinterpret_cast<T*>(blocks_[i / kBlockObjects] + sizeof(T) * (i % kBlockObjects)));
   }
+  class Iterator {
+   public:
+    Iterator(const ObjectPool* pool, std::size_t index) noexcept : pool_(pool), index_(index) {}
+    T* operator*() const noexcept { return (*pool_)[index_]; }
+    Iterator& operator++() noexcept {
+      ++index_;
+      return *this;
+    }
+    friend bool operator==(const Iterator& a, const Iterator& b) noexcept { return a.index_ == b.index_; }
 
-  std::vector<std::unique_ptr<Block>> blocks_;
+   private:
+    const ObjectPool* pool_;
+    std::size_t index_;
+  };
+  Iterator begin() const noexcept { return Iterator(this, 0); }
+  Iterator end() const noexcept { return Iterator(this, count_); }
+
+ private:
+  static constexpr std::size_t kBlockBytes = sizeof(T) * kBlockObjects;
+  static_assert(alignof(T) <= 16 && kBlockBytes % 16 == 0, "blocks are 16-byte aligned");
+  T* at(std::size_t i) noexcept { return (*this)[i]; }
+
+  LargeBlocks memory_;
+  std::vector<unsigned char*> blocks_;
   std::size_t count_ = 0;
 };
 
