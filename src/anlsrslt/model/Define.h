@@ -10,7 +10,7 @@
 
 // Sanity word of every live define and symbol; cleared on destruction so a
 // dangling pointer is noticed by whoever checks it.
-constexpr std::uint32_t P_kSanityWord = 4711;
+constexpr std::uint16_t P_kSanityWord = 4711;
 
 enum P_DefineBit : std::uint8_t {
   P_DefineDeclaration = 1,
@@ -91,16 +91,16 @@ struct P_DefineFields {
 class P_Define final : public U_Ref {
  public:
   explicit P_Define(const P_DefineFields& f)
-      : qualName_(f.qualName),
-        file_(f.file),
-        line_(f.line),
-        mainFile_(f.mainFile),
-        defineBits_(f.defineBits),
-        kind_(f.kind),
+      : kind_(f.kind),
         scope_(f.scope),
-        linkage_(f.linkage),
+        qualName_(f.qualName),
+        file_(f.file),
+        type_(f.type),
+        line_(f.line),
         flags_(f.flags),
-        type_(f.type) {}
+        defineBits_(f.defineBits),
+        linkage_(static_cast<std::uint32_t>(f.linkage)),
+        mainFile_(f.mainFile != 0) {}
   ~P_Define() override { sanity_ = 0; }
 
   bool isSane() const noexcept { return sanity_ == P_kSanityWord; }
@@ -109,11 +109,11 @@ class P_Define final : public U_Ref {
   U_Filename file() const noexcept { return file_; }
   std::int32_t line() const noexcept { return line_; }
   bool isInMainFile() const noexcept { return mainFile_ != 0; }
-  std::uint8_t defineBits() const noexcept { return defineBits_; }
+  std::uint8_t defineBits() const noexcept { return static_cast<std::uint8_t>(defineBits_); }
   bool hasBit(std::uint8_t bit) const noexcept { return (defineBits_ & bit) != 0; }
   P_DefineKind kind() const noexcept { return kind_; }
   P_Scope scope() const noexcept { return scope_; }
-  P_Linkage linkage() const noexcept { return linkage_; }
+  P_Linkage linkage() const noexcept { return static_cast<P_Linkage>(linkage_); }
   std::uint32_t flags() const noexcept { return flags_; }
   bool hasFlag(std::uint32_t flag) const noexcept { return (flags_ & flag) != 0; }
   U_Identifier type() const noexcept { return type_; }
@@ -122,7 +122,7 @@ class P_Define final : public U_Ref {
   bool isDefinition() const noexcept { return hasBit(P_DefineDefinition); }
   bool isFunction() const noexcept { return kind_ == P_DefineKind::Function; }
   bool isMacro() const noexcept { return kind_ == P_DefineKind::Macro; }
-  bool hasExternalLinkage() const noexcept { return linkage_ == P_Linkage::External; }
+  bool hasExternalLinkage() const noexcept { return linkage() == P_Linkage::External; }
   bool isAt(const P_Define& other) const noexcept { return file_ == other.file_ && line_ == other.line_; }
 
   // The symbol table fixes the bits while it files a define, and merges a
@@ -131,17 +131,20 @@ class P_Define final : public U_Ref {
   void addFlags(std::uint32_t flags) noexcept { flags_ |= flags; }
 
  private:
-  std::uint32_t sanity_ = P_kSanityWord;
-  U_Identifier qualName_;
-  U_Filename file_;
-  std::int32_t line_;
-  std::uint8_t mainFile_;
-  std::uint8_t defineBits_;
+  // Millions of defines live until the end of a run: the fields are packed
+  // so that one takes 48 bytes (the small ones fill the reference count's
+  // word; the codes share one word).
+  std::uint16_t sanity_ = P_kSanityWord;
   P_DefineKind kind_;
   P_Scope scope_;
-  P_Linkage linkage_;
-  std::uint32_t flags_;
+  U_Identifier qualName_;
+  U_Filename file_;
   U_Identifier type_;
+  std::int32_t line_;
+  std::uint32_t flags_ : 17;       // every P_DefineFlag fits
+  std::uint32_t defineBits_ : 7;   // every P_DefineBit fits
+  std::uint32_t linkage_ : 2;
+  std::uint32_t mainFile_ : 1;
 };
 
 // Decoding of the record's codes. Each takes the field as read.

@@ -6,7 +6,7 @@ P_Symbol::P_Symbol(P_Define* def, std::uint32_t serial) : serial_(serial) {
   U_require(def != nullptr, "P_Symbol", __LINE__,
             "def.isSet () && \"Trying to create symbol from unset pointer.\"");
   defines_.push_back(def);
-  if (def->isDefinition()) definition_ = def;
+  if (def->isDefinition()) definition_ = 0;
 }
 
 void P_Symbol::add(P_Define* def) {
@@ -20,5 +20,5 @@ void P_Symbol::add(P_Define* def) {
       defines_.push_back(def);
     }
   }
-  if (def->isDefinition()) definition_ = this->current();
+  if (def->isDefinition()) definition_ = defines_.size() - 1;
 }

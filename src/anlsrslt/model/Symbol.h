@@ -24,15 +24,18 @@ class P_Symbol final : public U_Ref {
 
   // All defines filed here, each once, in filing order.
   const zum::SmallPtrVector<P_Define>& defines() const noexcept { return defines_; }
-  P_Define* definition() const noexcept { return definition_; }
+  P_Define* definition() const noexcept { return definition_ == kNone ? nullptr : defines_[definition_]; }
   // The define the symbol was created from, then the last one filed.
   P_Define* current() const noexcept { return defines_[defines_.size() - 1]; }
   // The definition when there is one, else the current define.
-  P_Define* currentOrDefinition() const noexcept { return definition_ ? definition_ : current(); }
+  P_Define* currentOrDefinition() const noexcept { return definition_ == kNone ? current() : defines_[definition_]; }
 
  private:
+  static constexpr std::uint32_t kNone = UINT32_MAX;
+
+  // An index rather than a pointer keeps a symbol at 40 bytes.
   std::uint32_t sanity_ = P_kSanityWord;
   std::uint32_t serial_;
+  std::uint32_t definition_ = kNone;  // into defines_
   zum::SmallPtrVector<P_Define> defines_;
-  P_Define* definition_ = nullptr;
 };
