@@ -7,6 +7,7 @@
 
 #include "anlsrslt/model/impl/FlatMap.h"
 #include "anlsrslt/model/impl/ObjectPool.h"
+#include "anlsrslt/model/impl/PlaceNameCache.h"
 #include "anlsrslt/model/impl/RecentInterns.h"
 #include "anlsrslt/model/impl/SmallPtrVector.h"
 #include "util/Ref.h"
@@ -114,4 +115,22 @@ TEST(RecentInterns, HandOutTheStoresPointers) {
   recent.intern("gamma");  // alpha falls out of the cache but not out of the store
   EXPECT_EQ(recent.intern("alpha"), a);
   EXPECT_EQ(recent.intern(""), U_Identifier("").pointer());
+}
+
+TEST(PlaceNameCache, FindsOnlyTheSameNameAtTheSamePlace) {
+  zum::PlaceNameCache cache;
+  const char* header = U_Filename("inc/a.h").pointer();
+  const char* other = U_Filename("inc/b.h").pointer();
+  const char* name = U_Identifier("f::count").pointer();
+  cache.remember(header, 12, "f::count", name);
+  EXPECT_EQ(cache.find(header, 12, "f::count"), name);
+  EXPECT_EQ(cache.find(header, 13, "f::count"), nullptr);
+  EXPECT_EQ(cache.find(other, 12, "f::count"), nullptr);
+  EXPECT_EQ(cache.find(header, 12, "f::counT"), nullptr);
+  EXPECT_EQ(cache.find(header, 12, "f::coun"), nullptr);
+  // A field that marking changes is never remembered: its raw bytes are
+  // not the interned name.
+  const char* marked = U_Identifier("g\x8Cint\x8D").pointer();
+  cache.remember(header, 20, "g<int>", marked);
+  EXPECT_EQ(cache.find(header, 20, "g<int>"), nullptr);
 }

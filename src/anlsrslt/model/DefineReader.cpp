@@ -58,9 +58,14 @@ void P_readDefineRecord(std::string_view line) {
   if (!callbacks.definesAreFiled()) return;
 
   P_DefineFields fields;
-  fields.qualName = context.internName(text->qualName);
   fields.file = context.internFile(text->file);
   fields.line = text->line;
+  if (const char* known = context.placeNames.find(fields.file.pointer(), fields.line, text->qualName)) {
+    fields.qualName = U_Identifier::fromStored(known);
+  } else {
+    fields.qualName = context.internName(text->qualName);
+    context.placeNames.remember(fields.file.pointer(), fields.line, text->qualName, fields.qualName.pointer());
+  }
   fields.mainFile = text->position == 'I' ? 0 : 1;
   fields.defineBits = zum::defineBitsFromCode(text->defineCode[1]);
   fields.kind = zum::kindFromSpaceCode(text->spaceCode[0], text->spaceCode[1]);

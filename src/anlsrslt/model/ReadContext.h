@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "anlsrslt/model/impl/PlaceNameCache.h"
 #include "anlsrslt/model/impl/RecentInterns.h"
 #include "util/StringStore.h"
 
@@ -21,6 +22,8 @@ struct P_ReadContext {
 
   // Types, suffixes and the like repeat from line to line.
   zum::RecentInterns<8> recentTexts;
+  // Declarations of headers repeat from source to source.
+  zum::PlaceNameCache placeNames;
 
   std::string nameScratch;
   std::string keyScratch;
