@@ -174,6 +174,11 @@ TEST_F(InterfaceTest, NullHandlesAreAssertionsOfTheirUnit) {
             "Assertion at P_Symbol: Assertion '0 != han && \"Dont dereference 0.\"' failed.\n");
   EXPECT_EQ(assertionOf([] { PI_getSymbolFirstDefine(nullptr); }),
             "Assertion at P_Symbol: Assertion '0 != han && \"Dont dereference 0.\"' failed.\n");
+  // Symbol handles given to the store queries are symbol accessors too.
+  EXPECT_EQ(assertionOf([] { PI_hasRelationRefersSubject(nullptr); }),
+            "Assertion at P_Symbol: Assertion '0 != han && \"Dont dereference 0.\"' failed.\n");
+  EXPECT_EQ(assertionOf([] { PI_hasExternVarSubject(nullptr); }),
+            "Assertion at P_Symbol: Assertion '0 != han && \"Dont dereference 0.\"' failed.\n");
   EXPECT_EQ(assertionOf([] { PI_getRelationLine(nullptr); }),
             "Assertion at RelationRecord: Assertion '0 != rel && \"Dont dereference 0.\"' failed.\n");
   EXPECT_EQ(assertionOf([] { PI_getRelationIncludeLine(nullptr); }),
@@ -193,6 +198,9 @@ TEST_F(InterfaceTest, NullHandlesAreAssertionsOfTheirUnit) {
   EXPECT_EQ(assertionOf([] { PI_getLocationColumn(nullptr); }),
             "Assertion at Location: Assertion '0 != loc && \"Dont dereference 0.\"' failed.\n");
   EXPECT_EQ(assertionOf([] { PI_getSourceFilename(nullptr); }),
+            "Assertion at SourceFileReader: Assertion '0 != src && \"Dont dereference 0.\"' failed.\n");
+  // Also in a run without a cross-module file, where the answer would be false anyway.
+  EXPECT_EQ(assertionOf([] { PI_isSourceCrossModuleFilename(nullptr); }),
             "Assertion at SourceFileReader: Assertion '0 != src && \"Dont dereference 0.\"' failed.\n");
   EXPECT_EQ(assertionOf([] { PI_getScopeEnclSymbol(nullptr); }),
             "Assertion at ScopeEnclSymbol: Assertion '0 != scope && \"Scope is unset\"' failed.\n");

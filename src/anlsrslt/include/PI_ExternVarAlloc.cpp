@@ -24,7 +24,7 @@ const char* PI_getExternVarObject(PI_ExternVarHandle han) { return checkedExtern
 int PI_getExternVarLine(PI_ExternVarHandle han) { return checkedExternVar(han).line(); }
 PI_SymbolHandle PI_getExternVarSubjectSymbol(PI_ExternVarHandle han) { return checkedExternVar(han).subjectSymbol(); }
 PI_SymbolHandle PI_getExternVarObjectSymbol(PI_ExternVarHandle han) { return checkedExternVar(han).objectSymbol(); }
-bool PI_hasExternVarSubject(PI_SymbolHandle symbol) { return P_externVarStore().isSubject(symbol); }
+bool PI_hasExternVarSubject(PI_SymbolHandle symbol) { return P_externVarStore().isSubject(&zum::checkedSymbol(symbol)); }
 
 const char* PI_getAllocQualName(PI_AllocHandle han) { return checkedAlloc(han).name(); }
 const char* PI_getAllocFilename(PI_AllocHandle han) { return checkedAlloc(han).file().c_str(); }

@@ -58,7 +58,7 @@ bool PI_isRelationRefersRead(PI_RelationHandle rel) { return checkedRelation(rel
 bool PI_isRelationRefersWrite(PI_RelationHandle rel) { return checkedRelation(rel).flags() & P_RelationWrite; }
 bool PI_isRelationCallsVirtual(PI_RelationHandle rel) { return checkedRelation(rel).flags() & P_RelationVirtual; }
 
-bool PI_hasRelationRefersSubject(PI_SymbolHandle symbol) { return P_relationStore().isRefersSubject(symbol); }
+bool PI_hasRelationRefersSubject(PI_SymbolHandle symbol) { return P_relationStore().isRefersSubject(&zum::checkedSymbol(symbol)); }
 
 int PI_getFirstRelationInclude() {
   return zum::iterateAll(zum::iteratorContainers().includes, P_relationStore().includes());

@@ -25,8 +25,10 @@ extern "C" {
 const char* PI_getSourceFilename(PI_SourceHandle src) { return zum::checkedSource(src).name().c_str(); }
 
 bool PI_isSourceCrossModuleFilename(PI_SourceHandle src) {
+  // The handle is checked whether or not the run has a cross-module file.
+  const P_Source& source = zum::checkedSource(src);
   const XF_Filename& crossModule = P_runInfo().crossModuleFile;
-  return crossModule.isSet() && zum::checkedSource(src).file() == crossModule;
+  return crossModule.isSet() && source.file() == crossModule;
 }
 
 const char* PI_getZUMCrossModuleFilename(int encoding) {

@@ -8,6 +8,7 @@
 
 #include "anlsrslt/model/Callbacks.h"
 #include "anlsrslt/model/ControlGraph.h"
+#include "anlsrslt/model/InputText.h"
 #include "anlsrslt/model/LineReader.h"
 #include "anlsrslt/model/ReadContext.h"
 #include "anlsrslt/model/RecordReaders.h"
@@ -50,10 +51,15 @@ U_Handle<P_Source> P_beginSource(int index, int count, const XF_Filename& file, 
 void P_readMetricFile(const U_String& path) {
   int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) throw P_FileOpenException(path);
-  zum::LineReader reader(fd);
   P_beginMetricFile();
   const P_RecordReaderRegistry& registry = P_recordReaders();
-  reader.forEachLine([&registry](std::string_view line) { P_dispatchRecordLine(registry, line); });
+  const auto dispatch = [&registry](std::string_view line) { P_dispatchRecordLine(registry, line); };
+  if (P_metricTextIsInternal()) {
+    zum::LineReader reader(fd);
+    reader.forEachLine(dispatch);
+  } else {
+    zum::forEachLineOf(P_readInternalText(fd), dispatch);
+  }
   // A graph whose line record never came ends with its file.
   P_finishPendingControlGraph();
 }
