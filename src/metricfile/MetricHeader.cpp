@@ -29,6 +29,4 @@ bool takeMetricHeader(const XF_Filename& file, std::string_view name) {
   return true;
 }
 
-void forgetMetricHeader() { ProcessState::get<MetricHeaderMemory>().written = false; }
-
 }  // namespace zum

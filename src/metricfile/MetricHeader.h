@@ -13,7 +13,4 @@ namespace zum {
 // pair then becomes the remembered header. The first metric always does.
 bool takeMetricHeader(const XF_Filename& file, std::string_view name);
 
-// The next metric starts with a header whatever it is for.
-void forgetMetricHeader();
-
 }  // namespace zum

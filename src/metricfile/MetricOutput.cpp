@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "metricfile/MetricHeader.h"
 #include "metricfile/MetricNull.h"
 #include "metricfile/MetricSettings.h"
 #include "metricfile/MetricZEK.h"
@@ -29,10 +28,10 @@ std::string_view projectName(const XF_Filename& projectFile) {
 }  // namespace
 
 void M_openMetricOutput(const zum::OutputLocation& location) {
+  // The header memory is the process's, not the writer's: a metric for the
+  // file and name of the last header continues that header's group even
+  // across a reopening.
   M_closeMetricOutput();
-  // A new output starts with a full header even when the last metric
-  // written went to an output of the same name.
-  zum::forgetMetricHeader();
   if (C_isDebugSwitchSet("null_metric_output")) {
     output().writer = std::make_unique<M_MetricNull>();
     return;

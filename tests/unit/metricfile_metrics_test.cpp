@@ -138,16 +138,20 @@ TEST_F(MetricLines, AnEntityOrALocationGivesTheFileOfTheHeader) {
             "<S>\r\n<S>STFIL \\e.cpp\r\n<S>STNAM \\e.cpp\r\n<S>STFNC 1\r\n");
 }
 
-TEST_F(MetricLines, ANewOutputStartsWithAFullHeader) {
+TEST_F(MetricLines, TheHeaderMemoryOutlivesTheWriter) {
+  // Reopening replaces the writer but not what the process remembers: the
+  // same file and name go on without a header, another name gets one.
   const XF_Filename a = file("/a.c", "a.c");
   M_openMetricOutput(projectLocation());
   M_writeSymbolMetric(a, "f", "M", 1);
   M_openMetricOutput(projectLocation());
   M_writeSymbolMetric(a, "f", "N", 2);
+  M_writeSymbolMetric(a, "g", "O", 3);
   M_closeMetricOutput();
   EXPECT_EQ(readFile(projectMetricFile()),
             "<S>\r\n<S>STFIL \\a.c\r\n<S>STNAM f\r\n<S>M 1\r\n"
-            "<S>\r\n<S>STFIL \\a.c\r\n<S>STNAM f\r\n<S>N 2\r\n");
+            "<S>N 2\r\n"
+            "<S>\r\n<S>STFIL \\a.c\r\n<S>STNAM g\r\n<S>O 3\r\n");
 }
 
 }  // namespace

@@ -42,6 +42,7 @@ TEST_F(MetricOutput, AppendingKeepsEveryByteOfAnEarlierFile) {
 TEST_F(MetricOutput, ZekAndVarnixSwitchesWriteTheFileToo) {
   for (const char* name : {"zekoutput", "varnix2output"}) {
     std::filesystem::remove(projectMetricFile());
+    newProcess();
     setSwitches({name});
     EXPECT_EQ(writeProjectFile(writeOneMetric), kOneMetric) << name;
   }
@@ -62,6 +63,7 @@ TEST_F(MetricOutput, NullMetricOutputWritesNothingAndMakesNoFile) {
 
 TEST_F(MetricOutput, TextOutputSwitchesWriteToStandardOutputAndMakeNoFile) {
   for (const char* name : {"simpleoutput", "textoutput", "formatoutput"}) {
+    newProcess();
     setSwitches({name});
     CaptureStandardOutput captured;
     M_openMetricOutput(projectLocation());

@@ -41,6 +41,13 @@ class MetricFileTest : public ::testing::Test {
   }
 
   C_Options& options() { return cmdArgs_->options(); }
+  // What a new process starts with: nothing kept from the last run (the
+  // metric header memory among it), the command line published again.
+  void newProcess() {
+    M_closeMetricOutput();
+    zum::ProcessState::reset();
+    C_CmdArgs::publish(cmdArgs_);
+  }
   void setSwitches(std::vector<U_String> switches) { C_publishDebugValues(std::move(switches)); }
   std::string dir() const { return dir_.string(); }
 
