@@ -63,7 +63,10 @@ for flavour in $flavours; do
     "$gen" -o "$dir" --sources "$n" --lang "$flavour" -q
     bytes=$(cat "$dir"/*.met | wc -c)
     lines=$(cat "$dir"/*.met | wc -l)
-    # Warm the page cache so both measurements read from memory.
+    # Write the new files out first (writeback running beside a timed run
+    # slows it), then warm the page cache so both measurements read from
+    # memory.
+    sync
     cat "$dir"/*.met >/dev/null
     wc_s=$(cd "$dir" && seconds sh -c 'wc -l *.met')
     # The compiler directory holds an empty configuration file, as after
