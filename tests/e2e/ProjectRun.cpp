@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <sstream>
 
 #include "messages/Diagnostic.h"
@@ -79,12 +78,8 @@ ModuleRunResult ProjectRun::runSimple(const std::string& product, const std::vec
 }
 
 std::vector<std::string> ProjectRun::dumpErrorFile(const std::string& relative) const {
-  zumtest::RunOptions options;
-  options.cwd = scratch_.dir();
-  options.env = env_;
-  const zumtest::RunResult r = zumtest::run(zumtest::toolPath("zum-errdump"), {relative}, options);
   std::vector<std::string> records;
-  std::istringstream out(std::regex_replace(r.out, std::regex("@[0-9]+ "), ""));
+  std::istringstream out(zumtest::errDump(scratch_, env_, relative).out);
   for (std::string line; std::getline(out, line);)
     if (!line.starts_with("file ")) records.push_back(line);
   return records;

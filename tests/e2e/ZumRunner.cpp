@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <stdexcept>
 
@@ -139,5 +140,14 @@ RunResult runZum(const Scratch& scratch, const std::vector<std::string>& args) {
 }
 
 std::string toolPath(const std::string& relative) { return (fs::path(ZUM_TOOLS_DIR) / relative).string(); }
+
+RunResult errDump(const Scratch& scratch, const std::map<std::string, std::string>& env, const std::string& file) {
+  RunOptions options;
+  options.cwd = scratch.dir();
+  options.env = env;
+  RunResult r = run(toolPath("zum-errdump"), {file}, options);
+  r.out = std::regex_replace(std::regex_replace(r.out, std::regex(", [0-9]+ bytes"), ""), std::regex("@[0-9]+ "), "");
+  return r;
+}
 
 }  // namespace zumtest

@@ -59,4 +59,9 @@ RunResult runZum(const Scratch& scratch, const std::vector<std::string>& args);
 
 std::string toolPath(const std::string& relative);  // a program built next to zum
 
+// build/zum-errdump over `file` in `scratch`, its output without byte counts
+// and offsets: both depend on the absolute path of the scratch directory,
+// which error files hold.
+RunResult errDump(const Scratch& scratch, const std::map<std::string, std::string>& env, const std::string& file);
+
 }  // namespace zumtest

@@ -3,7 +3,6 @@
 // appended to run after run, and failures to open it.
 #include <gtest/gtest.h>
 
-#include <regex>
 
 #include "../unit/messages_test_support.h"
 #include "ZumRunner.h"
@@ -31,16 +30,10 @@ class DriverOutputs : public ::testing::Test {
     return zumtest::runZum(scratch_, args, env_);
   }
 
-  // The records of an error file as zum-errdump shows them, without byte
-  // counts and offsets: they depend on the absolute path of the scratch
-  // directory, which the files hold.
   std::string dump(const std::string& file) {
-    zumtest::RunOptions options;
-    options.cwd = scratch_.dir();
-    options.env = env_;
-    const auto r = zumtest::run(zumtest::toolPath("zum-errdump"), {file}, options);
+    const zumtest::RunResult r = zumtest::errDump(scratch_, env_, file);
     EXPECT_EQ(r.exitCode, 0) << r.err;
-    return std::regex_replace(std::regex_replace(r.out, std::regex(", [0-9]+ bytes"), ""), std::regex("@[0-9]+ "), "");
+    return r.out;
   }
 
   zumtest::Scratch scratch_;

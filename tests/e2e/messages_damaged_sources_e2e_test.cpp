@@ -4,7 +4,6 @@
 // keeps every byte it had and stays readable.
 #include <gtest/gtest.h>
 
-#include <regex>
 
 #include "../unit/messages_test_support.h"
 #include "ZumRunner.h"
@@ -49,12 +48,9 @@ class DamagedSourceErrorFile : public ::testing::Test {
   }
 
   std::string dump(const std::string& file) {
-    zumtest::RunOptions options;
-    options.cwd = scratch_.dir();
-    options.env = env_;
-    const auto r = zumtest::run(zumtest::toolPath("zum-errdump"), {file}, options);
+    const zumtest::RunResult r = zumtest::errDump(scratch_, env_, file);
     EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
-    return std::regex_replace(std::regex_replace(r.out, std::regex(", [0-9]+ bytes"), ""), std::regex("@[0-9]+ "), "");
+    return r.out;
   }
 
   zumtest::Scratch scratch_;
