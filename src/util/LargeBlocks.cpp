@@ -2,7 +2,6 @@
 
 #include <sys/mman.h>
 
-#include <cstdint>
 #include <cstdlib>
 #include <new>
 
@@ -11,65 +10,49 @@ namespace zum {
 namespace {
 
 constexpr std::size_t kHugePage = std::size_t(2) << 20;
-// Blocks taken from the heap before regions are mapped.
+// Blocks taken from the heap before huge-page regions are used.
 constexpr std::size_t kHeapBlocks = 8;
+
+// Whole huge pages, aligned to them so that the kernel can back each with
+// one. They come from the heap, not from a mapping of our own, so that a
+// leak checker sees the pointers the model keeps in them.
+void* allocateHugePages(std::size_t bytes) {
+  const std::size_t rounded = (bytes + kHugePage - 1) & ~(kHugePage - 1);
+  void* pages = std::aligned_alloc(kHugePage, rounded);
+  if (!pages) throw std::bad_alloc();
+  ::madvise(pages, rounded, MADV_HUGEPAGE);
+  return pages;
+}
 
 }  // namespace
 
 LargeBlocks::~LargeBlocks() {
-  for (const Region& region : regions_) {
-    if (region.mapped)
-      ::munmap(region.base, region.bytes);
-    else
-      std::free(region.base);
-  }
+  for (void* region : regions_) std::free(region);
 }
 
 void LargeBlocks::addRegion() {
   if (blocksHanded_ < kHeapBlocks || blockBytes_ > kHugePage) {
     void* block = std::aligned_alloc(16, blockBytes_);
     if (!block) throw std::bad_alloc();
-    regions_.push_back(Region{block, blockBytes_, false});
+    regions_.push_back(block);
     next_ = static_cast<char*>(block);
     blocksLeft_ = 1;
     return;
   }
-  // One huge page's worth, aligned to it so the kernel can back it with one.
-  const std::size_t mapBytes = 2 * kHugePage;
-  void* mapped = ::mmap(nullptr, mapBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-  if (mapped == MAP_FAILED) throw std::bad_alloc();
-  char* base = static_cast<char*>(mapped);
-  char* aligned = reinterpret_cast<char*>((reinterpret_cast<std::uintptr_t>(base) + kHugePage - 1) & ~(kHugePage - 1));
-  // Give back what lies outside the aligned huge page.
-  if (aligned > base) ::munmap(base, static_cast<std::size_t>(aligned - base));
-  char* end = aligned + kHugePage;
-  if (base + mapBytes > end) ::munmap(end, static_cast<std::size_t>(base + mapBytes - end));
-  ::madvise(aligned, kHugePage, MADV_HUGEPAGE);
-  regions_.push_back(Region{aligned, kHugePage, true});
-  next_ = aligned;
+  regions_.push_back(allocateHugePages(kHugePage));
+  next_ = static_cast<char*>(regions_.back());
   blocksLeft_ = kHugePage / blockBytes_;
 }
 
 void* allocateTable(std::size_t bytes) {
   static_assert(alignof(std::max_align_t) <= 16);
-  if (bytes < kHugePage) {
-    void* table = std::malloc(bytes ? bytes : 1);
-    if (!table) throw std::bad_alloc();
-    return table;
-  }
-  void* mapped = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-  if (mapped == MAP_FAILED) throw std::bad_alloc();
-  ::madvise(mapped, bytes, MADV_HUGEPAGE);
-  return mapped;
+  if (bytes >= kHugePage) return allocateHugePages(bytes);
+  void* table = std::malloc(bytes ? bytes : 1);
+  if (!table) throw std::bad_alloc();
+  return table;
 }
 
-void freeTable(void* table, std::size_t bytes) noexcept {
-  if (!table) return;
-  if (bytes < kHugePage)
-    std::free(table);
-  else
-    ::munmap(table, bytes);
-}
+void freeTable(void* table, std::size_t) noexcept { std::free(table); }
 
 void* LargeBlocks::allocate() {
   if (blocksLeft_ == 0) addRegion();

@@ -3,7 +3,7 @@
 // A large project's model is hundreds of megabytes of small objects that
 // live until the run ends. Taking that memory from the kernel 4 KB page by
 // page costs a page fault each (a good part of a run's time); this source
-// maps it in 2 MB regions that the kernel may back with huge pages. The
+// takes it in 2 MB regions that the kernel may back with huge pages. The
 // first blocks of a store come from the ordinary heap, so a small run does
 // not pay 2 MB per store.
 #pragma once
@@ -26,21 +26,16 @@ class LargeBlocks {
   void* allocate();
 
  private:
-  struct Region {
-    void* base;
-    std::size_t bytes;
-    bool mapped;
-  };
   void addRegion();
 
   std::size_t blockBytes_;
   std::size_t blocksHanded_ = 0;
-  std::vector<Region> regions_;
+  std::vector<void*> regions_;
   char* next_ = nullptr;
   std::size_t blocksLeft_ = 0;
 };
 
-// Memory for one large table (an index that is probed at random), mapped
+// Memory for one large table (an index that is probed at random), taken
 // so that the kernel may back it with huge pages: fewer page faults while it
 // fills and fewer address translations missed while it is probed. Small
 // tables come from the ordinary heap.

@@ -44,7 +44,7 @@ TEST(FlatMap, ClearForgetsEverythingAtOnceAndTheMapStaysUsable) {
 
 TEST(FlatMap, GrowingAfterClearsKeepsOnlyCurrentEntries) {
   std::vector<std::string> keys;
-  // Enough keys for the table to outgrow the heap into mapped memory.
+  // Enough keys for the table to outgrow small heap blocks into huge pages.
   constexpr int kKeys = 300000;
   for (int i = 0; i < kKeys; ++i) keys.push_back(std::to_string(i));
   zum::FlatMap<const char*, int> map;
@@ -88,7 +88,7 @@ TEST(ObjectPool, OwnsItsObjectsAndDestroysThemNewestFirst) {
 }
 
 TEST(ObjectPool, KeepsEveryObjectInPlaceAndInOrderBeyondTheHeapBlocks) {
-  // Enough objects for the pool to go from heap blocks to mapped regions.
+  // Enough objects for the pool to go from heap blocks to huge-page regions.
   std::vector<int> deaths;
   {
     zum::ObjectPool<Tracked, 1024> pool;
