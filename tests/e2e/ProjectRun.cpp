@@ -108,4 +108,14 @@ std::string entity(const std::string& name) {
   return "Entity={" + name + "," + name + "," + name + "," + name + "," + name + "}";
 }
 
+std::string messageList(std::initializer_list<std::string> entries) {
+  std::string text = "MsgList={";
+  const char* separator = "";
+  for (const std::string& entry : entries) {
+    text += separator + entry;
+    separator = " ; ";
+  }
+  return text + "}";
+}
+
 }  // namespace moduletest

@@ -5,6 +5,7 @@
 // lines.
 #pragma once
 
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -78,5 +79,8 @@ std::vector<int> numbersOf(const std::vector<std::string>& findings);
 
 // The text of an entity parameter holding `name`.
 std::string entity(const std::string& name);
+
+// The text of a message-list parameter holding `entries` in their order.
+std::string messageList(std::initializer_list<std::string> entries);
 
 }  // namespace moduletest

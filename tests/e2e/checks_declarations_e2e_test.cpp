@@ -15,15 +15,7 @@ std::string declared(const std::string& at, const std::string& name) {
   return at + ": Msg=1594 #params=1 {" + entity(name) + "}";
 }
 std::string used(const std::string& at) { return at + ": Msg=1579 #params=0"; }
-std::string list(std::initializer_list<std::string> entries) {
-  std::string text = "MsgList={";
-  bool first = true;
-  for (const std::string& entry : entries) {
-    text += (first ? "" : " ; ") + entry;
-    first = false;
-  }
-  return text + "}";
-}
+std::string list(std::initializer_list<std::string> entries) { return moduletest::messageList(entries); }
 
 // In the order the checks run, each in the order the symbols were made;
 // message lists sorted ("sort-messages").

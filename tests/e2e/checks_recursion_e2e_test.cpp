@@ -16,13 +16,7 @@ std::string call(const std::string& at, const std::string& caller, const std::st
   return at + ": Msg=1580 #params=2 {" + entity(caller) + ", " + entity(callee) + "}";
 }
 std::string cycle(std::initializer_list<std::string> calls) {
-  std::string text = ":1: Msg=1520 #params=1 {MsgList={";
-  bool first = true;
-  for (const std::string& c : calls) {
-    text += (first ? "" : " ; ") + c;
-    first = false;
-  }
-  return text + "}}";
+  return ":1: Msg=1520 #params=1 {" + moduletest::messageList(calls) + "}";
 }
 
 // f calls itself twice and g (twice, first on line 5); g calls f back;
