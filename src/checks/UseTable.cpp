@@ -1,6 +1,7 @@
 #include "checks/UseTable.h"
 
 #include <algorithm>
+#include <functional>
 #include <tuple>
 
 #include "checks/SymbolOrder.h"
@@ -18,44 +19,69 @@ PI_SymbolHandle chargedUser(PI_SymbolHandle user) {
   return user;
 }
 
+// An upper bound of the uses, so that the table is allocated once: growing
+// a vector of this size copies it and touches twice the memory.
+std::size_t recordCount() {
+  std::size_t count = 0;
+  for (int it = PI_getFirstRelationRefer(); !PI_isRelationRefersIterEnd(it); PI_getRelationRefersIterNext(it)) ++count;
+  for (int it = PI_getFirstExternVar(); !PI_isExternVarIterEnd(it); PI_getExternVarIterNext(it)) ++count;
+  return count;
+}
+
 }  // namespace
 
-UseTable::UseTable(bool (*skipUsed)(PI_DefineHandle)) {
+UseTable::UseTable(bool (*skipUsed)(PI_DefineHandle)) : skipUsed_(skipUsed) {
+  uses_.reserve(recordCount());
   for (int it = PI_getFirstRelationRefer(); !PI_isRelationRefersIterEnd(it); PI_getRelationRefersIterNext(it)) {
     PI_RelationHandle relation = PI_getRelationRefersIterData(it);
-    add(PI_getRelationSubjectSymbol(relation), PI_getRelationObjectSymbol(relation), PI_getRelationLine(relation),
-        skipUsed);
+    add(PI_getRelationSubjectSymbol(relation), PI_getRelationObjectSymbol(relation), PI_getRelationLine(relation));
   }
   for (int it = PI_getFirstExternVar(); !PI_isExternVarIterEnd(it); PI_getExternVarIterNext(it)) {
     PI_ExternVarHandle record = PI_getExternVarIterData(it);
     // An enclosing scope the model does not know leaves nobody to charge.
     PI_SymbolHandle user = chargedUser(PI_getExternVarObjectSymbol(record));
-    if (user) add(PI_getExternVarSubjectSymbol(record), user, PI_getExternVarLine(record), skipUsed);
+    if (user) add(PI_getExternVarSubjectSymbol(record), user, PI_getExternVarLine(record));
   }
   finish();
 }
 
-void UseTable::add(PI_SymbolHandle used, PI_SymbolHandle user, int line, bool (*skipUsed)(PI_DefineHandle)) {
-  if (skipUsed(PI_getSymbolCurrentDefine(used))) return;
-  const SymbolOrder& order = symbolOrder();
-  const auto sequence = static_cast<std::uint32_t>(entries_.size());
-  entries_.push_back(Entry{order.serial(used), order.serial(user), sequence,
-                           SymbolUse{used, user, PI_getDefineFilename(PI_getSymbolCurrentDefine(user)), line}});
+void UseTable::add(PI_SymbolHandle used, PI_SymbolHandle user, int line) {
+  if (used != lastUsed_ || lastUsed_ == nullptr) {
+    lastUsed_ = used;
+    lastUsedSkipped_ = skipUsed_(PI_getSymbolCurrentDefine(used));
+  }
+  if (lastUsedSkipped_) return;
+  if (user != lastUser_ || lastUser_ == nullptr) {
+    lastUser_ = user;
+    lastUserSerial_ = symbolOrder().serial(user);
+    lastUserFile_ = PI_getDefineFilename(PI_getSymbolCurrentDefine(user));
+  }
+  const auto sequence = static_cast<std::uint32_t>(uses_.size());
+  uses_.push_back(SymbolUse{used, user, lastUserFile_, line, lastUserSerial_, sequence});
 }
 
-// Groups the uses by used symbol and keeps the first use of each user.
+// Groups the uses by used symbol and keeps the first use of each user. The
+// sort goes by the used symbol's address, which needs no symbol touched;
+// the groups are then put in identity order.
 void UseTable::finish() {
-  std::sort(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) {
-    return std::tie(a.usedSerial, a.userSerial, a.sequence) < std::tie(b.usedSerial, b.userSerial, b.sequence);
+  std::sort(uses_.begin(), uses_.end(), [](const SymbolUse& a, const SymbolUse& b) {
+    if (a.used != b.used) return std::less<PI_SymbolHandle>()(a.used, b.used);
+    return std::tie(a.userSerial, a.sequence) < std::tie(b.userSerial, b.sequence);
   });
-  uses_.reserve(entries_.size());
-  for (std::size_t i = 0; i < entries_.size(); ++i) {
-    const Entry& entry = entries_[i];
-    if (i > 0 && entries_[i - 1].use.used == entry.use.used && entries_[i - 1].use.user == entry.use.user) continue;
-    uses_.push_back(entry.use);
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < uses_.size(); ++i) {
+    const SymbolUse& use = uses_[i];
+    const bool newUsed = kept == 0 || uses_[kept - 1].used != use.used;
+    if (!newUsed && uses_[kept - 1].user == use.user) continue;
+    if (newUsed) {
+      const auto begin = static_cast<std::uint32_t>(kept);
+      groups_.push_back(Group{symbolOrder().serial(use.used), begin, begin});
+    }
+    uses_[kept++] = use;
+    groups_.back().end = static_cast<std::uint32_t>(kept);
   }
-  entries_.clear();
-  entries_.shrink_to_fit();
+  uses_.resize(kept);
+  std::sort(groups_.begin(), groups_.end(), [](const Group& a, const Group& b) { return a.usedSerial < b.usedSerial; });
 }
 
 }  // namespace zum

@@ -15,6 +15,10 @@ struct SymbolUse {
   PI_SymbolHandle user = nullptr;
   const char* file = nullptr;  // of the user's current define
   int line = 0;
+  // The table's sort key beside the use itself, so that the uses are
+  // grouped where they were collected, with no second copy.
+  std::uint32_t userSerial = 0;
+  std::uint32_t sequence = 0;
 };
 
 class UseTable {
@@ -30,29 +34,32 @@ class UseTable {
   // order of the users.
   template <class Visit>
   void forEachUsed(Visit visit) const {
-    std::size_t begin = 0;
-    while (begin < uses_.size()) {
-      std::size_t end = begin + 1;
-      while (end < uses_.size() && uses_[end].used == uses_[begin].used) ++end;
-      visit(uses_[begin].used, std::span<const SymbolUse>(uses_.data() + begin, end - begin));
-      begin = end;
-    }
+    for (const Group& group : groups_)
+      visit(uses_[group.begin].used, std::span<const SymbolUse>(uses_.data() + group.begin, group.end - group.begin));
   }
 
   std::size_t size() const noexcept { return uses_.size(); }
 
  private:
-  struct Entry {
+  struct Group {
     std::uint32_t usedSerial;
-    std::uint32_t userSerial;
-    std::uint32_t sequence;
-    SymbolUse use;
+    std::uint32_t begin;
+    std::uint32_t end;
   };
-  void add(PI_SymbolHandle used, PI_SymbolHandle user, int line, bool (*skipUsed)(PI_DefineHandle));
+  void add(PI_SymbolHandle used, PI_SymbolHandle user, int line);
   void finish();
 
-  std::vector<Entry> entries_;
+  bool (*skipUsed_)(PI_DefineHandle);
+  // The relations come grouped by name, so the last used symbol and the
+  // last user answer most questions without touching another symbol.
+  PI_SymbolHandle lastUsed_ = nullptr;
+  bool lastUsedSkipped_ = false;
+  PI_SymbolHandle lastUser_ = nullptr;
+  std::uint32_t lastUserSerial_ = 0;
+  const char* lastUserFile_ = nullptr;
+
   std::vector<SymbolUse> uses_;
+  std::vector<Group> groups_;
 };
 
 }  // namespace zum
