@@ -116,12 +116,6 @@ TEST(DefineCodes, DecodeEveryLetterAndDefaultTheUnknown) {
                                                    P_FlagImplicitPrivate | P_FlagU);
 }
 
-TEST(DefineLayout, StaysSmall) {
-  // Millions of defines are kept for a run.
-  EXPECT_LE(sizeof(P_Define), 56u);
-  EXPECT_LE(sizeof(P_Symbol), 56u);
-}
-
 TEST(QualifiedNames, MarkOnlyTheOutermostListsOfEachComponent) {
   EXPECT_EQ(markedName("f(int,char)"), "f(int,char)");
   std::string out;

@@ -59,15 +59,21 @@ TEST(FlatMap, GrowingAfterClearsKeepsOnlyCurrentEntries) {
   EXPECT_EQ(seen, kKeys - 10);
 }
 
-TEST(SmallPtrVector, KeepsOrderAcrossTheMoveToTheHeap) {
-  int values[20];
+TEST(SmallPtrVector, KeepsEveryElementInOrderAcrossEachGrowth) {
+  // The capacity is derived from the size, so every step from the inline
+  // element through the heap doublings must keep what was there.
+  static int values[1100];
   zum::SmallPtrVector<int> vector;
   EXPECT_TRUE(vector.empty());
   for (int& value : values) {
     vector.push_back(&value);
-    ASSERT_EQ(vector[vector.size() - 1], &value);
+    const std::uint32_t size = vector.size();
+    ASSERT_EQ(vector[size - 1], &value);
+    if ((size & (size - 1)) == 0 || size == 5 || size == 1025) {
+      for (std::uint32_t i = 0; i < size; ++i) ASSERT_EQ(vector[i], &values[i]) << "size " << size;
+    }
   }
-  ASSERT_EQ(vector.size(), 20u);
+  ASSERT_EQ(vector.size(), 1100u);
   int index = 0;
   for (int* p : vector) EXPECT_EQ(p, &values[index++]);
 }
@@ -85,6 +91,21 @@ TEST(ObjectPool, OwnsItsObjectsAndDestroysThemNewestFirst) {
     EXPECT_EQ(made[9]->id_, 9);
   }
   EXPECT_EQ(deaths, (std::vector<int>{9, 8, 7, 6, 5, 4, 3, 2, 1, 0}));
+}
+
+TEST(ObjectPool, DestroysRecordsWithoutAReferenceCount) {
+  struct Plain {
+    Plain(std::vector<int>* log, int id) : log(log), id(id) {}
+    ~Plain() { log->push_back(id); }
+    std::vector<int>* log;
+    int id;
+  };
+  std::vector<int> deaths;
+  {
+    zum::ObjectPool<Plain, 2> pool;
+    for (int i = 0; i < 5; ++i) pool.make(&deaths, i);
+  }
+  EXPECT_EQ(deaths, (std::vector<int>{4, 3, 2, 1, 0}));
 }
 
 TEST(ObjectPool, KeepsEveryObjectInPlaceAndInOrderBeyondTheHeapBlocks) {

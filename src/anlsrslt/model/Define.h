@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <string_view>
 
-#include "util/Ref.h"
 #include "util/StringStore.h"
 
 // Sanity word of every live define and symbol; cleared on destruction so a
@@ -88,25 +87,27 @@ struct P_DefineFields {
   U_Identifier type;
 };
 
-class P_Define final : public U_Ref {
+// Defines live in the symbol table's pool, which alone destroys them, so a
+// define carries no reference count.
+class P_Define final {
  public:
   explicit P_Define(const P_DefineFields& f)
       : kind_(f.kind),
         scope_(f.scope),
-        qualName_(f.qualName),
-        file_(f.file),
-        type_(f.type),
         line_(f.line),
+        qualName_(f.qualName),
+        type_(f.type),
+        fileSerial_(f.file.serial()),
         flags_(f.flags),
         defineBits_(f.defineBits),
         linkage_(static_cast<std::uint32_t>(f.linkage)),
         mainFile_(f.mainFile != 0) {}
-  ~P_Define() override { sanity_ = 0; }
+  ~P_Define() { sanity_ = 0; }
 
   bool isSane() const noexcept { return sanity_ == P_kSanityWord; }
 
   U_Identifier qualName() const noexcept { return qualName_; }
-  U_Filename file() const noexcept { return file_; }
+  U_Filename file() const noexcept { return U_Filename::fromSerial(fileSerial_); }
   std::int32_t line() const noexcept { return line_; }
   bool isInMainFile() const noexcept { return mainFile_ != 0; }
   std::uint8_t defineBits() const noexcept { return static_cast<std::uint8_t>(defineBits_); }
@@ -123,7 +124,7 @@ class P_Define final : public U_Ref {
   bool isFunction() const noexcept { return kind_ == P_DefineKind::Function; }
   bool isMacro() const noexcept { return kind_ == P_DefineKind::Macro; }
   bool hasExternalLinkage() const noexcept { return linkage() == P_Linkage::External; }
-  bool isAt(const P_Define& other) const noexcept { return file_ == other.file_ && line_ == other.line_; }
+  bool isAt(const P_Define& other) const noexcept { return fileSerial_ == other.fileSerial_ && line_ == other.line_; }
 
   // The symbol table fixes the bits while it files a define, and merges a
   // definition into the declaration at the same place.
@@ -132,20 +133,22 @@ class P_Define final : public U_Ref {
 
  private:
   // Millions of defines live until the end of a run: the fields are packed
-  // so that one takes 48 bytes (the small ones fill the reference count's
-  // word; the codes share one word).
+  // so that one takes 32 bytes. File names are few, so a define keeps the
+  // serial of its file name (four bytes) rather than its pointer; the codes
+  // share one word.
   std::uint16_t sanity_ = P_kSanityWord;
   P_DefineKind kind_;
   P_Scope scope_;
-  U_Identifier qualName_;
-  U_Filename file_;
-  U_Identifier type_;
   std::int32_t line_;
+  U_Identifier qualName_;
+  U_Identifier type_;
+  std::uint32_t fileSerial_;
   std::uint32_t flags_ : 17;       // every P_DefineFlag fits
   std::uint32_t defineBits_ : 7;   // every P_DefineBit fits
   std::uint32_t linkage_ : 2;
   std::uint32_t mainFile_ : 1;
 };
+static_assert(sizeof(P_Define) == 32, "a define is packed into 32 bytes");
 
 // Decoding of the record's codes. Each takes the field as read.
 namespace zum {

@@ -72,7 +72,7 @@ struct P_LiteralFields {
   P_LiteralContext context = P_LiteralContext::Other;
 };
 
-class P_Literal final : public U_Ref {
+class P_Literal final {
  public:
   explicit P_Literal(const P_LiteralFields& fields) : f_(fields) {}
   const P_LiteralFields& fields() const noexcept { return f_; }

@@ -17,10 +17,10 @@ P_Relation::P_Relation(const char* object, const char* subject, int line, P_Symb
                        P_Symbol* subjectSymbol, std::uint8_t flags)
     : object_(object),
       subject_(subject),
-      line_(line),
-      flags_(flags),
       objectSymbol_(objectSymbol),
-      subjectSymbol_(subjectSymbol) {
+      subjectSymbol_(subjectSymbol),
+      line_(line),
+      flags_(flags) {
   U_require(object_ != nullptr, "P_Relation", __LINE__, "m_object.isSet () && \"Null string for object.\"");
   U_require(subject_ != nullptr, "P_Relation", __LINE__, "m_subject.isSet () && \"Null string for subject.\"");
   U_require(objectSymbol_ != nullptr, "P_Relation", __LINE__,

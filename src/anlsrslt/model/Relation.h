@@ -20,8 +20,9 @@ enum P_RelationFlag : std::uint8_t {
 
 // The object stands in the relation to the subject: in a "C" record the
 // object calls the subject, in a "B" record the object is the base class
-// of the subject.
-class P_Relation final : public U_Ref {
+// of the subject. Relations, like the other pooled records, are destroyed
+// by their store's pool alone and carry no reference count.
+class P_Relation final {
  public:
   // The names are interned texts.
   P_Relation(const char* object, const char* subject, int line, P_Symbol* objectSymbol, P_Symbol* subjectSymbol,
@@ -37,14 +38,14 @@ class P_Relation final : public U_Ref {
  private:
   const char* object_;
   const char* subject_;
-  int line_;
-  std::uint8_t flags_;
   P_Symbol* objectSymbol_;
   P_Symbol* subjectSymbol_;
+  int line_;
+  std::uint8_t flags_;
 };
 
 // The object file includes the subject file at `line`.
-class P_RelationInclude final : public U_Ref {
+class P_RelationInclude final {
  public:
   P_RelationInclude(U_Filename object, U_Filename subject, int line) : object_(object), subject_(subject), line_(line) {}
   U_Filename object() const noexcept { return object_; }

@@ -4,15 +4,16 @@
 
 #include "anlsrslt/model/Define.h"
 #include "anlsrslt/model/impl/SmallPtrVector.h"
-#include "util/Ref.h"
 
-class P_Symbol final : public U_Ref {
+// Symbols live in the symbol table's pool, which alone destroys them, so a
+// symbol carries no reference count.
+class P_Symbol final {
  public:
   // Starts with `def` as its current define (and definition, if it is one).
   // `serial` is the symbol's place in creation order, the identity order of
   // symbols that end-of-run tables sort by.
   P_Symbol(P_Define* def, std::uint32_t serial);
-  ~P_Symbol() override { sanity_ = 0; }
+  ~P_Symbol() { sanity_ = 0; }
 
   bool isSane() const noexcept { return sanity_ == P_kSanityWord; }
   std::uint32_t serial() const noexcept { return serial_; }
@@ -33,9 +34,12 @@ class P_Symbol final : public U_Ref {
  private:
   static constexpr std::uint32_t kNone = UINT32_MAX;
 
-  // An index rather than a pointer keeps a symbol at 40 bytes.
-  std::uint32_t sanity_ = P_kSanityWord;
+  // There are about as many symbols as defines, so a symbol is packed into
+  // 24 bytes: the definition is an index rather than a pointer, and the
+  // small fields fill the padding behind the define list's count.
+  [[no_unique_address]] zum::SmallPtrVector<P_Define> defines_;
   std::uint32_t serial_;
   std::uint32_t definition_ = kNone;  // into defines_
-  zum::SmallPtrVector<P_Define> defines_;
+  std::uint16_t sanity_ = P_kSanityWord;
 };
+static_assert(sizeof(P_Symbol) == 24, "a symbol is packed into 24 bytes");

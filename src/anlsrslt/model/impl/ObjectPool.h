@@ -1,18 +1,21 @@
 // Storage for model objects that live until the end of the run.
 //
 // Millions of defines, symbols and relations are made per run; allocating
-// them in blocks saves the per-object heap overhead, and keeping one
-// reference per object for the pool means that a module's handle can never
-// be the last one: the pool alone destroys its objects.
+// them in blocks saves the per-object heap overhead. The pool alone
+// destroys its objects: a reference-counted one gets one reference from the
+// pool, so that a module's handle can never be the last one, and the most
+// numerous records carry no count at all.
 #pragma once
 
 #include <cstddef>
 #include <memory>
 #include <new>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
 #include "util/LargeBlocks.h"
+#include "util/Ref.h"
 
 namespace zum {
 
@@ -31,7 +34,7 @@ class ObjectPool {
     if (count_ == blocks_.size() * kBlockObjects) blocks_.push_back(static_cast<unsigned char*>(memory_.allocate()));
     T* object = new (at(count_)) T(std::forward<Args>(args)...);
     ++count_;
-    object->addRef();
+    if constexpr (std::is_base_of_v<U_Ref, T>) object->addRef();
     return object;
   }
 
