@@ -7,7 +7,7 @@
 
 #include "anlsrslt/model/impl/FlatMap.h"
 #include "anlsrslt/model/impl/ObjectPool.h"
-#include "anlsrslt/model/impl/PlaceNameCache.h"
+#include "anlsrslt/model/impl/LineCache.h"
 #include "anlsrslt/model/impl/RecentInterns.h"
 #include "anlsrslt/model/impl/SmallPtrVector.h"
 #include "util/Ref.h"
@@ -138,20 +138,34 @@ TEST(RecentInterns, HandOutTheStoresPointers) {
   EXPECT_EQ(recent.intern(""), U_Identifier("").pointer());
 }
 
-TEST(PlaceNameCache, FindsOnlyTheSameNameAtTheSamePlace) {
-  zum::PlaceNameCache cache;
-  const char* header = U_Filename("inc/a.h").pointer();
-  const char* other = U_Filename("inc/b.h").pointer();
-  const char* name = U_Identifier("f::count").pointer();
-  cache.remember(header, 12, "f::count", name);
-  EXPECT_EQ(cache.find(header, 12, "f::count"), name);
-  EXPECT_EQ(cache.find(header, 13, "f::count"), nullptr);
-  EXPECT_EQ(cache.find(other, 12, "f::count"), nullptr);
-  EXPECT_EQ(cache.find(header, 12, "f::counT"), nullptr);
-  EXPECT_EQ(cache.find(header, 12, "f::coun"), nullptr);
-  // A field that marking changes is never remembered: its raw bytes are
-  // not the interned name.
-  const char* marked = U_Identifier("g\x8Cint\x8D").pointer();
-  cache.remember(header, 20, "g<int>", marked);
-  EXPECT_EQ(cache.find(header, 20, "g<int>"), nullptr);
+TEST(LineCache, FindsOnlyTheSameBytesAndSlotsAreTakenOver) {
+  zum::LineCache<int> cache;
+  const std::string line = "<DEFINE> f::count inc/a.h 12 I DC OV P N ni R";
+  const auto hash = zum::LineCache<int>::hashOf(line);
+  EXPECT_EQ(cache.find(line, hash), nullptr);
+  cache.remember(line, hash, 7);
+  ASSERT_NE(cache.find(line, hash), nullptr);
+  EXPECT_EQ(*cache.find(line, hash), 7);
+  // A line differing in one byte, or only in length, is another line even
+  // under a forged equal hash.
+  EXPECT_EQ(cache.find(line + " ", hash), nullptr);
+  std::string other = line;
+  other[10] = 'g';
+  EXPECT_EQ(cache.find(other, hash), nullptr);
+  // Remembering under the same slot replaces the older line.
+  cache.remember(other, hash, 9);
+  EXPECT_EQ(cache.find(line, hash), nullptr);
+  EXPECT_EQ(*cache.find(other, hash), 9);
+  // Many lines: each one found is found with its own value.
+  std::vector<std::string> lines;
+  for (int i = 0; i < 100000; ++i) lines.push_back("<DEFINE> n" + std::to_string(i) + " inc/b.h 1 I DC OV F X ni -");
+  for (int i = 0; i < 100000; ++i) cache.remember(lines[i], zum::LineCache<int>::hashOf(lines[i]), i);
+  int found = 0;
+  for (int i = 0; i < 100000; ++i) {
+    const int* value = cache.find(lines[i], zum::LineCache<int>::hashOf(lines[i]));
+    if (!value) continue;
+    ASSERT_EQ(*value, i);
+    ++found;
+  }
+  EXPECT_GT(found, 0);
 }

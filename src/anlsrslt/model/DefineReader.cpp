@@ -48,24 +48,17 @@ std::optional<P_DefineRecordText> P_splitDefineRecord(std::string_view line) {
   return text;
 }
 
-void P_readDefineRecord(std::string_view line) {
-  P_ReadContext& context = P_readContext();
-  U_require(context.symbolTable != nullptr, kUnit, __LINE__, "data != 0 && \"Symbol table context not set.\"");
+namespace {
 
+// The decoded fields of a line, with nothing filed yet; false when a field
+// is missing.
+bool decodeDefine(std::string_view line, P_ReadContext& context, P_ReadContext::DecodedDefine& decoded) {
   std::optional<P_DefineRecordText> text = P_splitDefineRecord(line);
-  if (!text) return;
-  const P_Callbacks& callbacks = P_callbacks();
-  if (!callbacks.definesAreFiled()) return;
-
-  P_DefineFields fields;
+  if (!text) return false;
+  P_DefineFields& fields = decoded.fields;
   fields.file = context.internFile(text->file);
   fields.line = text->line;
-  if (const char* known = context.placeNames.find(fields.file.pointer(), fields.line, text->qualName)) {
-    fields.qualName = U_Identifier::fromStored(known);
-  } else {
-    fields.qualName = context.internName(text->qualName);
-    context.placeNames.remember(fields.file.pointer(), fields.line, text->qualName, fields.qualName.pointer());
-  }
+  fields.qualName = context.internName(text->qualName);
   fields.mainFile = text->position == 'I' ? 0 : 1;
   fields.defineBits = zum::defineBitsFromCode(text->defineCode[1]);
   fields.kind = zum::kindFromSpaceCode(text->spaceCode[0], text->spaceCode[1]);
@@ -73,13 +66,36 @@ void P_readDefineRecord(std::string_view line) {
   fields.linkage = zum::linkageFromLetter(text->linkage);
   fields.type = U_Identifier::fromStored(context.recentTexts.intern(text->type));
   fields.flags = zum::flagsFromLetters(text->flags);
+  decoded.templateOrSpecialisation = zum::isTemplateOrSpecialisationName(fields.qualName.view());
+  return true;
+}
 
+}  // namespace
+
+void P_readDefineRecord(std::string_view line) {
+  P_ReadContext& context = P_readContext();
+  U_require(context.symbolTable != nullptr, kUnit, __LINE__, "data != 0 && \"Symbol table context not set.\"");
+
+  // A line of an included file is decoded once for the whole run; the
+  // decoding depends on nothing but the line's bytes.
+  const std::uint64_t hash = context.headerDefines.hashOf(line);
+  P_ReadContext::DecodedDefine decoded;
+  if (const P_ReadContext::DecodedDefine* known = context.headerDefines.find(line, hash)) {
+    decoded = *known;
+  } else {
+    if (!decodeDefine(line, context, decoded)) return;
+    if (decoded.fields.mainFile == 0) context.headerDefines.remember(line, hash, decoded);
+  }
+  const P_Callbacks& callbacks = P_callbacks();
+  if (!callbacks.definesAreFiled()) return;
+
+  const P_DefineFields& fields = decoded.fields;
   P_SymbolTable& table = *context.symbolTable;
   P_Define* def = table.makeDefine(fields);
 
   // Ordinary defines are filed as themselves; the bookkeeping decides for
   // templates and what derives from them.
-  bool templateOrSpecialisation = zum::isTemplateOrSpecialisationName(fields.qualName.view());
+  const bool templateOrSpecialisation = decoded.templateOrSpecialisation;
   bool fileIt = true;
   if (templateOrSpecialisation || P_TemplateBookkeeping::isDerived(*def))
     fileIt = P_templateBookkeeping().record(def, templateOrSpecialisation);

@@ -6,7 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "anlsrslt/model/impl/PlaceNameCache.h"
+#include "anlsrslt/model/Define.h"
+#include "anlsrslt/model/impl/LineCache.h"
 #include "anlsrslt/model/impl/RecentInterns.h"
 #include "util/StringStore.h"
 
@@ -22,8 +23,12 @@ struct P_ReadContext {
 
   // Types, suffixes and the like repeat from line to line.
   zum::RecentInterns<8> recentTexts;
-  // Declarations of headers repeat from source to source.
-  zum::PlaceNameCache placeNames;
+  // The declarations of headers repeat from source to source, line for line.
+  struct DecodedDefine {
+    P_DefineFields fields;
+    bool templateOrSpecialisation = false;
+  };
+  zum::LineCache<DecodedDefine> headerDefines;
 
   std::string nameScratch;
   std::string keyScratch;

@@ -1,5 +1,7 @@
 #include "anlsrslt/model/ScopeEnclSymbol.h"
 
+#include <array>
+
 #include "anlsrslt/model/QualifiedName.h"
 #include "anlsrslt/model/SymbolTable.h"
 #include "anlsrslt/model/impl/FlatMap.h"
@@ -13,6 +15,15 @@ struct ScopeEnclSymbols {
   // function follow each other, and once a scope has its entry, later
   // names in it change nothing.
   std::string_view lastScope;
+  // Names whose scope has its entry: nothing a define of such a name does
+  // can change the map any more (the first symbol found keeps the entry).
+  // The locals and parameters of a header's functions come back in every
+  // source that includes it, and splitting their names is not cheap.
+  static constexpr std::size_t kSettled = 1 << 13;
+  std::array<const char*, kSettled> settledNames{};
+  static std::size_t settledSlot(const char* name) noexcept {
+    return (zum::mixPointerBits(reinterpret_cast<std::uintptr_t>(name)) >> 7) & (kSettled - 1);
+  }
 };
 
 }  // namespace
@@ -20,10 +31,15 @@ struct ScopeEnclSymbols {
 void P_recordScopeEnclSymbol(PI_SymbolHandle, PI_DefineHandle def) {
   const std::string_view name = def->qualName().view();
   if (name.find(':') == std::string_view::npos) return;  // no scope at all
+  ScopeEnclSymbols& symbols = zum::ProcessState::get<ScopeEnclSymbols>();
+  const char*& settled = symbols.settledNames[ScopeEnclSymbols::settledSlot(name.data())];
+  if (settled == name.data()) return;
   std::string_view scope = zum::splitLastComponent(name).scope;
   if (scope.empty()) return;
-  ScopeEnclSymbols& symbols = zum::ProcessState::get<ScopeEnclSymbols>();
-  if (scope == symbols.lastScope) return;
+  if (scope == symbols.lastScope) {
+    settled = name.data();
+    return;
+  }
   const char* key = P_SymbolTable::findKeyOf(scope);
   if (!key) return;
   const P_SymbolTable& table = P_symbolTable();
@@ -35,6 +51,7 @@ void P_recordScopeEnclSymbol(PI_SymbolHandle, PI_DefineHandle def) {
   // The first symbol found for a scope text keeps it.
   auto [entry, created] = symbols.byScope.tryEmplace(scopeText);
   if (created) *entry = enclosing;
+  settled = name.data();
   // Interned texts live for the process, so the view stays valid.
   symbols.lastScope = std::string_view(scopeText, scope.size());
 }
