@@ -30,10 +30,14 @@ void reportSelfCall(PI_SymbolHandle function, int line) {
   report(*diagnostic);
 }
 
-// A call between two different functions, as the relations give it.
+// A call between two different functions, as the relations give it, with
+// the identity order of both ends (looked up once, while the relation is
+// at hand).
 struct Call {
   PI_SymbolHandle caller;
   PI_SymbolHandle callee;
+  std::uint32_t callerSerial;
+  std::uint32_t calleeSerial;
   int line;
 };
 
@@ -41,11 +45,10 @@ struct Call {
 class CallGraphNodes {
  public:
   explicit CallGraphNodes(const std::vector<Call>& calls) {
-    const SymbolOrder& order = symbolOrder();
     nodes_.reserve(calls.size() * 2);
     for (const Call& call : calls) {
-      nodes_.push_back({order.serial(call.caller), call.caller});
-      nodes_.push_back({order.serial(call.callee), call.callee});
+      nodes_.push_back({call.callerSerial, call.caller});
+      nodes_.push_back({call.calleeSerial, call.callee});
     }
     std::sort(nodes_.begin(), nodes_.end());
     nodes_.erase(std::unique(nodes_.begin(), nodes_.end()), nodes_.end());
@@ -53,8 +56,10 @@ class CallGraphNodes {
 
   std::uint32_t count() const { return static_cast<std::uint32_t>(nodes_.size()); }
   PI_SymbolHandle symbol(std::uint32_t node) const { return nodes_[node].second; }
-  std::uint32_t numberOf(PI_SymbolHandle symbol) const {
-    auto at = std::lower_bound(nodes_.begin(), nodes_.end(), std::make_pair(symbolOrder().serial(symbol), symbol));
+  // The node of the symbol with identity `serial` (serials are unique).
+  std::uint32_t numberOf(std::uint32_t serial) const {
+    auto at = std::lower_bound(nodes_.begin(), nodes_.end(), serial,
+                               [](const auto& node, std::uint32_t value) { return node.first < value; });
     return static_cast<std::uint32_t>(at - nodes_.begin());
   }
 
@@ -85,13 +90,14 @@ void searchCycles(const std::vector<Call>& calls) {
   std::vector<CallEdge> edges;
   edges.reserve(calls.size());
   for (const Call& call : calls)
-    edges.push_back(CallEdge{nodes.numberOf(call.caller), nodes.numberOf(call.callee), call.line});
+    edges.push_back(CallEdge{nodes.numberOf(call.callerSerial), nodes.numberOf(call.calleeSerial), call.line});
   CycleSearch search(nodes.count(), std::move(edges));
   search.run([&nodes](std::span<const CycleStep> cycle) { reportCycle(nodes, cycle); });
 }
 
 void checkRecursion() {
   const RecursionState& flags = state();
+  const SymbolOrder& order = symbolOrder();
   std::vector<Call> calls;
   for (int it = PI_getFirstRelationCall(); !PI_isRelationCallsIterEnd(it); PI_getRelationCallsIterNext(it)) {
     PI_RelationHandle relation = PI_getRelationCallsIterData(it);
@@ -100,7 +106,7 @@ void checkRecursion() {
     if (caller == callee) {
       if (flags.direct) reportSelfCall(caller, PI_getRelationLine(relation));
     } else if (flags.indirect) {
-      calls.push_back(Call{caller, callee, PI_getRelationLine(relation)});
+      calls.push_back(Call{caller, callee, order.serial(caller), order.serial(callee), PI_getRelationLine(relation)});
     }
   }
   if (flags.indirect && !calls.empty()) searchCycles(calls);

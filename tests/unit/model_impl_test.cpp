@@ -168,4 +168,8 @@ TEST(LineCache, FindsOnlyTheSameBytesAndSlotsAreTakenOver) {
     ++found;
   }
   EXPECT_GT(found, 0);
+  // A line too long to keep is simply never found.
+  const std::string longLine = "<DEFINE> " + std::string(zum::LineCache<int>::kMaxLine, 'x');
+  cache.remember(longLine, zum::LineCache<int>::hashOf(longLine), 1);
+  EXPECT_EQ(cache.find(longLine, zum::LineCache<int>::hashOf(longLine)), nullptr);
 }

@@ -13,8 +13,8 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -25,6 +25,10 @@ namespace zum {
 template <class Value>
 class LineCache {
  public:
+  // Longer lines are decoded every time: they are rare, and keeping the
+  // text inside the entry saves a dependent load on every hit.
+  static constexpr std::size_t kMaxLine = 240;
+
   LineCache() : slots_(kSlots) {}
 
   static std::uint64_t hashOf(std::string_view line) noexcept { return SimpleStringCompare::hash(line); }
@@ -32,15 +36,19 @@ class LineCache {
   // The value remembered for `line` (whose hashOf is `hash`), or null.
   const Value* find(std::string_view line, std::uint64_t hash) const noexcept {
     const Entry* entry = slots_[slotOf(hash)].get();
-    if (!entry || entry->hash != hash || std::string_view(entry->line) != line) return nullptr;
+    if (!entry || entry->hash != hash || entry->size != line.size() ||
+        std::memcmp(entry->text, line.data(), line.size()) != 0)
+      return nullptr;
     return &entry->value;
   }
 
   void remember(std::string_view line, std::uint64_t hash, const Value& value) {
+    if (line.size() > kMaxLine) return;
     std::unique_ptr<Entry>& slot = slots_[slotOf(hash)];
     if (!slot) slot = std::make_unique<Entry>();
     slot->hash = hash;
-    slot->line.assign(line);
+    slot->size = static_cast<std::uint32_t>(line.size());
+    std::memcpy(slot->text, line.data(), line.size());
     slot->value = value;
   }
 
@@ -50,8 +58,9 @@ class LineCache {
 
   struct Entry {
     std::uint64_t hash = 0;
-    std::string line;
+    std::uint32_t size = 0;
     Value value{};
+    char text[kMaxLine];
   };
   std::vector<std::unique_ptr<Entry>> slots_;
 };
