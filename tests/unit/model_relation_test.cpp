@@ -122,6 +122,34 @@ TEST_F(RelationTest, UnresolvedRecordsAndFlagsAreReportedWhenAsked) {
             "Undefined symbol for extv record: <EXTV> f() nowhere 5\n");
 }
 
+TEST_F(RelationTest, AnObjectNameIsResolvedAgainOnceTheSourceDeclaresItAnew) {
+  // Consecutive relations of one function share its resolved name; a
+  // declaration in between that rebinds the name in the source must be
+  // seen by the next relation, and so must a name declared only after a
+  // relation could not find it.
+  PI_configureNeedRelationCalls();
+  writeMetricFile("a.c",
+                  "<DEFINE> f a.c 1 N DC FF F X ()->v -\n"
+                  "<DEFINE> g a.c 2 N DC FF F X ()->v -\n"
+                  "<R>C f g 3 -\n"
+                  "<DEFINE> f a.c 5 N DC FF F I ()->v -\n"
+                  "<R>C f g 6 -\n"
+                  "<R>C h g 4 -\n"
+                  "<DEFINE> h a.c 7 N DC FF F X ()->v -\n"
+                  "<R>C h g 8 -\n");
+  readSource("a.c");
+  std::vector<PI_SymbolHandle> callers;
+  std::vector<int> lines;
+  for (int it = PI_getFirstRelationCall(); !PI_isRelationCallsIterEnd(it); PI_getRelationCallsIterNext(it)) {
+    callers.push_back(PI_getRelationObjectSymbol(PI_getRelationCallsIterData(it)));
+    lines.push_back(PI_getRelationLine(PI_getRelationCallsIterData(it)));
+  }
+  ASSERT_EQ(lines, (std::vector<int>{3, 6, 8}));
+  EXPECT_NE(callers[0], callers[1]);
+  EXPECT_EQ(PI_getDefineLine(PI_getSymbolCurrentDefine(callers[1])), 5);
+  EXPECT_EQ(PI_getDefineLine(PI_getSymbolCurrentDefine(callers[2])), 7);
+}
+
 TEST_F(RelationTest, UnresolvedRecordsAreDroppedSilentlyByDefault) {
   PI_configureNeedRelationCalls();
   writeMetricFile("a.c", "<DEFINE> f() a.c 1 N DC FF F X ()->v -\n<R>C f() g() 3 Q\n");

@@ -3,6 +3,7 @@
 // and scratch buffers reused from line to line.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,7 @@
 #include "anlsrslt/model/impl/RecentInterns.h"
 #include "util/StringStore.h"
 
+class P_Symbol;
 class P_SymbolTable;
 
 struct P_ReadContext {
@@ -33,6 +35,17 @@ struct P_ReadContext {
   std::string nameScratch;
   std::string keyScratch;
 
+  // The object of the last relation: the relations of one function follow
+  // each other and all name it. Valid while the per-source map is unchanged.
+  struct RecentRelationObject {
+    std::string raw;
+    std::string marked;
+    std::uint64_t generation = 0;
+    bool valid = false;
+    P_Symbol* symbol = nullptr;
+    const char* key = nullptr;
+  } recentObject;
+
   // Consecutive records of a source mostly name the same file; comparing
   // with the last one is cheaper than a case-folding hash.
   std::string lastFileText;
@@ -48,8 +61,6 @@ struct P_ReadContext {
   // Marks the name field `raw` and interns it.
   U_Identifier internName(std::string_view raw);
 };
-
-class P_Symbol;
 
 // A name field looked up in the per-source map.
 struct P_ResolvedName {

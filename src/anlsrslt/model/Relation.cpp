@@ -146,7 +146,19 @@ void P_readRelationRecord(std::string_view line) {
   if (objectName.empty() || subjectName.empty() || !scan.integer(lineNumber)) return;
   std::uint8_t flags = readFlags(scan.rest(), context.showRelationErrors);
 
-  P_ResolvedName object = P_resolveInSource(objectName, context.nameScratch);
+  // Marking and looking up the same function name again for each of its
+  // relations is the larger part of reading a relation.
+  P_ReadContext::RecentRelationObject& recent = context.recentObject;
+  const std::uint64_t generation = context.symbolTable ? context.symbolTable->sourceGeneration() : 0;
+  if (!recent.valid || recent.generation != generation || std::string_view(recent.raw) != objectName) {
+    const P_ResolvedName resolved = P_resolveInSource(objectName, recent.marked);
+    recent.raw.assign(objectName);
+    recent.generation = generation;
+    recent.valid = context.symbolTable != nullptr;
+    recent.symbol = resolved.symbol;
+    recent.key = resolved.key;
+  }
+  const P_ResolvedName object{recent.symbol, recent.key};
   P_ResolvedName subject = P_resolveInSource(subjectName, context.keyScratch);
   if (!object.symbol || !subject.symbol) {
     if (context.showRelationErrors) {
@@ -159,8 +171,11 @@ void P_readRelationRecord(std::string_view line) {
   if (!kept) return;
 
   P_RelationStore& store = P_relationStore();
-  P_Relation* relation = store.relationPool().make(P_internResolvedName(context.nameScratch, object.key),
-                                                   P_internResolvedName(context.keyScratch, subject.key), lineNumber,
-                                                   object.symbol, subject.symbol, flags);
+  // Object before subject: the order in which new names are interned is
+  // their identity order.
+  const char* objectText = P_internResolvedName(recent.marked, object.key);
+  const char* subjectText = P_internResolvedName(context.keyScratch, subject.key);
+  P_Relation* relation =
+      store.relationPool().make(objectText, subjectText, lineNumber, object.symbol, subject.symbol, flags);
   store.add(kind, relation);
 }

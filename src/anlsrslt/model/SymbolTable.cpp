@@ -81,6 +81,7 @@ P_InsertResult P_SymbolTable::insert(P_Define* def, bool reportMissingDeclaratio
     symbol = newSymbol(def);
   }
   sourceMap_[key.pointer()] = symbol;
+  ++sourceGeneration_;
   symbol->add(def);
   return {status, symbol};
 }

@@ -44,7 +44,13 @@ class P_SymbolTable {
   P_InsertResult insert(P_Define* def, bool reportMissingDeclaration);
 
   // Start of a metric file: O(1), whatever the last source put in.
-  void beginSource() noexcept { sourceMap_.clear(); }
+  void beginSource() noexcept {
+    sourceMap_.clear();
+    ++sourceGeneration_;
+  }
+  // Changes whenever the per-source map may answer differently, so a reader
+  // may keep a name it resolved for as long as this stays the same.
+  std::uint64_t sourceGeneration() const noexcept { return sourceGeneration_; }
 
   // The symbol the current source declared under `key` (the pointer of an
   // interned symbol key, see keyOf and findKeyOf), or null.
@@ -85,6 +91,7 @@ class P_SymbolTable {
   zum::ObjectPool<P_Symbol> symbolPool_;
   zum::FlatMap<const char*, P_Symbol*> projectMap_;
   zum::FlatMap<const char*, P_Symbol*> sourceMap_;
+  std::uint64_t sourceGeneration_ = 0;
   // Redeclarations are rare; keeping them beside the symbols keeps every
   // symbol a pointer smaller.
   zum::FlatMap<const P_Define*, RedeclEntry> redeclIndex_;
