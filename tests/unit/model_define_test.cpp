@@ -172,6 +172,31 @@ TEST(QualifiedNames, MarkingAMarkedNameChangesNothing) {
   }
 }
 
+TEST(QualifiedNames, TheLastComponentSplitsAtTheLastSeparatorOutsideListsBracesAndAtParts) {
+  const auto split = [](std::string_view name) {
+    const zum::NameSplit parts = zum::splitLastComponent(name);
+    return std::string(parts.scope) + "|" + std::string(parts.component);
+  };
+  // Plain names, including runs of colons, each separator taking two.
+  EXPECT_EQ(split("count"), "|count");
+  EXPECT_EQ(split("a::b::c"), "a::b|c");
+  EXPECT_EQ(split("::c"), "|c");
+  EXPECT_EQ(split("a::"), "a|");
+  EXPECT_EQ(split(":::"), "|:");
+  EXPECT_EQ(split("a:::b"), "a|:b");
+  EXPECT_EQ(split("a::::b"), "a::|b");
+  EXPECT_EQ(split("a:b::c:d"), "a:b|c:d");
+  EXPECT_EQ(split("very_long_namespace_name::another_long_scope::x"), "very_long_namespace_name::another_long_scope|x");
+  // Separators inside lists, braces and opaque parts do not count; special
+  // "@" components read like identifiers.
+  EXPECT_EQ(split("f\x8E" "a::b\x8F"), "|f\x8E" "a::b\x8F");
+  EXPECT_EQ(split("N::f\x8E" "a::b\x8F::x"), "N::f\x8E" "a::b\x8F|x");
+  EXPECT_EQ(split("A\x8Cstd::map\x8D::m"), "A\x8Cstd::map\x8D|m");
+  EXPECT_EQ(split("{s1::2}::x"), "{s1::2}|x");
+  EXPECT_EQ(split("N::@opaque::part@::x"), "N::@opaque::part@|x");
+  EXPECT_EQ(split("N::@co::x"), "N::@co|x");
+}
+
 TEST(QualifiedNames, SymbolKeyDropsOnlyATrailingTemplateList) {
   std::string out;
   zum::markQualifiedName("A<int>", out);

@@ -1,5 +1,6 @@
 #include "anlsrslt/model/QualifiedName.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace zum {
@@ -195,7 +196,58 @@ std::string_view symbolKeyText(std::string_view marked) noexcept {
   return open == std::string_view::npos ? marked : marked.substr(0, open);
 }
 
+namespace {
+
+// True when `text` holds a byte that gives a name structure beyond its
+// "::" separators: a list marker (bytes from 0x80 up), a brace or an "@".
+bool hasStructureBytes(std::string_view text) noexcept {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+  constexpr std::uint64_t kHigh = 0x8080808080808080ull;
+  const auto hasByte = [](std::uint64_t word, unsigned char byte) {
+    const std::uint64_t x = word ^ (kOnes * byte);
+    return (x - kOnes) & ~x & kHigh;
+  };
+  std::size_t i = 0;
+  for (; i + 8 <= text.size(); i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + i, 8);
+    if ((word & kHigh) | hasByte(word, '{') | hasByte(word, '}') | hasByte(word, '@')) return true;
+  }
+  for (; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c >= 0x80 || c == '{' || c == '}' || c == '@') return true;
+  }
+  return false;
+}
+
+// The last "::" of a name without structure bytes, found the way the full
+// scan finds it: from the left, each separator consuming both colons.
+std::size_t lastPlainSeparator(std::string_view name) noexcept {
+  std::size_t last = std::string_view::npos;
+  std::size_t i = 0;
+  while (i < name.size()) {
+    const void* colon = std::memchr(name.data() + i, ':', name.size() - i);
+    if (!colon) break;
+    const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(colon) - name.data());
+    if (at + 1 < name.size() && name[at + 1] == ':') {
+      last = at;
+      i = at + 2;
+    } else {
+      i = at + 1;
+    }
+  }
+  return last;
+}
+
+}  // namespace
+
 NameSplit splitLastComponent(std::string_view marked) noexcept {
+  // Most names are plain identifiers joined by "::".
+  if (!hasStructureBytes(marked)) {
+    const std::size_t separator = lastPlainSeparator(marked);
+    if (separator == std::string_view::npos) return {std::string_view(marked.data(), 0), marked};
+    return {marked.substr(0, separator), marked.substr(separator + 2)};
+  }
   std::size_t lastSeparator = std::string_view::npos;
   int lists = 0;   // inside a marked list
   int braces = 0;

@@ -9,6 +9,7 @@
 #include "anlsrslt/model/impl/IterCont.h"
 #include "anlsrslt/model/impl/ObjectPool.h"
 #include "anlsrslt/model/impl/SmallPtrVector.h"
+#include "util/ProcessState.h"
 
 class P_Symbol;
 class P_Define;
@@ -48,7 +49,9 @@ struct IteratorContainers {
   IterCont<IndexCursor<std::vector<const char*>>> options;  // module option values
 };
 
-IteratorContainers& iteratorContainers();
+// Inline: every ...IterData, ...IterNext and ...IterEnd call starts here,
+// millions of times when a check walks all symbols.
+inline IteratorContainers& iteratorContainers() { return ProcessState::get<IteratorContainers>(); }
 
 // first() over a whole indexable collection.
 template <class Collection>
