@@ -93,8 +93,7 @@ constexpr std::size_t kBlockBytes = 256 * 1024;
 constexpr std::size_t kInitialSlots = 1024;
 }  // namespace
 
-Table::Table(Hash hash, Equal equal, bool keepSerials)
-    : hash_(hash), equal_(equal), slots_(kInitialSlots, Slot{0, nullptr}), keepSerials_(keepSerials) {}
+Table::Table(Hash hash, Equal equal) : hash_(hash), equal_(equal), slots_(kInitialSlots, Slot{0, nullptr}) {}
 
 const char* Table::find(std::string_view text) const {
   const std::uint64_t h = hash_(text);
@@ -138,7 +137,6 @@ const char* Table::store(std::string_view text) {
   char* stored = entry + sizeof(EntryHeader);
   if (!text.empty()) std::memcpy(stored, text.data(), text.size());
   stored[text.size()] = '\0';
-  if (keepSerials_) bySerial_.push_back(stored);
   return stored;
 }
 

@@ -22,7 +22,6 @@
 
 // Plain byte-wise order (unsigned bytes; a prefix is less).
 struct SimpleStringCompare {
-  static constexpr bool kFindsBySerial = false;
   static std::uint64_t hash(std::string_view text) noexcept;
   static bool equal(std::string_view a, std::string_view b) noexcept { return a == b; }
   static bool less(std::string_view a, std::string_view b) noexcept;
@@ -32,8 +31,6 @@ struct SimpleStringCompare {
 // folding ASCII letters to lower case. 'Src/A.c' and 'src/a.c' are one name;
 // 'a/b' and 'a\b' are two.
 struct FilenameStringCompare {
-  // File names are few and model records keep their serials.
-  static constexpr bool kFindsBySerial = true;
   static std::uint64_t hash(std::string_view text) noexcept;
   static bool equal(std::string_view a, std::string_view b) noexcept;
   static bool less(std::string_view a, std::string_view b) noexcept;
@@ -57,17 +54,13 @@ class Table {
   using Hash = std::uint64_t (*)(std::string_view) noexcept;
   using Equal = bool (*)(std::string_view, std::string_view) noexcept;
 
-  // `keepSerials` keeps every stored text findable by its serial.
-  Table(Hash hash, Equal equal, bool keepSerials = false);
+  Table(Hash hash, Equal equal);
   Table(const Table&) = delete;
   Table& operator=(const Table&) = delete;
 
   const char* intern(std::string_view text);
   const char* find(std::string_view text) const;
   std::size_t size() const noexcept { return count_; }
-  // The text of `serial` (from 1, see EntryHeader); only for a table that
-  // keeps serials.
-  const char* atSerial(std::uint32_t serial) const noexcept { return bySerial_[serial - 1]; }
   std::size_t bytesUsed() const noexcept { return bytes_; }
 
  private:
@@ -83,8 +76,6 @@ class Table {
   std::vector<Slot, zum::TableAllocator<Slot>> slots_;
   std::size_t count_ = 0;
   std::vector<std::unique_ptr<char[]>> blocks_;
-  bool keepSerials_;
-  std::vector<const char*> bySerial_;
   char* free_ = nullptr;
   std::size_t freeBytes_ = 0;
   std::size_t bytes_ = 0;
@@ -103,12 +94,11 @@ class U_SingletonStringStore {
   }
   const char* intern(std::string_view text) { return table_.intern(text); }
   const char* find(std::string_view text) const { return table_.find(text); }
-  const char* atSerial(std::uint32_t serial) const noexcept { return table_.atSerial(serial); }
   std::size_t size() const noexcept { return table_.size(); }
   std::size_t bytesUsed() const noexcept { return table_.bytesUsed(); }
 
  private:
-  U_SingletonStringStore() : table_(&Compare::hash, &Compare::equal, Compare::kFindsBySerial) {}
+  U_SingletonStringStore() : table_(&Compare::hash, &Compare::equal) {}
   zum::intern::Table table_;
 };
 
@@ -126,12 +116,6 @@ class U_InternedText {
     U_InternedText handle;
     handle.text_ = stored;
     return handle;
-  }
-  // The handle of a serial this store gave out (0: the null handle); only
-  // for the stores that find texts by serial.
-  static U_InternedText fromSerial(std::uint32_t serial) noexcept {
-    static_assert(Compare::kFindsBySerial, "this store does not keep serials");
-    return fromStored(serial == 0 ? nullptr : U_SingletonStringStore<Compare>::instance().atSerial(serial));
   }
 
   bool isSet() const noexcept { return text_ != nullptr; }

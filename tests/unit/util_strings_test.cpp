@@ -64,15 +64,6 @@ TEST(Interning, IdentityOrderIsInterningOrder) {
   EXPECT_TRUE(U_Identifier::lessText(later, late));
 }
 
-TEST(Interning, FileNamesAreFoundAgainByTheirSerial) {
-  // Model records keep the serial of a file name instead of its pointer.
-  const U_Filename first("include/serial_a.h");
-  const U_Filename second("src/serial_b.c");
-  EXPECT_EQ(U_Filename::fromSerial(first.serial()), first);
-  EXPECT_EQ(U_Filename::fromSerial(second.serial()), second);
-  EXPECT_FALSE(U_Filename::fromSerial(0).isSet());
-}
-
 TEST(PathOps, DirectoryPart) {
   EXPECT_EQ(U_Path::directory("C:"), "C:/");
   EXPECT_EQ(U_Path::directory("C:/x"), "C:/");

@@ -87,44 +87,48 @@ struct P_DefineFields {
   U_Identifier type;
 };
 
-// Defines live in the symbol table's pool, which alone destroys them, so a
-// define carries no reference count.
+// What a record's text decides about a define. The defines made from the
+// same line (a header's declaration, in each source that includes it)
+// share one shape, which never changes once made.
+struct P_DefineShape {
+  P_DefineFields fields;
+  bool templateOrSpecialisation = false;  // of the name, for the bookkeeping
+};
+
+// One define of one source: its shape plus what filing it may change (the
+// define bits and flags). Defines live in the symbol table's pool, which
+// alone destroys them, so a define carries no reference count; millions of
+// them live until the end of a run, so one takes 16 bytes.
 class P_Define final {
  public:
-  explicit P_Define(const P_DefineFields& f)
-      : kind_(f.kind),
-        scope_(f.scope),
-        line_(f.line),
-        qualName_(f.qualName),
-        type_(f.type),
-        fileSerial_(f.file.serial()),
-        flags_(f.flags),
-        defineBits_(f.defineBits),
-        linkage_(static_cast<std::uint32_t>(f.linkage)),
-        mainFile_(f.mainFile != 0) {}
+  explicit P_Define(const P_DefineShape* shape)
+      : shape_(shape), flags_(shape->fields.flags), defineBits_(shape->fields.defineBits) {}
   ~P_Define() { sanity_ = 0; }
 
   bool isSane() const noexcept { return sanity_ == P_kSanityWord; }
 
-  U_Identifier qualName() const noexcept { return qualName_; }
-  U_Filename file() const noexcept { return U_Filename::fromSerial(fileSerial_); }
-  std::int32_t line() const noexcept { return line_; }
-  bool isInMainFile() const noexcept { return mainFile_ != 0; }
+  U_Identifier qualName() const noexcept { return shape_->fields.qualName; }
+  U_Filename file() const noexcept { return shape_->fields.file; }
+  std::int32_t line() const noexcept { return shape_->fields.line; }
+  bool isInMainFile() const noexcept { return shape_->fields.mainFile != 0; }
   std::uint8_t defineBits() const noexcept { return static_cast<std::uint8_t>(defineBits_); }
   bool hasBit(std::uint8_t bit) const noexcept { return (defineBits_ & bit) != 0; }
-  P_DefineKind kind() const noexcept { return kind_; }
-  P_Scope scope() const noexcept { return scope_; }
-  P_Linkage linkage() const noexcept { return static_cast<P_Linkage>(linkage_); }
+  P_DefineKind kind() const noexcept { return shape_->fields.kind; }
+  P_Scope scope() const noexcept { return shape_->fields.scope; }
+  P_Linkage linkage() const noexcept { return shape_->fields.linkage; }
   std::uint32_t flags() const noexcept { return flags_; }
   bool hasFlag(std::uint32_t flag) const noexcept { return (flags_ & flag) != 0; }
-  U_Identifier type() const noexcept { return type_; }
+  U_Identifier type() const noexcept { return shape_->fields.type; }
+  bool isTemplateOrSpecialisation() const noexcept { return shape_->templateOrSpecialisation; }
 
   bool isDeclaration() const noexcept { return hasBit(P_DefineDeclaration); }
   bool isDefinition() const noexcept { return hasBit(P_DefineDefinition); }
-  bool isFunction() const noexcept { return kind_ == P_DefineKind::Function; }
-  bool isMacro() const noexcept { return kind_ == P_DefineKind::Macro; }
+  bool isFunction() const noexcept { return kind() == P_DefineKind::Function; }
+  bool isMacro() const noexcept { return kind() == P_DefineKind::Macro; }
   bool hasExternalLinkage() const noexcept { return linkage() == P_Linkage::External; }
-  bool isAt(const P_Define& other) const noexcept { return fileSerial_ == other.fileSerial_ && line_ == other.line_; }
+  bool isAt(const P_Define& other) const noexcept {
+    return shape_ == other.shape_ || (file() == other.file() && line() == other.line());
+  }
 
   // The symbol table fixes the bits while it files a define, and merges a
   // definition into the declaration at the same place.
@@ -132,23 +136,12 @@ class P_Define final {
   void addFlags(std::uint32_t flags) noexcept { flags_ |= flags; }
 
  private:
-  // Millions of defines live until the end of a run: the fields are packed
-  // so that one takes 32 bytes. File names are few, so a define keeps the
-  // serial of its file name (four bytes) rather than its pointer; the codes
-  // share one word.
+  const P_DefineShape* shape_;
+  std::uint32_t flags_ : 17;      // every P_DefineFlag fits
+  std::uint32_t defineBits_ : 7;  // every P_DefineBit fits
   std::uint16_t sanity_ = P_kSanityWord;
-  P_DefineKind kind_;
-  P_Scope scope_;
-  std::int32_t line_;
-  U_Identifier qualName_;
-  U_Identifier type_;
-  std::uint32_t fileSerial_;
-  std::uint32_t flags_ : 17;       // every P_DefineFlag fits
-  std::uint32_t defineBits_ : 7;   // every P_DefineBit fits
-  std::uint32_t linkage_ : 2;
-  std::uint32_t mainFile_ : 1;
 };
-static_assert(sizeof(P_Define) == 32, "a define is packed into 32 bytes");
+static_assert(sizeof(P_Define) == 16, "a define is packed into 16 bytes");
 
 // Decoding of the record's codes. Each takes the field as read.
 namespace zum {

@@ -50,12 +50,12 @@ std::optional<P_DefineRecordText> P_splitDefineRecord(std::string_view line) {
 
 namespace {
 
-// The decoded fields of a line, with nothing filed yet; false when a field
-// is missing.
-bool decodeDefine(std::string_view line, P_ReadContext& context, P_ReadContext::DecodedDefine& decoded) {
+// The shape a line describes, with nothing made or filed yet; false when a
+// field is missing.
+bool decodeDefine(std::string_view line, P_ReadContext& context, P_DefineShape& shape) {
   std::optional<P_DefineRecordText> text = P_splitDefineRecord(line);
   if (!text) return false;
-  P_DefineFields& fields = decoded.fields;
+  P_DefineFields& fields = shape.fields;
   fields.file = context.internFile(text->file);
   fields.line = text->line;
   fields.qualName = context.internName(text->qualName);
@@ -66,7 +66,7 @@ bool decodeDefine(std::string_view line, P_ReadContext& context, P_ReadContext::
   fields.linkage = zum::linkageFromLetter(text->linkage);
   fields.type = U_Identifier::fromStored(context.recentTexts.intern(text->type));
   fields.flags = zum::flagsFromLetters(text->flags);
-  decoded.templateOrSpecialisation = zum::isTemplateOrSpecialisationName(fields.qualName.view());
+  shape.templateOrSpecialisation = zum::isTemplateOrSpecialisationName(fields.qualName.view());
   return true;
 }
 
@@ -75,27 +75,29 @@ bool decodeDefine(std::string_view line, P_ReadContext& context, P_ReadContext::
 void P_readDefineRecord(std::string_view line) {
   P_ReadContext& context = P_readContext();
   U_require(context.symbolTable != nullptr, kUnit, __LINE__, "data != 0 && \"Symbol table context not set.\"");
+  P_SymbolTable& table = *context.symbolTable;
 
-  // A line of an included file is decoded once for the whole run; the
-  // decoding depends on nothing but the line's bytes.
+  // A line of an included file is decoded once for the whole run (the
+  // decoding depends on nothing but the line's bytes), and its defines
+  // share the shape made then.
   const std::uint64_t hash = context.headerDefines.hashOf(line);
-  P_ReadContext::DecodedDefine decoded;
-  if (const P_ReadContext::DecodedDefine* known = context.headerDefines.find(line, hash)) {
-    decoded = *known;
+  const P_DefineShape* shape = nullptr;
+  if (const P_DefineShape* const* known = context.headerDefines.find(line, hash)) {
+    shape = *known;
+    if (!P_callbacks().definesAreFiled()) return;
   } else {
+    P_DefineShape decoded;
     if (!decodeDefine(line, context, decoded)) return;
-    if (decoded.fields.mainFile == 0) context.headerDefines.remember(line, hash, decoded);
+    if (!P_callbacks().definesAreFiled()) return;
+    shape = table.makeShape(decoded);
+    if (decoded.fields.mainFile == 0) context.headerDefines.remember(line, hash, shape);
   }
   const P_Callbacks& callbacks = P_callbacks();
-  if (!callbacks.definesAreFiled()) return;
-
-  const P_DefineFields& fields = decoded.fields;
-  P_SymbolTable& table = *context.symbolTable;
-  P_Define* def = table.makeDefine(fields);
+  P_Define* def = table.makeDefine(shape);
 
   // Ordinary defines are filed as themselves; the bookkeeping decides for
   // templates and what derives from them.
-  const bool templateOrSpecialisation = decoded.templateOrSpecialisation;
+  const bool templateOrSpecialisation = shape->templateOrSpecialisation;
   bool fileIt = true;
   if (templateOrSpecialisation || P_TemplateBookkeeping::isDerived(*def))
     fileIt = P_templateBookkeeping().record(def, templateOrSpecialisation);

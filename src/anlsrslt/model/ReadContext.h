@@ -25,12 +25,9 @@ struct P_ReadContext {
 
   // Types, suffixes and the like repeat from line to line.
   zum::RecentInterns<8> recentTexts;
-  // The declarations of headers repeat from source to source, line for line.
-  struct DecodedDefine {
-    P_DefineFields fields;
-    bool templateOrSpecialisation = false;
-  };
-  zum::LineCache<DecodedDefine> headerDefines;
+  // The declarations of headers repeat from source to source, line for
+  // line, and the defines of one line share its shape.
+  zum::LineCache<const P_DefineShape*> headerDefines;
 
   std::string nameScratch;
   std::string keyScratch;

@@ -36,8 +36,10 @@ class P_SymbolTable {
   P_SymbolTable(const P_SymbolTable&) = delete;
   P_SymbolTable& operator=(const P_SymbolTable&) = delete;
 
-  // Defines live as long as the table; the pointer stays valid for the run.
-  P_Define* makeDefine(const P_DefineFields& fields) { return defines_.make(fields); }
+  // Shapes and defines live as long as the table; the pointers stay valid
+  // for the run.
+  const P_DefineShape* makeShape(const P_DefineShape& shape) { return shapes_.make(shape); }
+  P_Define* makeDefine(const P_DefineShape* shape) { return defines_.make(shape); }
 
   // Files `def` (and may fix its define bits first). `reportMissingDeclaration`
   // is the "show-symbol-errors" switch, read once per source by the caller.
@@ -87,6 +89,7 @@ class P_SymbolTable {
     std::uint32_t list = 0;
   };
 
+  zum::ObjectPool<P_DefineShape> shapes_;
   zum::ObjectPool<P_Define> defines_;
   zum::ObjectPool<P_Symbol> symbolPool_;
   zum::FlatMap<const char*, P_Symbol*> projectMap_;
