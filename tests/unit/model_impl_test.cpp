@@ -138,7 +138,7 @@ TEST(RecentInterns, HandOutTheStoresPointers) {
   EXPECT_EQ(recent.intern(""), U_Identifier("").pointer());
 }
 
-TEST(LineCache, FindsOnlyTheSameBytesAndSlotsAreTakenOver) {
+TEST(LineCache, FindsOnlyTheSameBytesAndKeepsTheTwoLinesUsedLastPerSet) {
   zum::LineCache<int> cache;
   const std::string line = "<DEFINE> f::count inc/a.h 12 I DC OV P N ni R";
   const auto hash = zum::LineCache<int>::hashOf(line);
@@ -152,10 +152,17 @@ TEST(LineCache, FindsOnlyTheSameBytesAndSlotsAreTakenOver) {
   std::string other = line;
   other[10] = 'g';
   EXPECT_EQ(cache.find(other, hash), nullptr);
-  // Remembering under the same slot replaces the older line.
+  // A set holds two lines; a third one takes the place of the line used
+  // less recently.
   cache.remember(other, hash, 9);
-  EXPECT_EQ(cache.find(line, hash), nullptr);
   EXPECT_EQ(*cache.find(other, hash), 9);
+  EXPECT_EQ(*cache.find(line, hash), 7);
+  std::string third = line;
+  third[11] = 'h';
+  cache.remember(third, hash, 11);
+  EXPECT_EQ(*cache.find(third, hash), 11);
+  EXPECT_EQ(*cache.find(line, hash), 7);
+  EXPECT_EQ(cache.find(other, hash), nullptr);
   // Many lines: each one found is found with its own value.
   std::vector<std::string> lines;
   for (int i = 0; i < 100000; ++i) lines.push_back("<DEFINE> n" + std::to_string(i) + " inc/b.h 1 I DC OV F X ni -");

@@ -6,16 +6,17 @@
 // costs several times what hashing and comparing its bytes does, so the
 // decoded value is kept under the line's text.
 //
-// The cache is direct-mapped and small enough for the processor's caches
-// to hold the slots a source uses; a line that meets another in its slot
-// takes the slot over. Entries are made on first use, so a small project
-// pays for few of them.
+// The cache holds two lines per set of its slots, the more recently used
+// one first, and is small enough for the processor's caches to hold the
+// sets a source uses; a new line takes the place of the older line of its
+// set. Entries are made on first use, so a small project pays for few.
 #pragma once
 
 #include <cstdint>
 #include <cstring>
 #include <memory>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "util/StringStore.h"
@@ -29,32 +30,34 @@ class LineCache {
   // text inside the entry saves a dependent load on every hit.
   static constexpr std::size_t kMaxLine = 240;
 
-  LineCache() : slots_(kSlots) {}
+  LineCache() : sets_(kSets) {}
 
   static std::uint64_t hashOf(std::string_view line) noexcept { return SimpleStringCompare::hash(line); }
 
   // The value remembered for `line` (whose hashOf is `hash`), or null.
-  const Value* find(std::string_view line, std::uint64_t hash) const noexcept {
-    const Entry* entry = slots_[slotOf(hash)].get();
-    if (!entry || entry->hash != hash || entry->size != line.size() ||
-        std::memcmp(entry->text, line.data(), line.size()) != 0)
-      return nullptr;
-    return &entry->value;
+  const Value* find(std::string_view line, std::uint64_t hash) noexcept {
+    Set& set = sets_[setOf(hash)];
+    if (holds(set.ways[0].get(), line, hash)) return &set.ways[0]->value;
+    if (!holds(set.ways[1].get(), line, hash)) return nullptr;
+    std::swap(set.ways[0], set.ways[1]);
+    return &set.ways[0]->value;
   }
 
   void remember(std::string_view line, std::uint64_t hash, const Value& value) {
     if (line.size() > kMaxLine) return;
-    std::unique_ptr<Entry>& slot = slots_[slotOf(hash)];
-    if (!slot) slot = std::make_unique<Entry>();
-    slot->hash = hash;
-    slot->size = static_cast<std::uint32_t>(line.size());
-    std::memcpy(slot->text, line.data(), line.size());
-    slot->value = value;
+    Set& set = sets_[setOf(hash)];
+    std::swap(set.ways[0], set.ways[1]);  // the older line's place comes first
+    std::unique_ptr<Entry>& way = set.ways[0];
+    if (!way) way = std::make_unique<Entry>();
+    way->hash = hash;
+    way->size = static_cast<std::uint32_t>(line.size());
+    std::memcpy(way->text, line.data(), line.size());
+    way->value = value;
   }
 
  private:
-  static constexpr std::size_t kSlots = std::size_t(1) << 15;
-  static std::size_t slotOf(std::uint64_t hash) noexcept { return static_cast<std::size_t>(hash >> 40) & (kSlots - 1); }
+  static constexpr std::size_t kSets = std::size_t(1) << 14;
+  static std::size_t setOf(std::uint64_t hash) noexcept { return static_cast<std::size_t>(hash >> 40) & (kSets - 1); }
 
   struct Entry {
     std::uint64_t hash = 0;
@@ -62,7 +65,15 @@ class LineCache {
     Value value{};
     char text[kMaxLine];
   };
-  std::vector<std::unique_ptr<Entry>> slots_;
+  struct Set {
+    std::unique_ptr<Entry> ways[2];
+  };
+  static bool holds(const Entry* entry, std::string_view line, std::uint64_t hash) noexcept {
+    return entry && entry->hash == hash && entry->size == line.size() &&
+           std::memcmp(entry->text, line.data(), line.size()) == 0;
+  }
+
+  std::vector<Set> sets_;
 };
 
 }  // namespace zum
