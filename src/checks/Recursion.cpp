@@ -95,10 +95,17 @@ void searchCycles(const std::vector<Call>& calls) {
   search.run([&nodes](std::span<const CycleStep> cycle) { reportCycle(nodes, cycle); });
 }
 
+std::size_t callRelationCount() {
+  std::size_t count = 0;
+  for (int it = PI_getFirstRelationCall(); !PI_isRelationCallsIterEnd(it); PI_getRelationCallsIterNext(it)) ++count;
+  return count;
+}
+
 void checkRecursion() {
   const RecursionState& flags = state();
   const SymbolOrder& order = symbolOrder();
   std::vector<Call> calls;
+  if (flags.indirect) calls.reserve(callRelationCount());
   for (int it = PI_getFirstRelationCall(); !PI_isRelationCallsIterEnd(it); PI_getRelationCallsIterNext(it)) {
     PI_RelationHandle relation = PI_getRelationCallsIterData(it);
     PI_SymbolHandle caller = PI_getRelationObjectSymbol(relation);

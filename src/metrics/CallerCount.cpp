@@ -1,10 +1,10 @@
 // STM29: per function, the number of distinct functions that call it.
 #include <algorithm>
 #include <memory>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
+#include "anlsrslt/model/impl/FlatMap.h"
 #include "checks/Reporting.h"
 #include "metrics/FunctionMetrics.h"
 #include "metricfile/MetricOutput.h"
@@ -14,15 +14,24 @@ namespace zum {
 
 namespace {
 
+// Keyed by the callee's qualified name (interned: one pointer per text).
+using CallerCounts = FlatMap<const char*, int>;
+
 struct CallerCountState {
-  // Keyed by the callee's qualified name (interned: one pointer per text).
-  std::unique_ptr<std::unordered_map<const char*, int>> callers;
+  std::unique_ptr<CallerCounts> callers;
 };
+
+std::size_t callRelationCount() {
+  std::size_t count = 0;
+  for (int it = PI_getFirstRelationCall(); !PI_isRelationCallsIterEnd(it); PI_getRelationCallsIterNext(it)) ++count;
+  return count;
+}
 
 // Built at the first request: every call except self-calls, each caller
 // counted once per callee name.
-std::unordered_map<const char*, int> countCallers() {
+std::unique_ptr<CallerCounts> countCallers() {
   std::vector<std::pair<const char*, PI_SymbolHandle>> calls;
+  calls.reserve(callRelationCount());
   for (int it = PI_getFirstRelationCall(); !PI_isRelationCallsIterEnd(it); PI_getRelationCallsIterNext(it)) {
     PI_RelationHandle relation = PI_getRelationCallsIterData(it);
     PI_SymbolHandle caller = PI_getRelationObjectSymbol(relation);
@@ -31,22 +40,21 @@ std::unordered_map<const char*, int> countCallers() {
   }
   std::sort(calls.begin(), calls.end());
   calls.erase(std::unique(calls.begin(), calls.end()), calls.end());
-  std::unordered_map<const char*, int> callers;
-  for (const auto& call : calls) ++callers[call.first];
+  auto callers = std::make_unique<CallerCounts>();
+  for (const auto& call : calls) ++*callers->tryEmplace(call.first).first;
   return callers;
 }
 
-const std::unordered_map<const char*, int>& callersByName() {
+CallerCounts& callersByName() {
   auto& callers = ProcessState::get<CallerCountState>().callers;
-  if (!callers) callers = std::make_unique<std::unordered_map<const char*, int>>(countCallers());
+  if (!callers) callers = countCallers();
   return *callers;
 }
 
 void recordSTM29(PI_DefineHandle function, const char* metricName) {
   const char* name = PI_getDefineQualName(function);
-  const auto& callers = callersByName();
-  auto found = callers.find(name);
-  M_writeSymbolMetric(defineLocation(function), name, metricName, found == callers.end() ? 0 : found->second);
+  const int* callers = callersByName().find(name);
+  M_writeSymbolMetric(defineLocation(function), name, metricName, callers ? *callers : 0);
 }
 
 }  // namespace
