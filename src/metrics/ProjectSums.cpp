@@ -1,11 +1,13 @@
 // STCYA and STNFA: sums of per-file metrics over the project's function
 // definitions.
 #include <unordered_set>
+#include <vector>
 
 #include "anlsrslt/include/PI_Interface.h"
 #include "metrics/FunctionMetrics.h"
 #include "metrics/MetricSum.h"
 #include "metricfile/MetricOutput.h"
+#include "util/ProcessState.h"
 
 namespace zum {
 
@@ -15,6 +17,26 @@ bool isFunctionDefinition(PI_DefineHandle define) {
   return PI_isDefineDefinition(define) && PI_isDefineFunction(define) && !PI_isDefineImplicit(define);
 }
 
+// The current defines of the symbols that are function definitions, in
+// identity order of the symbols: found by one walk over all symbols at the
+// end of the run, for both sums.
+struct FunctionDefinitions {
+  bool found = false;
+  std::vector<PI_DefineHandle> defines;
+};
+
+const std::vector<PI_DefineHandle>& functionDefinitions() {
+  FunctionDefinitions& definitions = ProcessState::get<FunctionDefinitions>();
+  if (!definitions.found) {
+    for (int it = PI_getFirstSymbol(); !PI_isSymbolIterEnd(it); PI_getSymbolIterNext(it)) {
+      PI_DefineHandle define = PI_getSymbolCurrentDefine(PI_getSymbolIterData(it));
+      if (define && isFunctionDefinition(define)) definitions.defines.push_back(define);
+    }
+    definitions.found = true;
+  }
+  return definitions.defines;
+}
+
 // Adds `metric` of the key that `keyOf` gives for each function definition,
 // each key once.
 template <class KeyOf>
@@ -22,9 +44,7 @@ int sumOverFunctionDefinitions(KeyOf keyOf, const char* metric) {
   // Model strings are interned: one pointer per text.
   std::unordered_set<const char*> seen;
   MetricSum sum;
-  for (int it = PI_getFirstSymbol(); !PI_isSymbolIterEnd(it); PI_getSymbolIterNext(it)) {
-    PI_DefineHandle define = PI_getSymbolCurrentDefine(PI_getSymbolIterData(it));
-    if (!define || !isFunctionDefinition(define)) continue;
+  for (PI_DefineHandle define : functionDefinitions()) {
     const char* key = keyOf(define);
     if (seen.insert(key).second) sum.add(PI_getMetricIntegralValue(key, metric));
   }
