@@ -79,6 +79,22 @@ TEST_F(RelationTest, RelationsResolveThroughTheirOwnSource) {
   EXPECT_FALSE(PI_hasRelationRefersSubject(symbolNamed("main()")));
 }
 
+TEST_F(RelationTest, WalkingRelationsBeforeTheLastSourceLeavesLaterOnesInTheirGroups) {
+  // A module may walk the relations from inside a reading callback; what is
+  // read afterwards must still land in its name group, in reading order.
+  PI_configureNeedRelationCalls();
+  PI_configureNeedRelationRefers();
+  P_readSource(1, 2, XF_Filename("a.c"), fixture("project"));
+  const std::vector<std::string> early = refers();
+  P_readSource(2, 2, XF_Filename("b.c"), fixture("project"));
+  EXPECT_EQ(early.size() + 1, refers().size());
+  EXPECT_EQ(refers(), (std::vector<std::string>{"f(int) g_count 8 RW", "helper(int) g_count 21 R",
+                                                "main() g_count 6 W"}));
+  std::vector<std::string> called = calls();
+  std::sort(called.begin(), called.end());
+  EXPECT_EQ(called, (std::vector<std::string>{"f(int) helper(int) 7 ", "main() helper(int) 4 V"}));
+}
+
 TEST_F(RelationTest, RelationsOfKindsNobodyAskedForAreNotKept) {
   PI_configureNeedRelationRefers();
   readProject();

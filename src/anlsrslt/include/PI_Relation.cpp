@@ -2,6 +2,7 @@
 #include "anlsrslt/include/NullChecks.h"
 #include "anlsrslt/include/PI_Interface.h"
 #include "anlsrslt/model/Relation.h"
+#include "anlsrslt/model/Symbol.h"
 #include "anlsrslt/model/impl/IteratorContainers.h"
 
 using zum::checkedInclude;
@@ -58,7 +59,7 @@ bool PI_isRelationRefersRead(PI_RelationHandle rel) { return checkedRelation(rel
 bool PI_isRelationRefersWrite(PI_RelationHandle rel) { return checkedRelation(rel).flags() & P_RelationWrite; }
 bool PI_isRelationCallsVirtual(PI_RelationHandle rel) { return checkedRelation(rel).flags() & P_RelationVirtual; }
 
-bool PI_hasRelationRefersSubject(PI_SymbolHandle symbol) { return P_relationStore().isRefersSubject(&zum::checkedSymbol(symbol)); }
+bool PI_hasRelationRefersSubject(PI_SymbolHandle symbol) { return zum::checkedSymbol(symbol).isRefersSubject(); }
 
 int PI_getFirstRelationInclude() {
   return zum::iterateAll(zum::iteratorContainers().includes, P_relationStore().includes());

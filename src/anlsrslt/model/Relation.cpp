@@ -13,14 +13,15 @@
 
 P_RelationStore& P_relationStore() { return zum::ProcessState::get<P_RelationStore>(); }
 
-P_Relation::P_Relation(const char* object, const char* subject, int line, P_Symbol* objectSymbol,
-                       P_Symbol* subjectSymbol, std::uint8_t flags)
+P_Relation::P_Relation(P_RelationKind kind, const char* object, const char* subject, int line,
+                       P_Symbol* objectSymbol, P_Symbol* subjectSymbol, std::uint8_t flags)
     : object_(object),
       subject_(subject),
       objectSymbol_(objectSymbol),
       subjectSymbol_(subjectSymbol),
       line_(line),
-      flags_(flags) {
+      flags_(flags),
+      kind_(kind) {
   U_require(object_ != nullptr, "P_Relation", __LINE__, "m_object.isSet () && \"Null string for object.\"");
   U_require(subject_ != nullptr, "P_Relation", __LINE__, "m_subject.isSet () && \"Null string for subject.\"");
   U_require(objectSymbol_ != nullptr, "P_Relation", __LINE__,
@@ -29,35 +30,35 @@ P_Relation::P_Relation(const char* object, const char* subject, int line, P_Symb
             "m_subjectSymbol.isSet () && \"No define record for subject.\"");
 }
 
-void P_RelationStore::add(P_RelationKind kind, P_Relation* relation) {
-  auto index = static_cast<std::size_t>(kind);
-  byKind_[index].push_back(relation);
-  grouped_[index] = false;
-  if (kind == P_RelationKind::Refers) refersSubjects_[relation->subjectSymbol()] = true;
+void P_RelationStore::add(P_Relation* relation) {
+  isGrouped_[static_cast<std::size_t>(relation->kind())] = false;
+  if (relation->kind() == P_RelationKind::Refers) relation->subjectSymbol()->markRefersSubject();
 }
 
 const std::vector<P_Relation*>& P_RelationStore::grouped(P_RelationKind kind) {
   auto index = static_cast<std::size_t>(kind);
-  std::vector<P_Relation*>& relations = byKind_[index];
-  if (!grouped_[index]) {
-    // Kept in reading order; grouped when somebody walks them, which is
-    // at the end of the run.
+  std::vector<P_Relation*>& relations = grouped_[index];
+  if (!isGrouped_[index]) {
+    // Grouped when somebody walks them, which is at the end of the run,
+    // from the pool, which holds every kept relation in reading order.
     // Sorting (name serial, reading position) keys rather than the
     // relations themselves keeps the comparisons off the relations' memory;
     // the position keeps the order stable.
+    std::vector<P_Relation*> ofKind;
+    for (P_Relation* relation : relationPool_)
+      if (relation->kind() == kind) ofKind.push_back(relation);
     const bool bySubject = kind == P_RelationKind::Refers;
-    std::vector<std::uint64_t> keys(relations.size());
-    for (std::size_t i = 0; i < relations.size(); ++i) {
-      const P_Relation* r = relations[i];
+    std::vector<std::uint64_t> keys(ofKind.size());
+    for (std::size_t i = 0; i < ofKind.size(); ++i) {
+      const P_Relation* r = ofKind[i];
       const std::uint64_t serial = zum::intern::header(bySubject ? r->subject() : r->object()).serial;
       keys[i] = serial << 32 | i;
     }
     std::sort(keys.begin(), keys.end());
-    std::vector<P_Relation*> sorted;
-    sorted.reserve(relations.size());
-    for (std::uint64_t key : keys) sorted.push_back(relations[key & 0xFFFFFFFFu]);
-    relations.swap(sorted);
-    grouped_[index] = true;
+    relations.clear();
+    relations.reserve(ofKind.size());
+    for (std::uint64_t key : keys) relations.push_back(ofKind[key & 0xFFFFFFFFu]);
+    isGrouped_[index] = true;
   }
   return relations;
 }
@@ -175,7 +176,5 @@ void P_readRelationRecord(std::string_view line) {
   // their identity order.
   const char* objectText = P_internResolvedName(recent.marked, object.key);
   const char* subjectText = P_internResolvedName(context.keyScratch, subject.key);
-  P_Relation* relation =
-      store.relationPool().make(objectText, subjectText, lineNumber, object.symbol, subject.symbol, flags);
-  store.add(kind, relation);
+  store.add(store.relationPool().make(kind, objectText, subjectText, lineNumber, object.symbol, subject.symbol, flags));
 }

@@ -5,12 +5,15 @@
 #include <string_view>
 #include <vector>
 
-#include "anlsrslt/model/impl/FlatMap.h"
 #include "anlsrslt/model/impl/ObjectPool.h"
 #include "util/Ref.h"
 #include "util/StringStore.h"
 
 class P_Symbol;
+
+// The kinds a module can ask for, in the order of their need bits.
+enum class P_RelationKind : std::uint8_t { Calls, Refers, Base, ClsMbr, ClsMbrRef, ClsMbrPtr };
+constexpr int P_kRelationKinds = 6;
 
 enum P_RelationFlag : std::uint8_t {
   P_RelationRead = 1,
@@ -25,8 +28,8 @@ enum P_RelationFlag : std::uint8_t {
 class P_Relation final {
  public:
   // The names are interned texts.
-  P_Relation(const char* object, const char* subject, int line, P_Symbol* objectSymbol, P_Symbol* subjectSymbol,
-             std::uint8_t flags);
+  P_Relation(P_RelationKind kind, const char* object, const char* subject, int line, P_Symbol* objectSymbol,
+             P_Symbol* subjectSymbol, std::uint8_t flags);
 
   const char* object() const noexcept { return object_; }
   const char* subject() const noexcept { return subject_; }
@@ -34,6 +37,7 @@ class P_Relation final {
   P_Symbol* objectSymbol() const noexcept { return objectSymbol_; }
   P_Symbol* subjectSymbol() const noexcept { return subjectSymbol_; }
   std::uint8_t flags() const noexcept { return flags_; }
+  P_RelationKind kind() const noexcept { return kind_; }
 
  private:
   const char* object_;
@@ -42,6 +46,7 @@ class P_Relation final {
   P_Symbol* subjectSymbol_;
   int line_;
   std::uint8_t flags_;
+  P_RelationKind kind_;
 };
 
 // The object file includes the subject file at `line`.
@@ -58,17 +63,15 @@ class P_RelationInclude final {
   int line_;
 };
 
-// The kinds a module can ask for, in the order of their need bits.
-enum class P_RelationKind : std::uint8_t { Calls, Refers, Base, ClsMbr, ClsMbrRef, ClsMbrPtr };
-constexpr int P_kRelationKinds = 6;
 
 class P_RelationStore {
  public:
-  void add(P_RelationKind kind, P_Relation* relation);
+  // Keeps a relation made in the pool (every kept relation is made there,
+  // in reading order).
+  void add(P_Relation* relation);
   // The kept relations of `kind`, grouped by object name ("X": by subject
   // name) in identity order of the names, reading order within a group.
   const std::vector<P_Relation*>& grouped(P_RelationKind kind);
-  bool isRefersSubject(const P_Symbol* symbol) const noexcept { return refersSubjects_.contains(symbol); }
 
   void addInclude(P_RelationInclude* include);
   // The kept include relations, ordered by (identity order of) the object
@@ -81,9 +84,8 @@ class P_RelationStore {
  private:
   zum::ObjectPool<P_Relation> relationPool_;
   zum::ObjectPool<P_RelationInclude> includePool_;
-  std::vector<P_Relation*> byKind_[P_kRelationKinds];
-  bool grouped_[P_kRelationKinds] = {true, true, true, true, true, true};
-  zum::FlatMap<const P_Symbol*, bool> refersSubjects_;
+  std::vector<P_Relation*> grouped_[P_kRelationKinds];
+  bool isGrouped_[P_kRelationKinds] = {true, true, true, true, true, true};
   std::vector<P_RelationInclude*> includes_;
   bool includesOrdered_ = true;
 };

@@ -31,6 +31,10 @@ class P_Symbol final {
   // The definition when there is one, else the current define.
   P_Define* currentOrDefinition() const noexcept { return definition_ == kNone ? current() : defines_[definition_]; }
 
+  // Whether a kept refers relation names the symbol as its subject.
+  bool isRefersSubject() const noexcept { return refersSubject_; }
+  void markRefersSubject() noexcept { refersSubject_ = true; }
+
  private:
   static constexpr std::uint32_t kNone = UINT32_MAX;
 
@@ -41,5 +45,6 @@ class P_Symbol final {
   std::uint32_t serial_;
   std::uint32_t definition_ = kNone;  // into defines_
   std::uint16_t sanity_ = P_kSanityWord;
+  bool refersSubject_ = false;
 };
 static_assert(sizeof(P_Symbol) == 24, "a symbol is packed into 24 bytes");
