@@ -19,7 +19,7 @@ struct ScopeEnclSymbols {
   // can change the map any more (the first symbol found keeps the entry).
   // The locals and parameters of a header's functions come back in every
   // source that includes it, and splitting their names is not cheap.
-  static constexpr std::size_t kSettled = 1 << 13;
+  static constexpr std::size_t kSettled = 1 << 16;
   std::array<const char*, kSettled> settledNames{};
   static std::size_t settledSlot(const char* name) noexcept {
     return (zum::mixPointerBits(reinterpret_cast<std::uintptr_t>(name)) >> 7) & (kSettled - 1);
