@@ -44,20 +44,20 @@ const std::vector<P_Relation*>& P_RelationStore::grouped(P_RelationKind kind) {
     // Sorting (name serial, reading position) keys rather than the
     // relations themselves keeps the comparisons off the relations' memory;
     // the position keeps the order stable.
-    std::vector<P_Relation*> ofKind;
-    for (P_Relation* relation : relationPool_)
-      if (relation->kind() == kind) ofKind.push_back(relation);
+    // The position is the relation's index in the pool.
+    U_require(relationPool_.size() <= UINT32_MAX, "P_Relation", __LINE__, "relations.size () <= UINT32_MAX");
     const bool bySubject = kind == P_RelationKind::Refers;
-    std::vector<std::uint64_t> keys(ofKind.size());
-    for (std::size_t i = 0; i < ofKind.size(); ++i) {
-      const P_Relation* r = ofKind[i];
+    std::vector<std::uint64_t> keys;
+    for (std::size_t i = 0; i < relationPool_.size(); ++i) {
+      const P_Relation* r = relationPool_[i];
+      if (r->kind() != kind) continue;
       const std::uint64_t serial = zum::intern::header(bySubject ? r->subject() : r->object()).serial;
-      keys[i] = serial << 32 | i;
+      keys.push_back(serial << 32 | i);
     }
     std::sort(keys.begin(), keys.end());
     relations.clear();
-    relations.reserve(ofKind.size());
-    for (std::uint64_t key : keys) relations.push_back(ofKind[key & 0xFFFFFFFFu]);
+    relations.reserve(keys.size());
+    for (std::uint64_t key : keys) relations.push_back(relationPool_[key & 0xFFFFFFFFu]);
     isGrouped_[index] = true;
   }
   return relations;
