@@ -152,7 +152,14 @@ TEST_F(RelationTest, AnObjectNameIsResolvedAgainOnceTheSourceDeclaresItAnew) {
                   "<R>C f g 6 -\n"
                   "<R>C h g 4 -\n"
                   "<DEFINE> h a.c 7 N DC FF F X ()->v -\n"
-                  "<R>C h g 8 -\n");
+                  "<R>C h g 8 -\n"
+                  "<R>C h k 9 -\n"
+                  "<DEFINE> k a.c 10 N DC FF F X ()->v -\n"
+                  "<R>C h k 11 -\n"
+                  "<R>C h k(int) 12 -\n"
+                  "<DEFINE> k(int) a.c 13 N DC FF F X (ni)->v -\n"
+                  "<R>C h k(int) 14 -\n"
+                  "<R>C h k(int) 15 -\n");
   readSource("a.c");
   std::vector<PI_SymbolHandle> callers;
   std::vector<int> lines;
@@ -160,7 +167,9 @@ TEST_F(RelationTest, AnObjectNameIsResolvedAgainOnceTheSourceDeclaresItAnew) {
     callers.push_back(PI_getRelationObjectSymbol(PI_getRelationCallsIterData(it)));
     lines.push_back(PI_getRelationLine(PI_getRelationCallsIterData(it)));
   }
-  ASSERT_EQ(lines, (std::vector<int>{3, 6, 8}));
+  // The subjects too: "k" and "k(int)" are found once declared, and again
+  // after that.
+  ASSERT_EQ(lines, (std::vector<int>{3, 6, 8, 11, 14, 15}));
   EXPECT_NE(callers[0], callers[1]);
   EXPECT_EQ(PI_getDefineLine(PI_getSymbolCurrentDefine(callers[1])), 5);
   EXPECT_EQ(PI_getDefineLine(PI_getSymbolCurrentDefine(callers[2])), 7);

@@ -13,9 +13,20 @@ U_Identifier P_ReadContext::internName(std::string_view raw) {
 }
 
 P_ResolvedName P_resolveInSource(std::string_view raw, std::string& scratch) {
-  zum::markQualifiedName(raw, scratch);
+  // A name whose marked form is its key is remembered with the key: an
+  // interned key never goes away, and marking depends on the text alone.
   P_ResolvedName resolved;
-  resolved.key = P_SymbolTable::findKeyOf(scratch);
+  auto& nameKeys = P_readContext().nameKeys;
+  const std::uint64_t hash = nameKeys.hashOf(raw);
+  if (const char* const* known = nameKeys.find(raw, hash)) {
+    resolved.key = *known;
+    scratch.assign(resolved.key, zum::intern::header(resolved.key).size);
+  } else {
+    zum::markQualifiedName(raw, scratch);
+    resolved.key = P_SymbolTable::findKeyOf(scratch);
+    if (resolved.key && zum::intern::header(resolved.key).size == scratch.size())
+      nameKeys.remember(raw, hash, resolved.key);
+  }
   if (resolved.key) {
     P_SymbolTable* table = P_readContext().symbolTable;
     resolved.symbol = (table ? *table : P_symbolTable()).findInSource(resolved.key);

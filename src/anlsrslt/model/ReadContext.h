@@ -28,6 +28,9 @@ struct P_ReadContext {
   // The declarations of headers repeat from source to source, line for
   // line, and the defines of one line share its shape.
   zum::LineCache<const P_DefineShape*> headerDefines;
+  // Name fields whose marked form is its own symbol key, by their raw text:
+  // the key is found without marking the name or probing the store.
+  zum::LineCache<const char*, 64, 12> nameKeys;
 
   std::string nameScratch;
   std::string keyScratch;

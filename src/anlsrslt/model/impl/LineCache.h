@@ -23,12 +23,14 @@
 
 namespace zum {
 
-template <class Value>
+// `kMaxText` bounds the texts kept and `kSetBits` sets the number of sets
+// (two entries each); the defaults suit whole record lines.
+template <class Value, std::size_t kMaxText = 240, unsigned kSetBits = 14>
 class LineCache {
  public:
   // Longer lines are decoded every time: they are rare, and keeping the
   // text inside the entry saves a dependent load on every hit.
-  static constexpr std::size_t kMaxLine = 240;
+  static constexpr std::size_t kMaxLine = kMaxText;
 
   LineCache() : sets_(kSets) {}
 
@@ -56,7 +58,7 @@ class LineCache {
   }
 
  private:
-  static constexpr std::size_t kSets = std::size_t(1) << 14;
+  static constexpr std::size_t kSets = std::size_t(1) << kSetBits;
   static std::size_t setOf(std::uint64_t hash) noexcept { return static_cast<std::size_t>(hash >> 40) & (kSets - 1); }
 
   struct Entry {
