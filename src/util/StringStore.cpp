@@ -124,7 +124,8 @@ const char* Table::store(std::string_view text) {
   const std::size_t need = (sizeof(EntryHeader) + text.size() + 1 + 7) & ~std::size_t(7);
   if (need > freeBytes_) {
     const std::size_t blockSize = std::max(need, kBlockBytes);
-    blocks_.push_back(std::make_unique<char[]>(blockSize));
+    // Not zero-filled: every stored byte is written before it is read.
+    blocks_.push_back(std::make_unique_for_overwrite<char[]>(blockSize));
     free_ = blocks_.back().get();
     freeBytes_ = blockSize;
   }
