@@ -4,6 +4,7 @@
 #include <span>
 #include <vector>
 
+#include "checks/CallRelations.h"
 #include "checks/CycleSearch.h"
 #include "checks/MessageNumbers.h"
 #include "checks/Reporting.h"
@@ -93,12 +94,6 @@ void searchCycles(const std::vector<Call>& calls) {
     edges.push_back(CallEdge{nodes.numberOf(call.callerSerial), nodes.numberOf(call.calleeSerial), call.line});
   CycleSearch search(nodes.count(), std::move(edges));
   search.run([&nodes](std::span<const CycleStep> cycle) { reportCycle(nodes, cycle); });
-}
-
-std::size_t callRelationCount() {
-  std::size_t count = 0;
-  for (int it = PI_getFirstRelationCall(); !PI_isRelationCallsIterEnd(it); PI_getRelationCallsIterNext(it)) ++count;
-  return count;
 }
 
 void checkRecursion() {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "anlsrslt/model/impl/FlatMap.h"
+#include "checks/CallRelations.h"
 #include "checks/Reporting.h"
 #include "metrics/FunctionMetrics.h"
 #include "metricfile/MetricOutput.h"
@@ -20,12 +21,6 @@ using CallerCounts = FlatMap<const char*, int>;
 struct CallerCountState {
   std::unique_ptr<CallerCounts> callers;
 };
-
-std::size_t callRelationCount() {
-  std::size_t count = 0;
-  for (int it = PI_getFirstRelationCall(); !PI_isRelationCallsIterEnd(it); PI_getRelationCallsIterNext(it)) ++count;
-  return count;
-}
 
 // Built at the first request: every call except self-calls, each caller
 // counted once per callee name.

@@ -76,23 +76,18 @@ void P_readDefineRecord(std::string_view line) {
   P_ReadContext& context = P_readContext();
   U_require(context.symbolTable != nullptr, kUnit, __LINE__, "data != 0 && \"Symbol table context not set.\"");
   P_SymbolTable& table = *context.symbolTable;
+  const P_Callbacks& callbacks = P_callbacks();
 
   // A line of an included file is decoded once for the whole run (the
   // decoding depends on nothing but the line's bytes), and its defines
   // share the shape made then.
   const std::uint64_t hash = context.headerDefines.hashOf(line);
-  const P_DefineShape* shape = nullptr;
-  if (const P_DefineShape* const* known = context.headerDefines.find(line, hash)) {
-    shape = *known;
-    if (!P_callbacks().definesAreFiled()) return;
-  } else {
-    P_DefineShape decoded;
-    if (!decodeDefine(line, context, decoded)) return;
-    if (!P_callbacks().definesAreFiled()) return;
-    shape = table.makeShape(decoded);
-    if (decoded.fields.mainFile == 0) context.headerDefines.remember(line, hash, shape);
-  }
-  const P_Callbacks& callbacks = P_callbacks();
+  const P_DefineShape* const* known = context.headerDefines.find(line, hash);
+  P_DefineShape decoded;
+  if (!known && !decodeDefine(line, context, decoded)) return;
+  if (!callbacks.definesAreFiled()) return;
+  const P_DefineShape* shape = known ? *known : table.makeShape(decoded);
+  if (!known && decoded.fields.mainFile == 0) context.headerDefines.remember(line, hash, shape);
   P_Define* def = table.makeDefine(shape);
 
   // Ordinary defines are filed as themselves; the bookkeeping decides for

@@ -41,10 +41,9 @@ const std::vector<P_Relation*>& P_RelationStore::grouped(P_RelationKind kind) {
   if (!isGrouped_[index]) {
     // Grouped when somebody walks them, which is at the end of the run,
     // from the pool, which holds every kept relation in reading order.
-    // Sorting (name serial, reading position) keys rather than the
-    // relations themselves keeps the comparisons off the relations' memory;
-    // the position keeps the order stable.
-    // The position is the relation's index in the pool.
+    // Sorting (name serial, pool index) keys rather than the relations
+    // themselves keeps the comparisons off the relations' memory; the index
+    // keeps reading order within a group.
     U_require(relationPool_.size() <= UINT32_MAX, "P_Relation", __LINE__, "relations.size () <= UINT32_MAX");
     const bool bySubject = kind == P_RelationKind::Refers;
     std::vector<std::uint64_t> keys;
