@@ -180,3 +180,46 @@ TEST(LineCache, FindsOnlyTheSameBytesAndKeepsTheTwoLinesUsedLastPerSet) {
   cache.remember(longLine, zum::LineCache<int>::hashOf(longLine), 1);
   EXPECT_EQ(cache.find(longLine, zum::LineCache<int>::hashOf(longLine)), nullptr);
 }
+
+TEST(LineCache, TriesTheLineThatFollowedLastTimeAndNeverTrustsAStaleGuess) {
+  zum::LineCache<int> cache;
+  const std::vector<std::string> header = {"<DEFINE> a inc/h.h 1 I DC OV F X ni -",
+                                           "<DEFINE> b inc/h.h 2 I DC OV F X ni -",
+                                           "<DEFINE> c inc/h.h 3 I DC OV F X ni -"};
+  const auto remember = [&cache](const std::string& line, int value) {
+    cache.remember(line, zum::LineCache<int>::hashOf(line), value);
+  };
+  const auto find = [&cache](const std::string& line) { return cache.find(line, zum::LineCache<int>::hashOf(line)); };
+  // Nothing used yet: no guess.
+  EXPECT_EQ(cache.findFollowing(header[0]), nullptr);
+  for (int i = 0; i < 3; ++i) remember(header[i], i);
+  // The header again, in another source: its first line is found by hash,
+  // the others as the lines that followed.
+  ASSERT_NE(find(header[0]), nullptr);
+  ASSERT_NE(cache.findFollowing(header[1]), nullptr);
+  EXPECT_EQ(*cache.findFollowing(header[2]), 2);
+  // A line other than the one that followed is not taken for it, and the
+  // chain learns the new order.
+  ASSERT_NE(find(header[0]), nullptr);
+  EXPECT_EQ(cache.findFollowing(header[2]), nullptr);
+  ASSERT_NE(find(header[2]), nullptr);
+  ASSERT_NE(find(header[0]), nullptr);
+  EXPECT_EQ(*cache.findFollowing(header[2]), 2);
+  // An entry reused for another line answers only for that line: in a
+  // cache of one set, the entry of "b" goes to "x" while "a" still names
+  // it as its follower.
+  zum::LineCache<int, 232, 0> small;
+  const auto keep = [&small](const std::string& line, int value) {
+    small.remember(line, zum::LineCache<int, 232, 0>::hashOf(line), value);
+  };
+  const auto lookUp = [&small](const std::string& line) {
+    return small.find(line, zum::LineCache<int, 232, 0>::hashOf(line));
+  };
+  keep(header[0], 0);
+  keep(header[1], 1);
+  ASSERT_NE(lookUp(header[0]), nullptr);
+  keep("<DEFINE> x inc/h.h 9 I DC OV F X ni -", 9);
+  ASSERT_NE(lookUp(header[0]), nullptr);
+  EXPECT_EQ(small.findFollowing(header[1]), nullptr);
+  EXPECT_EQ(lookUp(header[1]), nullptr);
+}

@@ -87,12 +87,26 @@ struct P_DefineFields {
   U_Identifier type;
 };
 
+class P_Symbol;
+
+// What filing learnt from the first define of a shape and holds for every
+// later one, since it follows from the name and linkage alone: the symbol
+// key of the name, the project symbol of an external declaration (project
+// entries never change once made), and whether the scope-enclosing record
+// has settled the name.
+struct P_FilingMemo {
+  U_Identifier key;
+  P_Symbol* projectSymbol = nullptr;
+  bool scopeSettled = false;
+};
+
 // What a record's text decides about a define. The defines made from the
 // same line (a header's declaration, in each source that includes it)
-// share one shape, which never changes once made.
+// share one shape, whose fields never change once made.
 struct P_DefineShape {
   P_DefineFields fields;
   bool templateOrSpecialisation = false;  // of the name, for the bookkeeping
+  mutable P_FilingMemo memo;
 };
 
 // One define of one source: its shape plus what filing it may change (the
@@ -120,6 +134,7 @@ class P_Define final {
   bool hasFlag(std::uint32_t flag) const noexcept { return (flags_ & flag) != 0; }
   U_Identifier type() const noexcept { return shape_->fields.type; }
   bool isTemplateOrSpecialisation() const noexcept { return shape_->templateOrSpecialisation; }
+  const P_DefineShape& shape() const noexcept { return *shape_; }
 
   bool isDeclaration() const noexcept { return hasBit(P_DefineDeclaration); }
   bool isDefinition() const noexcept { return hasBit(P_DefineDefinition); }

@@ -81,8 +81,13 @@ void P_readDefineRecord(std::string_view line) {
   // A line of an included file is decoded once for the whole run (the
   // decoding depends on nothing but the line's bytes), and its defines
   // share the shape made then.
-  const std::uint64_t hash = context.headerDefines.hashOf(line);
-  const P_DefineShape* const* known = context.headerDefines.find(line, hash);
+  // The line that followed the last one in another source is tried first.
+  const P_DefineShape* const* known = context.headerDefines.findFollowing(line);
+  std::uint64_t hash = 0;
+  if (!known) {
+    hash = context.headerDefines.hashOf(line);
+    known = context.headerDefines.find(line, hash);
+  }
   P_DefineShape decoded;
   if (!known && !decodeDefine(line, context, decoded)) return;
   if (!callbacks.definesAreFiled()) return;

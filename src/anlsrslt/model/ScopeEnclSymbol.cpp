@@ -29,15 +29,27 @@ struct ScopeEnclSymbols {
 }  // namespace
 
 void P_recordScopeEnclSymbol(PI_SymbolHandle, PI_DefineHandle def) {
+  bool& shapeSettled = def->shape().memo.scopeSettled;
+  if (shapeSettled) return;
   const std::string_view name = def->qualName().view();
-  if (name.find(':') == std::string_view::npos) return;  // no scope at all
+  if (name.find(':') == std::string_view::npos) {  // no scope at all
+    shapeSettled = true;
+    return;
+  }
   ScopeEnclSymbols& symbols = zum::ProcessState::get<ScopeEnclSymbols>();
   const char*& settled = symbols.settledNames[ScopeEnclSymbols::settledSlot(name.data())];
-  if (settled == name.data()) return;
+  if (settled == name.data()) {
+    shapeSettled = true;
+    return;
+  }
   std::string_view scope = zum::splitLastComponent(name).scope;
-  if (scope.empty()) return;
+  if (scope.empty()) {
+    shapeSettled = true;
+    return;
+  }
   if (scope == symbols.lastScope) {
     settled = name.data();
+    shapeSettled = true;
     return;
   }
   const char* key = P_SymbolTable::findKeyOf(scope);
@@ -52,6 +64,7 @@ void P_recordScopeEnclSymbol(PI_SymbolHandle, PI_DefineHandle def) {
   auto [entry, created] = symbols.byScope.tryEmplace(scopeText);
   if (created) *entry = enclosing;
   settled = name.data();
+  shapeSettled = true;
   // Interned texts live for the process, so the view stays valid.
   symbols.lastScope = std::string_view(scopeText, scope.size());
 }

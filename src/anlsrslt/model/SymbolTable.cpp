@@ -21,7 +21,9 @@ P_Symbol* P_SymbolTable::newSymbol(P_Define* def) {
 }
 
 P_InsertResult P_SymbolTable::insert(P_Define* def, bool reportMissingDeclaration) {
-  const U_Identifier key = keyOf(def->qualName());
+  P_FilingMemo& memo = def->shape().memo;
+  if (!memo.key.isSet()) memo.key = keyOf(def->qualName());
+  const U_Identifier key = memo.key;
   P_Symbol** inSource = sourceMap_.find(key.pointer());
 
   // Labels and enum tags are always complete where they appear. An implicit
@@ -70,12 +72,18 @@ P_InsertResult P_SymbolTable::insert(P_Define* def, bool reportMissingDeclaratio
 
   P_InsertStatus status = P_InsertStatus::NewSymbol;
   if (def->hasExternalLinkage()) {
-    auto [entry, created] = projectMap_.tryEmplace(key.pointer());
-    if (created) {
-      *entry = symbol = newSymbol(def);
-    } else {
-      symbol = *entry;
+    if (memo.projectSymbol) {
+      symbol = memo.projectSymbol;
       status = P_InsertStatus::ProjectRedeclaration;
+    } else {
+      auto [entry, created] = projectMap_.tryEmplace(key.pointer());
+      if (created) {
+        *entry = symbol = newSymbol(def);
+      } else {
+        symbol = *entry;
+        status = P_InsertStatus::ProjectRedeclaration;
+      }
+      memo.projectSymbol = symbol;
     }
   } else {
     symbol = newSymbol(def);

@@ -10,22 +10,28 @@
 // one first, and is small enough for the processor's caches to hold the
 // sets a source uses; a new line takes the place of the older line of its
 // set. Entries are made on first use, so a small project pays for few.
+//
+// A header's lines also come back in the same order, so each entry keeps
+// the entry used after it last time: the next line is tried against that
+// one first, without hashing, and it is fetched from memory while the
+// caller still works on the line before.
 #pragma once
 
 #include <cstdint>
 #include <cstring>
-#include <memory>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
+#include "anlsrslt/model/impl/ObjectPool.h"
 #include "util/StringStore.h"
 
 namespace zum {
 
 // `kMaxText` bounds the texts kept and `kSetBits` sets the number of sets
 // (two entries each); the defaults suit whole record lines.
-template <class Value, std::size_t kMaxText = 240, unsigned kSetBits = 14>
+template <class Value, std::size_t kMaxText = 232, unsigned kSetBits = 14>
 class LineCache {
  public:
   // Longer lines are decoded every time: they are rare, and keeping the
@@ -36,25 +42,38 @@ class LineCache {
 
   static std::uint64_t hashOf(std::string_view line) noexcept { return SimpleStringCompare::hash(line); }
 
+  // The value remembered for `line` if it is the line that followed the
+  // line used last when that was used before, or null.
+  const Value* findFollowing(std::string_view line) noexcept {
+    Entry* next = last_ ? last_->next : nullptr;
+    if (!next || next->size != line.size() || std::memcmp(next->text, line.data(), line.size()) != 0) return nullptr;
+    follow(next);
+    return &next->value;
+  }
+
   // The value remembered for `line` (whose hashOf is `hash`), or null.
   const Value* find(std::string_view line, std::uint64_t hash) noexcept {
     Set& set = sets_[setOf(hash)];
-    if (holds(set.ways[0].get(), line, hash)) return &set.ways[0]->value;
-    if (!holds(set.ways[1].get(), line, hash)) return nullptr;
-    std::swap(set.ways[0], set.ways[1]);
+    if (!set.holds(0, line, hash)) {
+      if (!set.holds(1, line, hash)) return nullptr;
+      set.swapWays();
+    }
+    follow(set.ways[0]);
     return &set.ways[0]->value;
   }
 
   void remember(std::string_view line, std::uint64_t hash, const Value& value) {
     if (line.size() > kMaxLine) return;
     Set& set = sets_[setOf(hash)];
-    std::swap(set.ways[0], set.ways[1]);  // the older line's place comes first
-    std::unique_ptr<Entry>& way = set.ways[0];
-    if (!way) way = std::make_unique<Entry>();
-    way->hash = hash;
+    set.swapWays();  // the older line's place comes first
+    Entry*& way = set.ways[0];
+    if (!way) way = entries_.make();
+    set.hashes[0] = hash;
     way->size = static_cast<std::uint32_t>(line.size());
     std::memcpy(way->text, line.data(), line.size());
     way->value = value;
+    way->next = nullptr;
+    follow(way);
   }
 
  private:
@@ -62,20 +81,49 @@ class LineCache {
   static std::size_t setOf(std::uint64_t hash) noexcept { return static_cast<std::size_t>(hash >> 40) & (kSets - 1); }
 
   struct Entry {
-    std::uint64_t hash = 0;
     std::uint32_t size = 0;
     Value value{};
+    // Entries are reused but never freed, so this stays a valid guess.
+    Entry* next = nullptr;
     char text[kMaxLine];
   };
+  // The hashes sit beside the pointers, so a line that is not cached costs
+  // one load of its set.
   struct Set {
-    std::unique_ptr<Entry> ways[2];
+    std::uint64_t hashes[2] = {};
+    Entry* ways[2] = {};
+
+    bool holds(int way, std::string_view line, std::uint64_t hash) const noexcept {
+      const Entry* entry = ways[way];
+      return entry && hashes[way] == hash && entry->size == line.size() &&
+             std::memcmp(entry->text, line.data(), line.size()) == 0;
+    }
+    void swapWays() noexcept {
+      std::swap(hashes[0], hashes[1]);
+      std::swap(ways[0], ways[1]);
+    }
   };
-  static bool holds(const Entry* entry, std::string_view line, std::uint64_t hash) noexcept {
-    return entry && entry->hash == hash && entry->size == line.size() &&
-           std::memcmp(entry->text, line.data(), line.size()) == 0;
+
+  void follow(Entry* entry) noexcept {
+    if (last_) last_->next = entry;
+    last_ = entry;
+    // The next entry was fetched while the line before was worked on; fetch
+    // the one after it, and what the next value points to.
+    const Entry* next = entry->next;
+    if (!next) return;
+    if (const Entry* after = next->next) {
+      for (std::size_t offset = 0; offset < sizeof(Entry); offset += 64)
+        __builtin_prefetch(reinterpret_cast<const char*>(after) + offset);
+    }
+    if constexpr (std::is_pointer_v<Value>) __builtin_prefetch(next->value);
   }
 
   std::vector<Set> sets_;
+  // Entries sit together in large pages: the next line's entry is fetched
+  // ahead, and a fetch that misses the address translation costs as much
+  // as the miss it saves.
+  ObjectPool<Entry, 64> entries_;
+  Entry* last_ = nullptr;
 };
 
 }  // namespace zum
