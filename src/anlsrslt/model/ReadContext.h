@@ -15,6 +15,15 @@
 class P_Symbol;
 class P_SymbolTable;
 
+// A header line's shape is fetched two lines ahead, and the project symbol
+// its defines are filed under one line ahead.
+struct P_FetchShapeAhead {
+  static void value(const P_DefineShape* shape) noexcept { __builtin_prefetch(shape); }
+  static void through(const P_DefineShape* shape) noexcept {
+    if (shape->memo.projectSymbol) __builtin_prefetch(shape->memo.projectSymbol);
+  }
+};
+
 struct P_ReadContext {
   // Set at the start of each metric file; the DEFINE reader requires it.
   P_SymbolTable* symbolTable = nullptr;
@@ -27,7 +36,7 @@ struct P_ReadContext {
   zum::RecentInterns<8> recentTexts;
   // The declarations of headers repeat from source to source, line for
   // line, and the defines of one line share its shape.
-  zum::LineCache<const P_DefineShape*> headerDefines;
+  zum::LineCache<const P_DefineShape*, 232, 14, P_FetchShapeAhead> headerDefines;
   // Name fields whose marked form is its own symbol key, by their raw text:
   // the key is found without marking the name or probing the store.
   zum::LineCache<const char*, 64, 12> nameKeys;

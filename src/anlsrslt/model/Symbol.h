@@ -22,6 +22,15 @@ class P_Symbol final {
   // into it (definition bit and flags) instead of being filed separately:
   // the record of a definition repeats its own declaration.
   void add(P_Define* def);
+  // The same for a define filed nowhere yet, which cannot be the current
+  // one: a declaration is appended without looking at the current define.
+  void addFresh(P_Define* def) {
+    if (def->isDefinition()) {
+      add(def);
+    } else {
+      defines_.push_back(def);
+    }
+  }
 
   // All defines filed here, each once, in filing order.
   const zum::SmallPtrVector<P_Define>& defines() const noexcept { return defines_; }

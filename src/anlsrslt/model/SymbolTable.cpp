@@ -90,7 +90,8 @@ P_InsertResult P_SymbolTable::insert(P_Define* def, bool reportMissingDeclaratio
   }
   sourceMap_[key.pointer()] = symbol;
   ++sourceGeneration_;
-  symbol->add(def);
+  // A new symbol starts with the define already.
+  if (status == P_InsertStatus::ProjectRedeclaration) symbol->addFresh(def);
   return {status, symbol};
 }
 

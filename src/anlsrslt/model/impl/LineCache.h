@@ -29,9 +29,20 @@
 
 namespace zum {
 
+// What the cache fetches ahead for a value: `value(v)` what it points to,
+// two lines ahead; `through(v)`, one line ahead, what that in turn names.
+struct FetchPointee {
+  template <class Value>
+  static void value(const Value& value) noexcept {
+    if constexpr (std::is_pointer_v<Value>) __builtin_prefetch(value);
+  }
+  template <class Value>
+  static void through(const Value&) noexcept {}
+};
+
 // `kMaxText` bounds the texts kept and `kSetBits` sets the number of sets
 // (two entries each); the defaults suit whole record lines.
-template <class Value, std::size_t kMaxText = 232, unsigned kSetBits = 14>
+template <class Value, std::size_t kMaxText = 232, unsigned kSetBits = 14, class Ahead = FetchPointee>
 class LineCache {
  public:
   // Longer lines are decoded every time: they are rare, and keeping the
@@ -104,18 +115,23 @@ class LineCache {
     }
   };
 
+  // Memory is fetched in three stages along the chain of next entries: the
+  // entry three lines ahead, the value two lines ahead, and what the value
+  // of the next line names. Each stage reads only what an earlier line
+  // fetched.
   void follow(Entry* entry) noexcept {
     if (last_) last_->next = entry;
     last_ = entry;
-    // The next entry was fetched while the line before was worked on; fetch
-    // the one after it, and what the next value points to.
     const Entry* next = entry->next;
     if (!next) return;
-    if (const Entry* after = next->next) {
-      for (std::size_t offset = 0; offset < sizeof(Entry); offset += 64)
-        __builtin_prefetch(reinterpret_cast<const char*>(after) + offset);
+    if (const Entry* second = next->next) {
+      if (const Entry* third = second->next) {
+        for (std::size_t offset = 0; offset < sizeof(Entry); offset += 64)
+          __builtin_prefetch(reinterpret_cast<const char*>(third) + offset);
+      }
+      Ahead::value(second->value);
     }
-    if constexpr (std::is_pointer_v<Value>) __builtin_prefetch(next->value);
+    Ahead::through(next->value);
   }
 
   std::vector<Set> sets_;
