@@ -8,6 +8,7 @@
 #include "messages/DiagnosticOrder.h"
 #include "messages/Report.h"
 #include "options/DebugSwitches.h"
+#include "util/AbsolutePaths.h"
 #include "util/Filename.h"
 #include "util/ProcessState.h"
 
@@ -21,6 +22,7 @@ struct ReportingState {
   // The absolute half of a file name comes from the file system: worked
   // out once per model file, not once per message.
   std::unordered_map<const char*, XF_Filename> files;
+  U_Path::AbsolutePaths absolutes;
   std::optional<U_Location> project;
 };
 
@@ -29,7 +31,10 @@ ReportingState& state() { return ProcessState::get<ReportingState>(); }
 const XF_Filename& fileOf(const char* modelFile) {
   auto& files = state().files;
   auto found = files.find(modelFile);
-  if (found == files.end()) found = files.emplace(modelFile, XF_Filename(std::string_view(modelFile))).first;
+  if (found == files.end()) {
+    const std::string_view given(modelFile);
+    found = files.emplace(modelFile, XF_Filename(U_Filename(state().absolutes.absolute(given)), U_Filename(given))).first;
+  }
   return found->second;
 }
 

@@ -40,12 +40,12 @@ U_String normalise(std::string_view path) {
   return result.empty() ? U_String("/") : result;
 }
 
+}  // namespace
+
 U_String fullPath(std::string_view path) {
   if (!path.empty() && path[0] == '/') return normalise(path);
   return normalise(currentDirectory() + "/" + U_String(path));
 }
-
-}  // namespace
 
 bool charEqualIgnoreCase(char a, char b) noexcept { return foldChar(a) == foldChar(b); }
 

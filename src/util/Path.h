@@ -32,6 +32,9 @@ U_String toBackslashes(std::string_view path);
 
 // File system: the working directory, backslashes turned into slashes.
 U_String currentDirectory();
+// File system: `path` joined to the working directory when relative, with
+// "." and ".." taken out; links are not resolved.
+U_String fullPath(std::string_view path);
 // File system: the full path of `path`; for an existing file the real path
 // (the long path name), otherwise the lexically completed path.
 U_String absolute(std::string_view path);

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
+#include <unistd.h>
+
+#include "util/AbsolutePaths.h"
 #include "util/Filename.h"
 #include "util/NumberList.h"
 #include "util/Path.h"
@@ -116,6 +121,32 @@ TEST(PathOps, AbsoluteAndLongPathUseTheFileSystem) {
   XF_Filename f("x/../y.c");
   EXPECT_EQ(f.given().view(), "x/../y.c");
   EXPECT_EQ(f.absolute().view(), cwd + "/y.c");
+}
+
+// The cached directory part must give what asking the file system about
+// the whole path gives, links and missing files included.
+TEST(PathOps, AbsolutePathsAgreeWithTheFileSystemForFilesLinksAndMissingNames) {
+  namespace fs = std::filesystem;
+  const fs::path root = fs::temp_directory_path() / ("zum-abs-" + std::to_string(::getpid()));
+  fs::remove_all(root);
+  fs::create_directories(root / "real" / "sub");
+  std::ofstream(root / "real" / "a.c") << "";
+  std::ofstream(root / "real" / "sub" / "b.h") << "";
+  fs::create_directory_symlink(root / "real", root / "linkdir");
+  fs::create_symlink(root / "real" / "a.c", root / "real" / "alias.c");
+  fs::create_symlink(root / "nowhere", root / "real" / "dangling.c");
+  const std::string r = root.string();
+  U_Path::AbsolutePaths paths;
+  for (const std::string& path :
+       {r + "/real/a.c", r + "/real/sub/b.h", r + "/linkdir/a.c", r + "/linkdir/sub/b.h", r + "/real/alias.c",
+        r + "/real/dangling.c", r + "/real/missing.c", r + "/nodir/x.c", r + "/real/sub", r + "/real/a.c/x",
+        r + "/linkdir/../real/a.c", r + "/real/./a.c", r + "//real/a.c", r + "\\real\\a.c", std::string("/"),
+        std::string("no-such-dir/../file.c"), std::string("relative.c"), std::string("")}) {
+    // Twice: the second answer comes from the cache.
+    EXPECT_EQ(paths.absolute(path), U_Path::absolute(path)) << path;
+    EXPECT_EQ(paths.absolute(path), U_Path::absolute(path)) << path;
+  }
+  fs::remove_all(root);
 }
 
 TEST(NumberList, RangesSeparatorsAndCuts) {
