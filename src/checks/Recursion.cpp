@@ -1,6 +1,5 @@
 #include "checks/Recursion.h"
 
-#include <algorithm>
 #include <span>
 #include <vector>
 
@@ -9,7 +8,9 @@
 #include "checks/MessageNumbers.h"
 #include "checks/Reporting.h"
 #include "checks/SymbolOrder.h"
+#include "util/Assert.h"
 #include "util/ProcessState.h"
+#include "util/RadixSort.h"
 
 namespace zum {
 
@@ -42,33 +43,46 @@ struct Call {
   int line;
 };
 
-// The functions of the call graph, numbered in identity order.
-class CallGraphNodes {
+// The functions of the call graph, numbered in identity order, and the
+// calls as edges between their numbers.
+class CallGraph {
  public:
-  explicit CallGraphNodes(const std::vector<Call>& calls) {
-    nodes_.reserve(calls.size() * 2);
-    for (const Call& call : calls) {
-      nodes_.push_back({call.callerSerial, call.caller});
-      nodes_.push_back({call.calleeSerial, call.callee});
+  explicit CallGraph(const std::vector<Call>& calls) {
+    // Both ends of every call, sorted stably by serial: one sweep numbers
+    // the functions and puts the numbers into the edges.
+    std::vector<End> ends;
+    ends.reserve(calls.size() * 2);
+    for (std::uint32_t i = 0; i < calls.size(); ++i) {
+      ends.push_back({calls[i].callerSerial, 2 * i});
+      ends.push_back({calls[i].calleeSerial, 2 * i + 1});
     }
-    std::sort(nodes_.begin(), nodes_.end());
-    nodes_.erase(std::unique(nodes_.begin(), nodes_.end()), nodes_.end());
+    radixSortStable(ends, [](const End& end) { return end.serial; });
+    edges_.resize(calls.size());
+    for (std::size_t i = 0; i < ends.size(); ++i) {
+      const std::uint32_t call = ends[i].slot / 2;
+      const bool isCallee = (ends[i].slot & 1) != 0;
+      if (i == 0 || ends[i].serial != ends[i - 1].serial)
+        symbols_.push_back(isCallee ? calls[call].callee : calls[call].caller);
+      const auto node = static_cast<std::uint32_t>(symbols_.size() - 1);
+      (isCallee ? edges_[call].callee : edges_[call].caller) = node;
+      edges_[call].line = calls[call].line;
+    }
   }
 
-  std::uint32_t count() const { return static_cast<std::uint32_t>(nodes_.size()); }
-  PI_SymbolHandle symbol(std::uint32_t node) const { return nodes_[node].second; }
-  // The node of the symbol with identity `serial` (serials are unique).
-  std::uint32_t numberOf(std::uint32_t serial) const {
-    auto at = std::lower_bound(nodes_.begin(), nodes_.end(), serial,
-                               [](const auto& node, std::uint32_t value) { return node.first < value; });
-    return static_cast<std::uint32_t>(at - nodes_.begin());
-  }
+  std::uint32_t count() const { return static_cast<std::uint32_t>(symbols_.size()); }
+  PI_SymbolHandle symbol(std::uint32_t node) const { return symbols_[node]; }
+  std::vector<CallEdge> takeEdges() { return std::move(edges_); }
 
  private:
-  std::vector<std::pair<std::uint32_t, PI_SymbolHandle>> nodes_;
+  struct End {
+    std::uint32_t serial;
+    std::uint32_t slot;  // 2 * call index, + 1 for the callee
+  };
+  std::vector<PI_SymbolHandle> symbols_;
+  std::vector<CallEdge> edges_;
 };
 
-void reportCycle(const CallGraphNodes& nodes, std::span<const CycleStep> cycle) {
+void reportCycle(const CallGraph& nodes, std::span<const CycleStep> cycle) {
   std::vector<U_Handle<M_Diagnostic>> list;
   list.reserve(cycle.size());
   for (std::size_t i = 0; i < cycle.size(); ++i) {
@@ -87,13 +101,10 @@ void reportCycle(const CallGraphNodes& nodes, std::span<const CycleStep> cycle) 
 }
 
 void searchCycles(const std::vector<Call>& calls) {
-  const CallGraphNodes nodes(calls);
-  std::vector<CallEdge> edges;
-  edges.reserve(calls.size());
-  for (const Call& call : calls)
-    edges.push_back(CallEdge{nodes.numberOf(call.callerSerial), nodes.numberOf(call.calleeSerial), call.line});
-  CycleSearch search(nodes.count(), std::move(edges));
-  search.run([&nodes](std::span<const CycleStep> cycle) { reportCycle(nodes, cycle); });
+  U_require(calls.size() < UINT32_MAX / 2, "Recursion", __LINE__, "calls.size () < UINT32_MAX / 2");
+  CallGraph graph(calls);
+  CycleSearch search(graph.count(), graph.takeEdges());
+  search.run([&graph](std::span<const CycleStep> cycle) { reportCycle(graph, cycle); });
 }
 
 void checkRecursion() {

@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <vector>
+
 #include "util/Assert.h"
 #include "util/Exception.h"
 #include "util/ProcessState.h"
+#include "util/RadixSort.h"
 #include "util/Ref.h"
 
 namespace {
@@ -62,4 +67,23 @@ TEST(ProcessState, ResetStartsAFreshRun) {
   EXPECT_EQ(zum::ProcessState::get<SomeRunState>().value, 42);
   zum::ProcessState::reset();
   EXPECT_EQ(zum::ProcessState::get<SomeRunState>().value, 7);
+}
+
+// Equal keys keep their order, and keys of every width (no pass, one, two,
+// three) end up in order.
+TEST(RadixSort, SortsStablyLikeStableSortForKeysOfEveryWidth) {
+  std::mt19937 random(7);
+  for (std::uint32_t limit : {0u, 1u, 2047u, 2048u, 4194303u, 4194304u, 0xFFFFFFFFu}) {
+    for (std::size_t size : {std::size_t(0), std::size_t(1), std::size_t(2), std::size_t(5000)}) {
+      std::vector<std::pair<std::uint32_t, std::size_t>> values;
+      for (std::size_t i = 0; i < size; ++i)
+        values.push_back({limit == 0 ? 0 : static_cast<std::uint32_t>(random() % (std::uint64_t(limit) + 1)) % 64 * (limit / 64 + 1), i});
+      if (size > 2) values[size / 2].first = limit;
+      auto expected = values;
+      std::stable_sort(expected.begin(), expected.end(),
+                       [](const auto& a, const auto& b) { return a.first < b.first; });
+      zum::radixSortStable(values, [](const auto& value) { return value.first; });
+      EXPECT_EQ(values, expected) << "limit " << limit << " size " << size;
+    }
+  }
 }

@@ -9,6 +9,7 @@
 #include "anlsrslt/model/ReadContext.h"
 #include "anlsrslt/model/SymbolTable.h"
 #include "util/Assert.h"
+#include "util/RadixSort.h"
 #include "util/ProcessState.h"
 
 P_RelationStore& P_relationStore() { return zum::ProcessState::get<P_RelationStore>(); }
@@ -31,8 +32,16 @@ P_Relation::P_Relation(P_RelationKind kind, const char* object, const char* subj
 }
 
 void P_RelationStore::add(P_Relation* relation) {
-  isGrouped_[static_cast<std::size_t>(relation->kind())] = false;
-  if (relation->kind() == P_RelationKind::Refers) relation->subjectSymbol()->markRefersSubject();
+  const auto index = static_cast<std::size_t>(relation->kind());
+  U_require(relationPool_.size() == groupSerials_.size() + 1 && relation == relationPool_[groupSerials_.size()],
+            "P_Relation", __LINE__, "relation == relationPool_.last ()");
+  isGrouped_[index] = false;
+  ++kindCounts_[index];
+  // The name's header was just read to resolve it; at the end of the run
+  // it would be a cache miss per relation.
+  const bool bySubject = relation->kind() == P_RelationKind::Refers;
+  groupSerials_.make(zum::intern::header(bySubject ? relation->subject() : relation->object()).serial);
+  if (bySubject) relation->subjectSymbol()->markRefersSubject();
 }
 
 const std::vector<P_Relation*>& P_RelationStore::grouped(P_RelationKind kind) {
@@ -40,20 +49,16 @@ const std::vector<P_Relation*>& P_RelationStore::grouped(P_RelationKind kind) {
   std::vector<P_Relation*>& relations = grouped_[index];
   if (!isGrouped_[index]) {
     // Grouped when somebody walks them, which is at the end of the run,
-    // from the pool, which holds every kept relation in reading order.
-    // Sorting (name serial, pool index) keys rather than the relations
-    // themselves keeps the comparisons off the relations' memory; the index
-    // keeps reading order within a group.
+    // from the pool, which holds every kept relation in reading order:
+    // (name serial, pool index) keys, made in index order and sorted
+    // stably by serial, keep reading order within a group.
     U_require(relationPool_.size() <= UINT32_MAX, "P_Relation", __LINE__, "relations.size () <= UINT32_MAX");
-    const bool bySubject = kind == P_RelationKind::Refers;
     std::vector<std::uint64_t> keys;
+    keys.reserve(kindCounts_[index]);
     for (std::size_t i = 0; i < relationPool_.size(); ++i) {
-      const P_Relation* r = relationPool_[i];
-      if (r->kind() != kind) continue;
-      const std::uint64_t serial = zum::intern::header(bySubject ? r->subject() : r->object()).serial;
-      keys.push_back(serial << 32 | i);
+      if (relationPool_[i]->kind() == kind) keys.push_back(std::uint64_t(*groupSerials_[i]) << 32 | i);
     }
-    std::sort(keys.begin(), keys.end());
+    zum::radixSortStable(keys, [](std::uint64_t key) { return static_cast<std::uint32_t>(key >> 32); });
     relations.clear();
     relations.reserve(keys.size());
     for (std::uint64_t key : keys) relations.push_back(relationPool_[key & 0xFFFFFFFFu]);

@@ -84,6 +84,10 @@ class P_RelationStore {
  private:
   zum::ObjectPool<P_Relation> relationPool_;
   zum::ObjectPool<P_RelationInclude> includePool_;
+  // The serial of the name each relation is grouped by (the subject for
+  // refers, else the object), by pool index.
+  zum::ObjectPool<std::uint32_t, 16384> groupSerials_;
+  std::size_t kindCounts_[P_kRelationKinds] = {};
   std::vector<P_Relation*> grouped_[P_kRelationKinds];
   bool isGrouped_[P_kRelationKinds] = {true, true, true, true, true, true};
   std::vector<P_RelationInclude*> includes_;
