@@ -20,7 +20,10 @@ PI_SymbolHandle chargedUser(PI_SymbolHandle user) {
 }
 
 std::vector<PI_RelationHandle> refersRelations() {
+  std::size_t count = 0;
+  for (int it = PI_getFirstRelationRefer(); !PI_isRelationRefersIterEnd(it); PI_getRelationRefersIterNext(it)) ++count;
   std::vector<PI_RelationHandle> relations;
+  relations.reserve(count);
   for (int it = PI_getFirstRelationRefer(); !PI_isRelationRefersIterEnd(it); PI_getRelationRefersIterNext(it))
     relations.push_back(PI_getRelationRefersIterData(it));
   return relations;

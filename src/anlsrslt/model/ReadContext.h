@@ -17,11 +17,8 @@ class P_SymbolTable;
 
 // A header line's shape is fetched two lines ahead, and the project symbol
 // its defines are filed under one line ahead.
-struct P_FetchShapeAhead {
-  static void value(const P_DefineShape* shape) noexcept { __builtin_prefetch(shape); }
-  static void through(const P_DefineShape* shape) noexcept {
-    if (shape->memo.projectSymbol) __builtin_prefetch(shape->memo.projectSymbol);
-  }
+struct P_ProjectSymbolHint {
+  static const void* hint(const P_DefineShape* shape) noexcept { return shape->memo.projectSymbol; }
 };
 
 struct P_ReadContext {
@@ -36,7 +33,7 @@ struct P_ReadContext {
   zum::RecentInterns<8> recentTexts;
   // The declarations of headers repeat from source to source, line for
   // line, and the defines of one line share its shape.
-  zum::LineCache<const P_DefineShape*, 232, 14, P_FetchShapeAhead> headerDefines;
+  zum::LineCache<const P_DefineShape*, 272, 14, P_ProjectSymbolHint> headerDefines;
   // Name fields whose marked form is its own symbol key, by their raw text:
   // the key is found without marking the name or probing the store.
   zum::LineCache<const char*, 64, 12> nameKeys;

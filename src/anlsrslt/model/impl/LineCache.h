@@ -13,8 +13,11 @@
 //
 // A header's lines also come back in the same order, so each entry keeps
 // the entry used after it last time: the next line is tried against that
-// one first, without hashing, and it is fetched from memory while the
-// caller still works on the line before.
+// one first, without hashing. Following a chain fetches one link at a
+// time, so an entry also keeps what the lines after it needed last time
+// (the entry four lines on, the value two lines on, and what the next
+// value leads to), and those are fetched while the caller still works on
+// the lines before.
 #pragma once
 
 #include <cstdint>
@@ -29,20 +32,18 @@
 
 namespace zum {
 
-// What the cache fetches ahead for a value: `value(v)` what it points to,
-// two lines ahead; `through(v)`, one line ahead, what that in turn names.
-struct FetchPointee {
+// What the cache fetches ahead for a value: a pointer value is fetched
+// two lines ahead, and `hint(v)` of the next value one line ahead.
+struct NoHint {
   template <class Value>
-  static void value(const Value& value) noexcept {
-    if constexpr (std::is_pointer_v<Value>) __builtin_prefetch(value);
+  static const void* hint(const Value&) noexcept {
+    return nullptr;
   }
-  template <class Value>
-  static void through(const Value&) noexcept {}
 };
 
 // `kMaxText` bounds the texts kept and `kSetBits` sets the number of sets
 // (two entries each); the defaults suit whole record lines.
-template <class Value, std::size_t kMaxText = 232, unsigned kSetBits = 14, class Ahead = FetchPointee>
+template <class Value, std::size_t kMaxText = 272, unsigned kSetBits = 14, class Ahead = NoHint>
 class LineCache {
  public:
   // Longer lines are decoded every time: they are rare, and keeping the
@@ -84,6 +85,9 @@ class LineCache {
     std::memcpy(way->text, line.data(), line.size());
     way->value = value;
     way->next = nullptr;
+    way->fourthNext = nullptr;
+    way->secondNextValue = Value{};
+    way->nextHint = nullptr;
     follow(way);
   }
 
@@ -94,8 +98,12 @@ class LineCache {
   struct Entry {
     std::uint32_t size = 0;
     Value value{};
-    // Entries are reused but never freed, so this stays a valid guess.
+    // Guesses from the last time this line was used; entries are reused
+    // but never freed, and a fetch of a stale address does no harm.
     Entry* next = nullptr;
+    Entry* fourthNext = nullptr;
+    Value secondNextValue{};
+    const void* nextHint = nullptr;
     char text[kMaxLine];
   };
   // The hashes sit beside the pointers, so a line that is not cached costs
@@ -115,23 +123,30 @@ class LineCache {
     }
   };
 
-  // Memory is fetched in three stages along the chain of next entries: the
-  // entry three lines ahead, the value two lines ahead, and what the value
-  // of the next line names. Each stage reads only what an earlier line
-  // fetched.
+  // Records `entry` as the line after the ones followed before it, and
+  // fetches what the lines after it needed last time; every address comes
+  // from `entry` itself, which the caller has just read.
   void follow(Entry* entry) noexcept {
+    Entry*& fourBack = recent_[followed_ % 4];
+    Entry* oneBack = recent_[(followed_ + 3) % 4];
+    Entry* twoBack = recent_[(followed_ + 2) % 4];
+    if (fourBack) fourBack->fourthNext = entry;
+    if (twoBack) twoBack->secondNextValue = entry->value;
+    if (oneBack) oneBack->nextHint = Ahead::hint(entry->value);
+    fourBack = entry;
+    ++followed_;
     if (last_) last_->next = entry;
     last_ = entry;
-    const Entry* next = entry->next;
-    if (!next) return;
-    if (const Entry* second = next->next) {
-      if (const Entry* third = second->next) {
-        for (std::size_t offset = 0; offset < sizeof(Entry); offset += 64)
-          __builtin_prefetch(reinterpret_cast<const char*>(third) + offset);
-      }
-      Ahead::value(second->value);
+
+    if (const Entry* ahead = entry->fourthNext) {
+      constexpr std::size_t kFetched = sizeof(Entry) < 192 ? sizeof(Entry) : 192;
+      for (std::size_t offset = 0; offset < kFetched; offset += 64)
+        __builtin_prefetch(reinterpret_cast<const char*>(ahead) + offset);
     }
-    Ahead::through(next->value);
+    if constexpr (std::is_pointer_v<Value>) {
+      if (entry->secondNextValue) __builtin_prefetch(entry->secondNextValue);
+    }
+    if (entry->nextHint) __builtin_prefetch(entry->nextHint);
   }
 
   std::vector<Set> sets_;
@@ -140,6 +155,9 @@ class LineCache {
   // as the miss it saves.
   ObjectPool<Entry, 64> entries_;
   Entry* last_ = nullptr;
+  // The last four entries followed, the latest at (followed_ + 3) % 4.
+  Entry* recent_[4] = {};
+  std::size_t followed_ = 0;
 };
 
 }  // namespace zum
