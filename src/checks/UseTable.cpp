@@ -72,6 +72,7 @@ void UseTable::add(PI_SymbolHandle used, PI_SymbolHandle user, int line) {
   if (used != lastUsed_ || lastUsed_ == nullptr) {
     lastUsed_ = used;
     lastUsedSkipped_ = skipUsed_(PI_getSymbolCurrentDefine(used));
+    if (!lastUsedSkipped_) lastUsedSerial_ = symbolOrder().serial(used);
   }
   if (lastUsedSkipped_) return;
   if (user != lastUser_ || lastUser_ == nullptr) {
@@ -80,31 +81,34 @@ void UseTable::add(PI_SymbolHandle used, PI_SymbolHandle user, int line) {
     lastUserFile_ = PI_getDefineFilename(PI_getSymbolCurrentDefine(user));
   }
   const auto sequence = static_cast<std::uint32_t>(uses_.size());
-  uses_.push_back(SymbolUse{used, user, lastUserFile_, line, lastUserSerial_, sequence});
+  uses_.push_back(SymbolUse{user, lastUserFile_, line, lastUsedSerial_, lastUserSerial_, sequence});
+  if (usedSymbols_.empty() || usedSymbols_.back().first != lastUsedSerial_) usedSymbols_.push_back({lastUsedSerial_, used});
 }
 
-// Groups the uses by used symbol and keeps the first use of each user. The
-// sort goes by the used symbol's address, which needs no symbol touched;
-// the groups are then put in identity order.
+// Groups the uses by used symbol, in identity order, and keeps the first
+// use of each user.
 void UseTable::finish() {
   std::sort(uses_.begin(), uses_.end(), [](const SymbolUse& a, const SymbolUse& b) {
-    if (a.used != b.used) return std::less<PI_SymbolHandle>()(a.used, b.used);
-    return std::tie(a.userSerial, a.sequence) < std::tie(b.userSerial, b.sequence);
+    return std::tie(a.usedSerial, a.userSerial, a.sequence) < std::tie(b.usedSerial, b.userSerial, b.sequence);
   });
+  // The symbol of each serial (serials are unique, so any entry will do).
+  std::sort(usedSymbols_.begin(), usedSymbols_.end());
   std::size_t kept = 0;
+  std::size_t symbol = 0;
   for (std::size_t i = 0; i < uses_.size(); ++i) {
     const SymbolUse& use = uses_[i];
-    const bool newUsed = kept == 0 || uses_[kept - 1].used != use.used;
+    const bool newUsed = kept == 0 || uses_[kept - 1].usedSerial != use.usedSerial;
     if (!newUsed && uses_[kept - 1].user == use.user) continue;
     if (newUsed) {
+      while (usedSymbols_[symbol].first != use.usedSerial) ++symbol;
       const auto begin = static_cast<std::uint32_t>(kept);
-      groups_.push_back(Group{symbolOrder().serial(use.used), begin, begin});
+      groups_.push_back(Group{usedSymbols_[symbol].second, begin, begin});
     }
     uses_[kept++] = use;
     groups_.back().end = static_cast<std::uint32_t>(kept);
   }
   uses_.resize(kept);
-  std::sort(groups_.begin(), groups_.end(), [](const Group& a, const Group& b) { return a.usedSerial < b.usedSerial; });
+  usedSymbols_ = {};
 }
 
 }  // namespace zum

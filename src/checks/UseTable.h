@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "anlsrslt/include/PI_Interface.h"
@@ -11,12 +12,13 @@
 namespace zum {
 
 struct SymbolUse {
-  PI_SymbolHandle used = nullptr;
   PI_SymbolHandle user = nullptr;
   const char* file = nullptr;  // of the user's current define
   int line = 0;
   // The table's sort key beside the use itself, so that the uses are
-  // grouped where they were collected, with no second copy.
+  // grouped where they were collected, with no second copy: the identity
+  // order of the used symbol, then of the user, then the order of reading.
+  std::uint32_t usedSerial = 0;
   std::uint32_t userSerial = 0;
   std::uint32_t sequence = 0;
 };
@@ -35,14 +37,14 @@ class UseTable {
   template <class Visit>
   void forEachUsed(Visit visit) const {
     for (const Group& group : groups_)
-      visit(uses_[group.begin].used, std::span<const SymbolUse>(uses_.data() + group.begin, group.end - group.begin));
+      visit(group.used, std::span<const SymbolUse>(uses_.data() + group.begin, group.end - group.begin));
   }
 
   std::size_t size() const noexcept { return uses_.size(); }
 
  private:
   struct Group {
-    std::uint32_t usedSerial;
+    PI_SymbolHandle used;
     std::uint32_t begin;
     std::uint32_t end;
   };
@@ -54,11 +56,14 @@ class UseTable {
   // last user answer most questions without touching another symbol.
   PI_SymbolHandle lastUsed_ = nullptr;
   bool lastUsedSkipped_ = false;
+  std::uint32_t lastUsedSerial_ = 0;
   PI_SymbolHandle lastUser_ = nullptr;
   std::uint32_t lastUserSerial_ = 0;
   const char* lastUserFile_ = nullptr;
 
   std::vector<SymbolUse> uses_;
+  // (serial, symbol) of the used symbols, as they came.
+  std::vector<std::pair<std::uint32_t, PI_SymbolHandle>> usedSymbols_;
   std::vector<Group> groups_;
 };
 

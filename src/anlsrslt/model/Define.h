@@ -91,13 +91,11 @@ class P_Symbol;
 
 // What filing learnt from the first define of a shape and holds for every
 // later one, since it follows from the name and linkage alone: the symbol
-// key of the name, the project symbol of an external declaration (project
-// entries never change once made), and whether the scope-enclosing record
-// has settled the name.
+// key of the name and the project symbol of an external declaration
+// (project entries never change once made).
 struct P_FilingMemo {
   U_Identifier key;
   P_Symbol* projectSymbol = nullptr;
-  bool scopeSettled = false;
 };
 
 // What a record's text decides about a define. The defines made from the
@@ -106,8 +104,11 @@ struct P_FilingMemo {
 struct P_DefineShape {
   P_DefineFields fields;
   bool templateOrSpecialisation = false;  // of the name, for the bookkeeping
+  // Whether the scope-enclosing record has settled the name.
+  mutable bool scopeSettled = false;
   mutable P_FilingMemo memo;
 };
+static_assert(sizeof(P_DefineShape) == 64, "a shape fills one cache line");
 
 // One define of one source: its shape plus what filing it may change (the
 // define bits and flags). Defines live in the symbol table's pool, which

@@ -29,7 +29,7 @@ struct ScopeEnclSymbols {
 }  // namespace
 
 void P_recordScopeEnclSymbol(PI_SymbolHandle, PI_DefineHandle def) {
-  bool& shapeSettled = def->shape().memo.scopeSettled;
+  bool& shapeSettled = def->shape().scopeSettled;
   if (shapeSettled) return;
   const std::string_view name = def->qualName().view();
   if (name.find(':') == std::string_view::npos) {  // no scope at all
