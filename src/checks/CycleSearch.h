@@ -16,6 +16,8 @@
 #include <span>
 #include <vector>
 
+#include "util/LargeBlocks.h"
+
 namespace zum {
 
 struct CallEdge {
@@ -35,7 +37,7 @@ class CycleSearch {
  public:
   // `edges` in the order the calls were read; of several edges between the
   // same two nodes the first is kept. Self-calls must not be among them.
-  CycleSearch(std::uint32_t nodeCount, std::vector<CallEdge> edges);
+  CycleSearch(std::uint32_t nodeCount, std::span<const CallEdge> edges);
 
   // Empties the graph, calling `onCycle` for each cycle as it is closed.
   void run(const std::function<void(std::span<const CycleStep>)>& onCycle);
@@ -53,8 +55,8 @@ class CycleSearch {
   // sorted by callee; next_[n] is the first one not yet removed.
   std::vector<std::uint32_t> first_;
   std::vector<std::uint32_t> next_;
-  std::vector<std::uint32_t> callees_;
-  std::vector<int> lines_;
+  LargeVector<std::uint32_t> callees_;
+  LargeVector<int> lines_;
   std::vector<bool> present_;
   // Where the node stands on the path while one of its edges is explored.
   std::vector<std::uint32_t> pathIndex_;

@@ -47,10 +47,10 @@ struct Call {
 // calls as edges between their numbers.
 class CallGraph {
  public:
-  explicit CallGraph(const std::vector<Call>& calls) {
+  explicit CallGraph(const LargeVector<Call>& calls) {
     // Both ends of every call, sorted stably by serial: one sweep numbers
     // the functions and puts the numbers into the edges.
-    std::vector<End> ends;
+    LargeVector<End> ends;
     ends.reserve(calls.size() * 2);
     for (std::uint32_t i = 0; i < calls.size(); ++i) {
       ends.push_back({calls[i].callerSerial, 2 * i});
@@ -71,7 +71,7 @@ class CallGraph {
 
   std::uint32_t count() const { return static_cast<std::uint32_t>(symbols_.size()); }
   PI_SymbolHandle symbol(std::uint32_t node) const { return symbols_[node]; }
-  std::vector<CallEdge> takeEdges() { return std::move(edges_); }
+  std::span<const CallEdge> edges() const { return edges_; }
 
  private:
   struct End {
@@ -79,7 +79,7 @@ class CallGraph {
     std::uint32_t slot;  // 2 * call index, + 1 for the callee
   };
   std::vector<PI_SymbolHandle> symbols_;
-  std::vector<CallEdge> edges_;
+  LargeVector<CallEdge> edges_;
 };
 
 void reportCycle(const CallGraph& nodes, std::span<const CycleStep> cycle) {
@@ -100,17 +100,17 @@ void reportCycle(const CallGraph& nodes, std::span<const CycleStep> cycle) {
   ++state().cycles;
 }
 
-void searchCycles(const std::vector<Call>& calls) {
+void searchCycles(const LargeVector<Call>& calls) {
   U_require(calls.size() < UINT32_MAX / 2, "Recursion", __LINE__, "calls.size () < UINT32_MAX / 2");
   CallGraph graph(calls);
-  CycleSearch search(graph.count(), graph.takeEdges());
+  CycleSearch search(graph.count(), graph.edges());
   search.run([&graph](std::span<const CycleStep> cycle) { reportCycle(graph, cycle); });
 }
 
 void checkRecursion() {
   const RecursionState& flags = state();
   const SymbolOrder& order = symbolOrder();
-  std::vector<Call> calls;
+  LargeVector<Call> calls;
   if (flags.indirect) calls.reserve(callRelationCount());
   for (int it = PI_getFirstRelationCall(); !PI_isRelationCallsIterEnd(it); PI_getRelationCallsIterNext(it)) {
     PI_RelationHandle relation = PI_getRelationCallsIterData(it);

@@ -19,10 +19,10 @@ PI_SymbolHandle chargedUser(PI_SymbolHandle user) {
   return user;
 }
 
-std::vector<PI_RelationHandle> refersRelations() {
+LargeVector<PI_RelationHandle> refersRelations() {
   std::size_t count = 0;
   for (int it = PI_getFirstRelationRefer(); !PI_isRelationRefersIterEnd(it); PI_getRelationRefersIterNext(it)) ++count;
-  std::vector<PI_RelationHandle> relations;
+  LargeVector<PI_RelationHandle> relations;
   relations.reserve(count);
   for (int it = PI_getFirstRelationRefer(); !PI_isRelationRefersIterEnd(it); PI_getRelationRefersIterNext(it))
     relations.push_back(PI_getRelationRefersIterData(it));
@@ -38,7 +38,7 @@ std::size_t externVarCount() {
 }  // namespace
 
 UseTable::UseTable(bool (*skipUsed)(PI_DefineHandle)) : skipUsed_(skipUsed) {
-  const std::vector<PI_RelationHandle> relations = refersRelations();
+  const LargeVector<PI_RelationHandle> relations = refersRelations();
   // Allocated once: growing a table of this size copies it and touches
   // twice the memory.
   uses_.reserve(relations.size() + externVarCount());

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "anlsrslt/include/PI_Interface.h"
+#include "util/LargeBlocks.h"
 
 namespace zum {
 
@@ -61,7 +62,7 @@ class UseTable {
   std::uint32_t lastUserSerial_ = 0;
   const char* lastUserFile_ = nullptr;
 
-  std::vector<SymbolUse> uses_;
+  LargeVector<SymbolUse> uses_;
   // (serial, symbol) of the used symbols, as they came.
   std::vector<std::pair<std::uint32_t, PI_SymbolHandle>> usedSymbols_;
   std::vector<Group> groups_;

@@ -53,4 +53,10 @@ struct TableAllocator {
   friend bool operator==(const TableAllocator&, const TableAllocator&) noexcept { return true; }
 };
 
+// A vector of millions of entries (the tables the checks build at the end
+// of a run): once it reaches a huge page it is backed by huge pages, which
+// costs one page fault per 2 MB instead of one per 4 KB.
+template <class T>
+using LargeVector = std::vector<T, TableAllocator<T>>;
+
 }  // namespace zum

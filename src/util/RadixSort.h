@@ -15,8 +15,9 @@ namespace zum {
 
 // Sorts `values` by `keyOf(value)` (an unsigned 32-bit key), keeping equal
 // keys in the order they had. Needs one scratch copy of the values.
-template <class T, class KeyOf>
-void radixSortStable(std::vector<T>& values, KeyOf keyOf) {
+template <class Vector, class KeyOf>
+void radixSortStable(Vector& values, KeyOf keyOf) {
+  using T = typename Vector::value_type;
   constexpr unsigned kBits = 11;
   constexpr std::size_t kBuckets = std::size_t(1) << kBits;
   if (values.size() < 2) return;
@@ -31,9 +32,9 @@ void radixSortStable(std::vector<T>& values, KeyOf keyOf) {
     const auto key = static_cast<std::uint32_t>(keyOf(value));
     for (unsigned pass = 0; pass < passes; ++pass) ++counts[pass][(key >> (pass * kBits)) & (kBuckets - 1)];
   }
-  std::vector<T> scratch(values.size());
-  std::vector<T>* from = &values;
-  std::vector<T>* to = &scratch;
+  Vector scratch(values.size());
+  Vector* from = &values;
+  Vector* to = &scratch;
   for (unsigned pass = 0; pass < passes; ++pass) {
     std::size_t start = 0;
     for (std::size_t& count : counts[pass]) {

@@ -55,6 +55,20 @@ TEST(CycleSearch, CalleesAreWalkedInTheirOrderNotInTheOrderOfTheCalls) {
             (std::vector<std::string>{"0@2 1@3 2@4"}));
 }
 
+TEST(CycleSearch, AFunctionWithManyCalleesWalksThemInOrderAndKeepsTheFirstCallOfEach) {
+  // Node 0 calls 40 functions, last one first and each twice; every one of
+  // them calls 0 back, so each closes a cycle in callee order, with the
+  // line of the first call.
+  std::vector<CallEdge> edges;
+  for (std::uint32_t callee = 40; callee >= 1; --callee) edges.push_back({0, callee, static_cast<int>(callee)});
+  for (std::uint32_t callee = 1; callee <= 40; ++callee) edges.push_back({0, callee, 1000});
+  for (std::uint32_t caller = 1; caller <= 40; ++caller) edges.push_back({caller, 0, 0});
+  std::vector<std::string> expected;
+  for (std::uint32_t callee = 1; callee <= 40; ++callee)
+    expected.push_back("0@" + std::to_string(callee) + " " + std::to_string(callee) + "@0");
+  EXPECT_EQ(cyclesOf(41, edges), expected);
+}
+
 TEST(CycleSearch, AFinishedFunctionIsNotSearchedAgain) {
   // 3 is finished inside the first cycle's search; reaching it again from
   // 2 finds nothing new.

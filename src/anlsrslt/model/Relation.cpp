@@ -53,7 +53,7 @@ const std::vector<P_Relation*>& P_RelationStore::grouped(P_RelationKind kind) {
     // (name serial, pool index) keys, made in index order and sorted
     // stably by serial, keep reading order within a group.
     U_require(relationPool_.size() <= UINT32_MAX, "P_Relation", __LINE__, "relations.size () <= UINT32_MAX");
-    std::vector<std::uint64_t> keys;
+    zum::LargeVector<std::uint64_t> keys;
     keys.reserve(kindCounts_[index]);
     for (std::size_t i = 0; i < relationPool_.size(); ++i) {
       if (relationPool_[i]->kind() == kind) keys.push_back(std::uint64_t(*groupSerials_[i]) << 32 | i);
