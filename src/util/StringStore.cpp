@@ -89,7 +89,6 @@ bool FilenameStringCompare::less(std::string_view a, std::string_view b) noexcep
 namespace zum::intern {
 
 namespace {
-constexpr std::size_t kBlockBytes = 256 * 1024;
 constexpr std::size_t kInitialSlots = 1024;
 }  // namespace
 
@@ -123,11 +122,15 @@ const char* Table::intern(std::string_view text) {
 const char* Table::store(std::string_view text) {
   const std::size_t need = (sizeof(EntryHeader) + text.size() + 1 + 7) & ~std::size_t(7);
   if (need > freeBytes_) {
-    const std::size_t blockSize = std::max(need, kBlockBytes);
     // Not zero-filled: every stored byte is written before it is read.
-    blocks_.push_back(std::make_unique_for_overwrite<char[]>(blockSize));
-    free_ = blocks_.back().get();
-    freeBytes_ = blockSize;
+    if (need > kBlockBytes) {
+      oversize_.push_back(std::make_unique_for_overwrite<char[]>(need));
+      free_ = oversize_.back().get();
+      freeBytes_ = need;
+    } else {
+      free_ = static_cast<char*>(blocks_.allocate());
+      freeBytes_ = kBlockBytes;
+    }
   }
   char* entry = free_;
   free_ += need;

@@ -75,7 +75,11 @@ class Table {
   Equal equal_;
   std::vector<Slot, zum::TableAllocator<Slot>> slots_;
   std::size_t count_ = 0;
-  std::vector<std::unique_ptr<char[]>> blocks_;
+  // Texts are kept in blocks taken from huge pages once the store grows;
+  // a text longer than a block gets one of its own.
+  static constexpr std::size_t kBlockBytes = 256 * 1024;
+  zum::LargeBlocks blocks_{kBlockBytes};
+  std::vector<std::unique_ptr<char[]>> oversize_;
   char* free_ = nullptr;
   std::size_t freeBytes_ = 0;
   std::size_t bytes_ = 0;
