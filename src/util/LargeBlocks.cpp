@@ -10,8 +10,10 @@ namespace zum {
 namespace {
 
 constexpr std::size_t kHugePage = std::size_t(2) << 20;
-// Blocks taken from the heap before huge-page regions are used.
-constexpr std::size_t kHeapBlocks = 8;
+// Bytes taken from the heap before huge-page regions are used: a huge page
+// is committed whole when it is first touched, so a small run keeps to
+// the heap.
+constexpr std::size_t kHeapBytes = 2 * kHugePage;
 
 // Whole huge pages, aligned to them so that the kernel can back each with
 // one. They come from the heap, not from a mapping of our own, so that a
@@ -31,7 +33,7 @@ LargeBlocks::~LargeBlocks() {
 }
 
 void LargeBlocks::addRegion() {
-  if (blocksHanded_ < kHeapBlocks || blockBytes_ > kHugePage) {
+  if (blocksHanded_ * blockBytes_ < kHeapBytes || blockBytes_ > kHugePage) {
     void* block = std::aligned_alloc(16, blockBytes_);
     if (!block) throw std::bad_alloc();
     regions_.push_back(block);

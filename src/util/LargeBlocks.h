@@ -4,8 +4,9 @@
 // live until the run ends. Taking that memory from the kernel 4 KB page by
 // page costs a page fault each (a good part of a run's time); this source
 // takes it in 2 MB regions that the kernel may back with huge pages. The
-// first blocks of a store come from the ordinary heap, so a small run does
-// not pay 2 MB per store.
+// first 4 MB of a store come from the ordinary heap: a huge page is
+// committed whole when first touched, and a small run should not pay that
+// per store.
 #pragma once
 
 #include <cstddef>
