@@ -3,10 +3,10 @@
 // A large project's model is hundreds of megabytes of small objects that
 // live until the run ends. Taking that memory from the kernel 4 KB page by
 // page costs a page fault each (a good part of a run's time); this source
-// takes it in 2 MB regions that the kernel may back with huge pages. The
-// first 4 MB of a store come from the ordinary heap: a huge page is
-// committed whole when first touched, and a small run should not pay that
-// per store.
+// takes it in 2 MB regions that the kernel may back with huge pages,
+// shared by all stores so that only one of them is partly filled at a
+// time. The first 256 KB of a store come from the ordinary heap, so a
+// store that stays small costs no huge page.
 #pragma once
 
 #include <cstddef>
@@ -26,14 +26,14 @@ class LargeBlocks {
   // A new uninitialised block, 16-byte aligned, valid until destruction.
   void* allocate();
 
- private:
-  void addRegion();
+  struct Region;
 
+ private:
   std::size_t blockBytes_;
-  std::size_t blocksHanded_ = 0;
-  std::vector<void*> regions_;
-  char* next_ = nullptr;
-  std::size_t blocksLeft_ = 0;
+  std::size_t bytesHanded_ = 0;
+  std::vector<void*> heapBlocks_;
+  // The shared huge-page regions this store holds blocks in.
+  std::vector<Region*> regions_;
 };
 
 // Memory for one large table (an index that is probed at random), taken

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
+#include <memory>
 #include <random>
 #include <vector>
 
 #include "util/Assert.h"
 #include "util/Exception.h"
+#include "util/LargeBlocks.h"
 #include "util/ProcessState.h"
 #include "util/RadixSort.h"
 #include "util/Ref.h"
@@ -85,5 +88,33 @@ TEST(RadixSort, SortsStablyLikeStableSortForKeysOfEveryWidth) {
       zum::radixSortStable(values, [](const auto& value) { return value.first; });
       EXPECT_EQ(values, expected) << "limit " << limit << " size " << size;
     }
+  }
+}
+
+// Stores beyond their heap share huge-page regions: their blocks never
+// overlap, and a store's blocks outlive the other stores of their region.
+TEST(LargeBlocks, StoresShareRegionsWithoutOverlapAndKeepTheirBlocksWhenAnotherGoes) {
+  constexpr std::size_t kBlock = 48 * 1024;
+  auto first = std::make_unique<zum::LargeBlocks>(kBlock);
+  zum::LargeBlocks second(kBlock);
+  std::vector<std::pair<char*, char>> blocks;  // (block, fill byte) of the second store
+  std::vector<char*> all;
+  for (int i = 0; i < 200; ++i) {
+    char* a = static_cast<char*>(first->allocate());
+    char* b = static_cast<char*>(second.allocate());
+    ASSERT_EQ(reinterpret_cast<std::uintptr_t>(a) % 16, 0u);
+    ASSERT_EQ(reinterpret_cast<std::uintptr_t>(b) % 16, 0u);
+    std::memset(a, 0x11, kBlock);
+    std::memset(b, static_cast<char>(i), kBlock);
+    blocks.push_back({b, static_cast<char>(i)});
+    all.push_back(a);
+    all.push_back(b);
+  }
+  std::sort(all.begin(), all.end());
+  for (std::size_t i = 1; i < all.size(); ++i) ASSERT_GE(all[i] - all[i - 1], static_cast<std::ptrdiff_t>(kBlock));
+  first.reset();
+  for (auto [block, fill] : blocks) {
+    ASSERT_EQ(block[0], fill);
+    ASSERT_EQ(block[kBlock - 1], fill);
   }
 }
