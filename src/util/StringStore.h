@@ -77,7 +77,7 @@ class Table {
   std::size_t count_ = 0;
   // Texts are kept in blocks taken from huge pages once the store grows;
   // a text longer than a block gets one of its own.
-  static constexpr std::size_t kBlockBytes = 256 * 1024;
+  static constexpr std::size_t kBlockBytes = 64 * 1024;
   zum::LargeBlocks blocks_{kBlockBytes};
   std::vector<std::unique_ptr<char[]>> oversize_;
   char* free_ = nullptr;
