@@ -57,7 +57,8 @@ class LineCache {
   // The value remembered for `line` if it is the line that followed the
   // line used last when that was used before, or null.
   const Value* findFollowing(std::string_view line) noexcept {
-    Entry* next = last_ ? last_->next : nullptr;
+    const Entry* last = recent_[(followed_ + 3) % 4];
+    Entry* next = last ? last->next : nullptr;
     if (!next || next->size != line.size() || std::memcmp(next->text, line.data(), line.size()) != 0) return nullptr;
     follow(next);
     return &next->value;
@@ -132,11 +133,12 @@ class LineCache {
     Entry* twoBack = recent_[(followed_ + 2) % 4];
     if (fourBack) fourBack->fourthNext = entry;
     if (twoBack) twoBack->secondNextValue = entry->value;
-    if (oneBack) oneBack->nextHint = Ahead::hint(entry->value);
+    if (oneBack) {
+      oneBack->next = entry;
+      oneBack->nextHint = Ahead::hint(entry->value);
+    }
     fourBack = entry;
     ++followed_;
-    if (last_) last_->next = entry;
-    last_ = entry;
 
     if (const Entry* ahead = entry->fourthNext) {
       constexpr std::size_t kFetched = sizeof(Entry) < 192 ? sizeof(Entry) : 192;
@@ -154,7 +156,6 @@ class LineCache {
   // ahead, and a fetch that misses the address translation costs as much
   // as the miss it saves.
   ObjectPool<Entry, 64> entries_;
-  Entry* last_ = nullptr;
   // The last four entries followed, the latest at (followed_ + 3) % 4.
   Entry* recent_[4] = {};
   std::size_t followed_ = 0;
