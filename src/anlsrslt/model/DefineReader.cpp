@@ -93,13 +93,19 @@ void P_readDefineRecord(std::string_view line) {
       known = context.headerDefines.find(line, hash);
     }
   }
-  // A new line is decoded (and its names interned, which fixes their
-  // identity order) even when nobody files defines.
-  P_DefineShape decoded;
-  if (!known) decodeDefine(*text, context, decoded);
-  if (!callbacks.definesAreFiled()) return;
-  const P_DefineShape* shape = known ? *known : table.makeShape(decoded);
-  if (!known && isIncluded(*text)) context.headerDefines.remember(line, hash, shape);
+  const P_DefineShape* shape = nullptr;
+  if (known) {
+    if (!callbacks.definesAreFiled()) return;
+    shape = *known;
+  } else {
+    // A new line is decoded (and its names interned, which fixes their
+    // identity order) even when nobody files defines.
+    P_DefineShape decoded;
+    decodeDefine(*text, context, decoded);
+    if (!callbacks.definesAreFiled()) return;
+    shape = table.makeShape(decoded);
+    if (isIncluded(*text)) context.headerDefines.remember(line, hash, shape);
+  }
   P_Define* def = table.makeDefine(shape);
 
   // Ordinary defines are filed as themselves; the bookkeeping decides for

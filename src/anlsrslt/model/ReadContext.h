@@ -17,7 +17,7 @@ class P_SymbolTable;
 
 // A header line's shape is fetched two lines ahead, and the project symbol
 // its defines are filed under one line ahead.
-struct P_ProjectSymbolHint {
+struct P_ProjectSymbolHint : zum::ChainWithoutHint {
   static const void* hint(const P_DefineShape* shape) noexcept { return shape->memo.projectSymbol; }
 };
 
@@ -36,7 +36,7 @@ struct P_ReadContext {
   zum::LineCache<const P_DefineShape*, 272, 14, P_ProjectSymbolHint> headerDefines;
   // Name fields whose marked form is its own symbol key, by their raw text:
   // the key is found without marking the name or probing the store.
-  zum::LineCache<const char*, 64, 12> nameKeys;
+  zum::LineCache<const char*, 64, 12, zum::Unchained> nameKeys;
 
   std::string nameScratch;
   std::string keyScratch;

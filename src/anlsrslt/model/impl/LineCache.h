@@ -32,18 +32,24 @@
 
 namespace zum {
 
-// What the cache fetches ahead for a value: a pointer value is fetched
-// two lines ahead, and `hint(v)` of the next value one line ahead.
-struct NoHint {
+// How a cache follows the order of its lines. `kChained` keeps the chain
+// of next entries (and findFollowing) at all; then a pointer value is
+// fetched two lines ahead, and `hint(v)` of the next value one line ahead.
+struct ChainWithoutHint {
+  static constexpr bool kChained = true;
   template <class Value>
   static const void* hint(const Value&) noexcept {
     return nullptr;
   }
 };
+// For lines that come in no useful order: found by hash alone.
+struct Unchained : ChainWithoutHint {
+  static constexpr bool kChained = false;
+};
 
 // `kMaxText` bounds the texts kept and `kSetBits` sets the number of sets
 // (two entries each); the defaults suit whole record lines.
-template <class Value, std::size_t kMaxText = 272, unsigned kSetBits = 14, class Ahead = NoHint>
+template <class Value, std::size_t kMaxText = 272, unsigned kSetBits = 14, class Ahead = ChainWithoutHint>
 class LineCache {
  public:
   // Longer lines are decoded every time: they are rare, and keeping the
@@ -57,6 +63,7 @@ class LineCache {
   // The value remembered for `line` if it is the line that followed the
   // line used last when that was used before, or null.
   const Value* findFollowing(std::string_view line) noexcept {
+    static_assert(Ahead::kChained, "an unchained cache keeps no order");
     const Entry* last = recent_[(followed_ + 3) % 4];
     Entry* next = last ? last->next : nullptr;
     if (!next || next->size != line.size() || std::memcmp(next->text, line.data(), line.size()) != 0) return nullptr;
@@ -71,7 +78,7 @@ class LineCache {
       if (!set.holds(1, line, hash)) return nullptr;
       set.swapWays();
     }
-    follow(set.ways[0]);
+    if constexpr (Ahead::kChained) follow(set.ways[0]);
     return &set.ways[0]->value;
   }
 
@@ -89,7 +96,7 @@ class LineCache {
     way->fourthNext = nullptr;
     way->secondNextValue = Value{};
     way->nextHint = nullptr;
-    follow(way);
+    if constexpr (Ahead::kChained) follow(way);
   }
 
  private:
