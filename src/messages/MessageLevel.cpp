@@ -1,3 +1,5 @@
 #include "messages/MessageLevel.h"
 
-int M_messageLevel(int) { return 99; }
+#include "messages/MessageCatalog.h"
+
+int M_messageLevel(int messageNumber) { return M_messageTable().messageLevel(messageNumber); }

@@ -1,6 +1,7 @@
 // The level of a message number, which the option "suppresslvl" selects by.
 #pragma once
 
-// Every message is of level 99 until the message table is read from the
-// message files.
+// From the run's message table: the level number of the message's level
+// name (99 for a name no "#define" gave, the level of "fatal" for a number
+// without an entry).
 int M_messageLevel(int messageNumber);

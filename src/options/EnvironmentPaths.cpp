@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <climits>
 #include <cstdlib>
 
 #include "options/ProductTable.h"
@@ -51,4 +52,11 @@ U_String C_temporaryDirectory(const zum::ProductRow& product) {
   const U_String root = "/";
   if (canMakeTemporaryFile(root)) return root;
   throw U_UserException(tried + "\tTried directory: " + root + "\n");
+}
+
+U_String C_programDirectory() {
+  char path[PATH_MAX];
+  const ssize_t size = ::readlink("/proc/self/exe", path, sizeof path - 1);
+  if (size <= 0) return U_String();
+  return U_Path::directory(std::string_view(path, static_cast<std::size_t>(size)));
 }

@@ -1,5 +1,5 @@
 // Files and directories found through the environment: the per-user
-// defaults file and the temporary directory.
+// defaults file, the temporary directory and the program's own directory.
 #pragma once
 
 #include "util/String.h"
@@ -18,3 +18,7 @@ U_String C_defaultsFilePath(const zum::ProductRow& product);
 // prefix "nvt" can be made in it. Throws U_UserException listing what was
 // tried when none qualifies.
 U_String C_temporaryDirectory(const zum::ProductRow& product);
+
+// The directory of the running program ("" when the system does not say):
+// where the installation keeps the files it ships beside the program.
+U_String C_programDirectory();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "anlsrslt/model/Diagnostic.h"
 #include "anlsrslt/model/ErrorFileReader.h"
@@ -231,9 +232,13 @@ TEST_F(DiagnosticsTest, ReportFilter) {
   EXPECT_EQ(delivered({}), (std::vector<int>{1504, 1510, 1503}));
   EXPECT_EQ(delivered({"-nomsg", "1503-1510"}), (std::vector<int>{1510}));
   EXPECT_EQ(delivered({"-only", "1503"}), (std::vector<int>{1510, 1503}));
-  // Every message is of level 99 until the message table exists.
-  EXPECT_EQ(delivered({"-su", "99"}), (std::vector<int>{1510}));
-  EXPECT_EQ(delivered({"-su", "1-98"}), (std::vector<int>{1504, 1510, 1503}));
+  // Levels come from the message table; a number without an entry is of
+  // level "fatal", here undefined: 99. An error passes whatever its level.
+  runtest::RunEnvironment environment;
+  std::ofstream(environment.path("bin/zum.msg")) << "#define info 1\n#define warning 4\n1503 warning a\n1510 info b\n";
+  EXPECT_EQ(delivered({"-su", "4"}), (std::vector<int>{1504, 1510}));
+  EXPECT_EQ(delivered({"-su", "1,99"}), (std::vector<int>{1510, 1503}));
+  EXPECT_EQ(delivered({"-su", "5-98"}), (std::vector<int>{1504, 1510, 1503}));
   EXPECT_EQ(delivered({"-hdr"}), (std::vector<int>{1510, 1503}));
   EXPECT_EQ(delivered({"-q", (outputDirectory_ / "h.h").string()}), (std::vector<int>{1510, 1503}));
 }

@@ -3,7 +3,9 @@
 #include "anlsrslt/include/NullChecks.h"
 #include "anlsrslt/include/PI_Interface.h"
 #include "anlsrslt/model/Diagnostic.h"
+#include "messages/DiagnosticFormat.h"
 #include "messages/Report.h"
+#include "util/StringStore.h"
 #include "util/Filename.h"
 
 namespace {
@@ -56,5 +58,11 @@ void PI_warn(PI_DiagnosticHandle diag) {
 int PI_getDiagnosticID(PI_DiagnosticHandle diag) { return checkedDiagnostic(diag).diagnostic().messageNumber(); }
 
 const char* PI_getDiagnosticFilename(PI_DiagnosticHandle diag) { return checkedDiagnostic(diag).filename().c_str(); }
+
+const char* PI_getDiagnosticAsString(PI_DiagnosticHandle han, const char* format) {
+  U_check(format != nullptr, "ErrorFileReader", __LINE__, "0 != format && \"Dont dereference 0 in string pointer.\"");
+  U_check(han != nullptr, "ErrorFileReader", __LINE__, "0 != han && \"Dont dereference 0 in Diagnostic handle.\"");
+  return U_Identifier(M_formatDiagnostic(han->diagnostic(), format, 0)).c_str();
+}
 
 }  // extern "C"

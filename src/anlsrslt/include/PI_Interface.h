@@ -483,6 +483,18 @@ void PI_warn(PI_DiagnosticHandle diagnostic);
 int PI_getDiagnosticID(PI_DiagnosticHandle diagnostic);
 // The file the diagnostic is reported for ("" without a location).
 const char* PI_getDiagnosticFilename(PI_DiagnosticHandle diagnostic);
+// The diagnostic as text, by a format string: "%f:%l: %t" gives file, line
+// and the message text with its parameters filled in. The language (in
+// messages/FormatLexer.h): %g level, %n message number, %N the number with
+// 4 digits, %f %F %B file as given / absolute / base name, %l line, %c
+// column, %C column - 1, %^ a caret line, %t text, %v second text (a hint),
+// %wN %WN %sN break lines at N (hard / at blanks) or cut at N, %i(text)
+// continuation of broken lines, %q %Q remember / forget this location,
+// %R(%x,text) text repeated by the value of %x, %% a '%', and conditions
+// %?x[op N]%(then%:else%) on g n F l L c C v h u w W s. A format with an
+// error ends the run (the exception "Error in format string '...'").
+// The result is interned.
+const char* PI_getDiagnosticAsString(PI_DiagnosticHandle diagnostic, const char* format);
 
 // ---------------------------------------------------------------------------
 // Suppression records (handles given to OnSuppressionRecord and

@@ -39,7 +39,8 @@ bool P_isReported(const M_Diagnostic& diagnostic) {
   const ReportOptions& options = reportOptions();
   const int message = diagnostic.messageNumber();
   if (!M_isMessageSelected(message)) return false;
-  if (options.suppressedLevels.contains(M_messageLevel(message))) return false;
+  // The message table is read only when a level is asked for.
+  if (!options.suppressedLevels.empty() && options.suppressedLevels.contains(M_messageLevel(message))) return false;
   if (diagnostic.isHiddenByPragma() && !options.hiddenWarnings) return false;
   const U_Location& location = diagnostic.location();
   if (location.isSet() && location.hasInclLoc()) {
