@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages zum builds and tests with (as root, or with sudo).
 set -euo pipefail
-packages=(g++ cmake ninja-build pkg-config libpcre2-dev libgtest-dev libbenchmark-dev)
+packages=(g++ cmake ninja-build pkg-config libpcre2-dev libgtest-dev libbenchmark-dev python3-jsonschema)
 for extra in "$@"; do
   case "$extra" in
     --with-clang) packages+=(clang libclang-rt-14-dev) ;;

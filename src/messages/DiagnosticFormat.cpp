@@ -31,11 +31,15 @@ int tabStop(FormatState& state) {
 }  // namespace
 
 U_String M_formatDiagnostic(const M_Diagnostic& diagnostic, std::string_view format, int depth) {
+  return M_formatDiagnostic(diagnostic, format, depth, M_messageTable());
+}
+
+U_String M_formatDiagnostic(const M_Diagnostic& diagnostic, std::string_view format, int depth,
+                            const M_MessageTable& table) {
   const FM_TokenList tokens = FM_lexFormat(format);
   const bool show = C_isDebugSwitchSet("show-format");
   if (show) std::cout << FM_readableTokens(tokens) << '\n';
   FormatState& state = zum::ProcessState::get<FormatState>();
-  const M_MessageTable& table = M_messageTable();
   const M_MessageEntry& entry = table.entry(diagnostic.messageNumber());
   const FM_Subject subject{diagnostic,
                            table.levelNumber(entry.levelName),

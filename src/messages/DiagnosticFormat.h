@@ -13,7 +13,11 @@
 #include "util/String.h"
 
 class M_Diagnostic;
+class M_MessageTable;
 
 // Throws FM_ParseException for a format with an error. `depth` is 0 for a
 // diagnostic and one more for each message list it is listed in.
 U_String M_formatDiagnostic(const M_Diagnostic& diagnostic, std::string_view format, int depth);
+// The same with the texts and levels of `table` instead of the run's.
+U_String M_formatDiagnostic(const M_Diagnostic& diagnostic, std::string_view format, int depth,
+                            const M_MessageTable& table);

@@ -1,0 +1,130 @@
+// zum-report on the bundled example: the findings as text lines with their
+// listed places and a summary, rendered by a format string, as SARIF that
+// the SARIF 2.1.0 schema accepts; and on damaged or missing files.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "ZumRunner.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kFixtures = fs::path(ZUM_FIXTURES_DIR);
+
+class Report : public ::testing::Test {
+ protected:
+  Report() : env_(zumtest::standardEnv(scratch_)) {
+    scratch_.write("bin/zek.cfg", "");
+    fs::create_directories(scratch_.path("run"));
+    fs::copy(kFixtures / ".." / ".." / "examples" / "inventory", scratch_.path("run"), fs::copy_options::recursive);
+    const auto r = run(ZUM_BINARY, {"ZEK", "-cmaf", "inventory", "-list", "inventory.lst"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+  }
+
+  zumtest::RunResult run(const std::string& program, const std::vector<std::string>& args) {
+    zumtest::RunOptions options;
+    options.cwd = scratch_.path("run");
+    options.env = env_;
+    return zumtest::run(program, args, options);
+  }
+  zumtest::RunResult report(const std::vector<std::string>& args) {
+    return run(zumtest::toolPath("zum-report"), args);
+  }
+
+  zumtest::Scratch scratch_;
+  std::map<std::string, std::string> env_;
+};
+
+}  // namespace
+
+TEST_F(Report, FindingsAsCompilersShowThem) {
+  const auto r = report({"inventory.err"});
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.out.substr(0, r.out.find("main.c:6")),
+            "inventory: advisory: External object 'g_legacyBanner' is declared but neither defined nor used in the "
+            "project [1500]\n"
+            "    report.c:7: note: Declaration of 'g_legacyBanner' [1594]\n"
+            "    config.h:4: note: Declaration of 'g_legacyBanner' [1594]\n"
+            "inventory: advisory: External function 'log_reset' is declared but neither defined nor called in the "
+            "project [1501]\n"
+            "    config.h:6: note: Declaration of 'log_reset' [1594]\n"
+            "util.c:41: advisory: External function 'util_unused_helper' is defined but never called in the project "
+            "[1503]\n"
+            "util.c:5: advisory: External object 'g_utilSpare' is defined but never used in the project [1502]\n"
+            "inventory: warning: Functions call each other in a cycle (indirect recursion) [1520]\n"
+            "    stock.c:53: note: 'stock_rebalance' calls 'order_restock' here [1580]\n"
+            "    order.c:33: note: 'order_restock' calls 'stock_rebalance' here [1580]\n");
+  // Each distinct place once, though every source lists the header's declaration.
+  EXPECT_NE(r.out.find("main.c:6: advisory: Global object 'g_debugLevel' is used only by function 'main' of its own "
+                       "file [1514]\n"
+                       "    main.c:11: note: Used here [1579]\n"
+                       "    config.h:3: note: Declaration of 'g_debugLevel' [1594]\n"
+                       "stock.c:7: "),
+            std::string::npos);
+  EXPECT_EQ(r.out.substr(r.out.rfind('\n', r.out.size() - 2) + 1), "inventory.err: 19 findings: 1 warning, 18 advisory\n");
+
+  // A format string instead; the listed places one level deeper.
+  const auto formatted = report({"inventory.err", "--format", "%?u%(  %)%N %f:%l %?v%([%v]%)"});
+  EXPECT_EQ(formatted.exitCode, 0);
+  EXPECT_EQ(formatted.out.substr(0, formatted.out.find("1501")),
+            "1500 :1 [Remove the declarations listed, or define the object where it belongs.]\n"
+            "  1594 report.c:7 \n"
+            "  1594 config.h:4 \n");
+}
+
+TEST_F(Report, SarifThatTheSchemaAccepts) {
+  const auto r = report({"inventory.err", "--sarif", "inventory.sarif"});
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_NE(r.out.find("inventory.err: 19 findings"), std::string::npos);
+  const auto check = run("/usr/bin/python3", {"-c",
+                                             "import json, sys, jsonschema\n"
+                                             "sarif = json.load(open(sys.argv[1]))\n"
+                                             "jsonschema.validate(sarif, json.load(open(sys.argv[2])))\n"
+                                             "run = sarif['runs'][0]\n"
+                                             "print(run['tool']['driver']['name'], len(run['results']),\n"
+                                             "      [rule['id'] for rule in run['tool']['driver']['rules']])\n"
+                                             "first = run['results'][0]\n"
+                                             "print(first['ruleId'], first['level'], first['message']['text'])\n"
+                                             "print(first['locations'][0]['physicalLocation'])\n"
+                                             "print([l['message']['text'] for l in first['relatedLocations']])\n",
+                                             "inventory.sarif", (kFixtures / "sarif-schema-2.1.0.json").string()});
+  EXPECT_EQ(check.err, "");
+  EXPECT_EQ(check.out,
+            "zum 19 ['1500', '1501', '1502', '1503', '1504', '1505', '1514', '1520', '1531', '1532', '1533']\n"
+            "1500 note External object 'g_legacyBanner' is declared but neither defined nor used in the project\n"
+            "{'artifactLocation': {'uri': 'report.c'}, 'region': {'startLine': 7}}\n"
+            "[\"Declaration of 'g_legacyBanner'\", \"Declaration of 'g_legacyBanner'\"]\n");
+
+  // Absolute names under the source root become relative to it: here the
+  // project file, where a source without files is reported.
+  const std::string root = scratch_.path("run").string();
+  run(ZUM_BINARY, {"ZEK", "-cmaf", root + "/abs", "main.c", "ghost.c"});
+  const auto rooted = report({"abs.err", "--sarif", "-", "--srcroot", root});
+  EXPECT_NE(rooted.out.find("\"uri\": \"abs\",\n"), std::string::npos) << rooted.out;
+  EXPECT_NE(rooted.out.find("\"uriBaseId\": \"SRCROOT\""), std::string::npos);
+  EXPECT_EQ(rooted.out.find("findings"), std::string::npos);  // no text with "--sarif -"
+}
+
+TEST_F(Report, DamagedMissingAndMisused) {
+  const std::string bytes = scratch_.read("run/inventory.err");
+  scratch_.write("run/cut.err", bytes.substr(0, bytes.size() * 2 / 3));
+  const auto cut = report({"cut.err"});
+  EXPECT_EQ(cut.exitCode, 1);
+  EXPECT_EQ(cut.out.find("cut: advisory: External object 'g_legacyBanner'"), 0u);
+  EXPECT_NE(cut.out.find("\ncut.err: "), std::string::npos);
+  EXPECT_EQ(cut.err.find("zum-report: cut.err: damaged at byte "), 0u) << cut.err;
+
+  const auto missing = report({"none.err"});
+  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_EQ(missing.out, "none.err: no findings\n");
+  EXPECT_EQ(missing.err, "zum-report: none.err: cannot be read: No such file or directory\n");
+
+  const auto badFormat = report({"inventory.err", "--format", "%f%L"});
+  EXPECT_EQ(badFormat.exitCode, 2);
+  EXPECT_EQ(badFormat.err, "zum-report: Error in format string at :%L\n");
+  EXPECT_EQ(report({}).exitCode, 2);
+  EXPECT_EQ(report({"inventory.err", "--sarif"}).exitCode, 2);
+}
