@@ -1,0 +1,303 @@
+// What a function body does: the declarations and labels in it, the
+// relations of the function to what it calls ("C", and "X" as a call is a
+// use too) and uses ("X" with read and write flags), the initialiser
+// dependencies of its static variables (EXTV), allocations, and the counts
+// behind its metrics.
+#include <clang/AST/ExprCXX.h>
+#include <clang/AST/StmtCXX.h>
+
+#include "ast/RecordMaker.h"
+#include "core/Records.h"
+
+namespace scan {
+
+namespace {
+
+const char* accessFlags(bool read, bool write) {
+  if (read && write) return "RW";
+  if (write) return "W";
+  if (read) return "R";
+  return "";
+}
+
+// The literal context of what initialises an object of `type`.
+char initialiserContext(clang::QualType type) {
+  type = type.getCanonicalType();
+  if (type->isArrayType()) return 'A';
+  if (type->isUnionType()) return 'U';
+  if (type->isRecordType()) return 'S';
+  return 'O';
+}
+
+bool isLiteral(const clang::Expr* expr) {
+  return llvm::isa<clang::IntegerLiteral>(expr) || llvm::isa<clang::FloatingLiteral>(expr) ||
+         llvm::isa<clang::CharacterLiteral>(expr) || llvm::isa<clang::StringLiteral>(expr) ||
+         llvm::isa<clang::FixedPointLiteral>(expr);
+}
+
+// malloc and its kin: the C ways of allocating an object.
+bool isAllocator(const clang::FunctionDecl* function) {
+  if (!function || !function->getIdentifier() || !function->getDeclContext()->isTranslationUnit()) return false;
+  llvm::StringRef name = function->getName();
+  return name == "malloc" || name == "calloc" || name == "realloc" || name == "aligned_alloc";
+}
+
+// The struct or union a "sizeof (struct node)" among the arguments names,
+// for an allocation whose result is not converted to a typed pointer.
+const clang::TagDecl* sizedTag(const clang::Expr* expr) {
+  expr = expr->IgnoreParenImpCasts();
+  if (const auto* size = llvm::dyn_cast<clang::UnaryExprOrTypeTraitExpr>(expr)) {
+    if (size->getKind() != clang::UETT_SizeOf) return nullptr;
+    const auto* record = size->getTypeOfArgument()->getAs<clang::RecordType>();
+    return record ? record->getDecl() : nullptr;
+  }
+  if (const auto* binary = llvm::dyn_cast<clang::BinaryOperator>(expr)) {
+    if (const clang::TagDecl* tag = sizedTag(binary->getLHS())) return tag;
+    return sizedTag(binary->getRHS());
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void RecordMaker::body(const clang::FunctionDecl* decl) {
+  FunctionTally tally;
+  Walk walk;
+  walk.function = decl;
+  walk.owner = &names_.of(decl);
+  walk.tally = &tally;
+  walk.scope = 'B';
+  statement(decl->getBody(), walk);
+  functionMetrics(decl, tally);
+  controlGraph(decl);
+}
+
+void RecordMaker::statement(const clang::Stmt* stmt, Walk& walk) {
+  if (!stmt) return;
+  if (const auto* expr = llvm::dyn_cast<clang::Expr>(stmt)) {
+    expression(expr, Access::Read, 'X', walk);
+    return;
+  }
+  switch (stmt->getStmtClass()) {
+    case clang::Stmt::DeclStmtClass:
+      for (const clang::Decl* decl : llvm::cast<clang::DeclStmt>(stmt)->decls()) declaration(decl, &walk);
+      return;
+    case clang::Stmt::LabelStmtClass: {
+      const auto* label = llvm::cast<clang::LabelStmt>(stmt);
+      if (const Place place = places_.expansion(label->getIdentLoc()))
+        writeDefine(names_.of(label->getDecl()), place, 'F', "LB", 'N', 'N', "", "");
+      statement(label->getSubStmt(), walk);
+      return;
+    }
+    case clang::Stmt::CaseStmtClass: {
+      const auto* caseStmt = llvm::cast<clang::CaseStmt>(stmt);
+      ++walk.tally->decisions;
+      expression(caseStmt->getLHS(), Access::Read, 'C', walk);
+      expression(caseStmt->getRHS(), Access::Read, 'C', walk);
+      statement(caseStmt->getSubStmt(), walk);
+      return;
+    }
+    case clang::Stmt::IfStmtClass:
+    case clang::Stmt::WhileStmtClass:
+    case clang::Stmt::ForStmtClass:
+    case clang::Stmt::DoStmtClass:
+    case clang::Stmt::CXXForRangeStmtClass:
+    case clang::Stmt::CXXCatchStmtClass:
+      ++walk.tally->decisions;
+      break;
+    default:
+      break;
+  }
+  for (const clang::Stmt* child : stmt->children()) statement(child, walk);
+}
+
+void RecordMaker::initialiser(const clang::Expr* init, const clang::VarDecl* variable, Walk& walk) {
+  expression(init, Access::Read, initialiserContext(variable->getType()), walk);
+}
+
+void RecordMaker::expression(const clang::Expr* expr, Access access, char context, Walk& walk) {
+  if (!expr) return;
+  if (isLiteral(expr)) {
+    literal(expr, context, '-', walk);
+    return;
+  }
+  switch (expr->getStmtClass()) {
+    case clang::Stmt::DeclRefExprClass: {
+      const auto* ref = llvm::cast<clang::DeclRefExpr>(expr);
+      use(ref->getDecl(), ref->getLocation(), access, walk);
+      return;
+    }
+    case clang::Stmt::MemberExprClass: {
+      const auto* member = llvm::cast<clang::MemberExpr>(expr);
+      use(member->getMemberDecl(), member->getMemberLoc(), access, walk);
+      // "s.x = 1" writes s; "p->x = 1" only reads p.
+      expression(member->getBase(), member->isArrow() ? Access::Read : access, context, walk);
+      return;
+    }
+    case clang::Stmt::ArraySubscriptExprClass: {
+      const auto* subscript = llvm::cast<clang::ArraySubscriptExpr>(expr);
+      // "a[i] = 1" writes the array a, but only reads a pointer.
+      const clang::Expr* base = subscript->getBase()->IgnoreParens();
+      const auto* decay = llvm::dyn_cast<clang::ImplicitCastExpr>(base);
+      if (decay && decay->getCastKind() == clang::CK_ArrayToPointerDecay)
+        expression(decay->getSubExpr(), access, context, walk);
+      else
+        expression(base, Access::Read, context, walk);
+      expression(subscript->getIdx(), Access::Read, context, walk);
+      return;
+    }
+    case clang::Stmt::UnaryOperatorClass: {
+      const auto* unary = llvm::cast<clang::UnaryOperator>(expr);
+      const clang::Expr* operand = unary->getSubExpr();
+      if (unary->isIncrementDecrementOp()) {
+        expression(operand, Access::ReadWrite, context, walk);
+      } else if (unary->getOpcode() == clang::UO_AddrOf) {
+        expression(operand, Access::Address, context, walk);
+      } else if ((unary->getOpcode() == clang::UO_Minus || unary->getOpcode() == clang::UO_Plus) &&
+                 isLiteral(operand->IgnoreParens())) {
+        literal(operand->IgnoreParens(), context, unary->getOpcode() == clang::UO_Minus ? 'N' : 'P', walk);
+      } else {
+        expression(operand, Access::Read, context, walk);
+      }
+      return;
+    }
+    case clang::Stmt::BinaryOperatorClass:
+    case clang::Stmt::CompoundAssignOperatorClass: {
+      const auto* binary = llvm::cast<clang::BinaryOperator>(expr);
+      if (binary->isLogicalOp() && walk.tally) ++walk.tally->decisions;
+      const Access left = binary->getOpcode() == clang::BO_Assign ? Access::Write
+                          : binary->isCompoundAssignmentOp()      ? Access::ReadWrite
+                                                                  : Access::Read;
+      expression(binary->getLHS(), left, context, walk);
+      expression(binary->getRHS(), Access::Read, context, walk);
+      return;
+    }
+    case clang::Stmt::ConditionalOperatorClass:
+    case clang::Stmt::BinaryConditionalOperatorClass: {
+      const auto* conditional = llvm::cast<clang::AbstractConditionalOperator>(expr);
+      if (walk.tally) ++walk.tally->decisions;
+      expression(conditional->getCond(), Access::Read, context, walk);
+      if (const auto* plain = llvm::dyn_cast<clang::ConditionalOperator>(expr))
+        expression(plain->getTrueExpr(), access, context, walk);
+      expression(conditional->getFalseExpr(), access, context, walk);
+      return;
+    }
+    case clang::Stmt::CallExprClass:
+      call(llvm::cast<clang::CallExpr>(expr), walk);
+      return;
+    case clang::Stmt::ImplicitCastExprClass:
+    case clang::Stmt::CStyleCastExprClass: {
+      const auto* cast = llvm::cast<clang::CastExpr>(expr);
+      const clang::Expr* operand = cast->getSubExpr();
+      // An allocation converted to a typed pointer says what it allocates.
+      if (const auto* made = llvm::dyn_cast<clang::CallExpr>(operand->IgnoreParens());
+          made && isAllocator(made->getDirectCallee()) && expr->getType()->isPointerType())
+        allocation(made, expr, walk);
+      switch (cast->getCastKind()) {
+        case clang::CK_LValueToRValue: access = Access::Read; break;
+        case clang::CK_ArrayToPointerDecay: access = Access::Address; break;
+        default: break;
+      }
+      expression(operand, access, context, walk);
+      return;
+    }
+    case clang::Stmt::ParenExprClass:
+      expression(llvm::cast<clang::ParenExpr>(expr)->getSubExpr(), access, context, walk);
+      return;
+    case clang::Stmt::InitListExprClass: {
+      const auto* list = llvm::cast<clang::InitListExpr>(expr);
+      const char inner = initialiserContext(list->getType());
+      for (const clang::Expr* init : list->inits()) expression(init, Access::Read, inner, walk);
+      return;
+    }
+    case clang::Stmt::UnaryExprOrTypeTraitExprClass: {
+      // sizeof x names x without reading or writing it.
+      const auto* trait = llvm::cast<clang::UnaryExprOrTypeTraitExpr>(expr);
+      if (!trait->isArgumentType()) expression(trait->getArgumentExpr(), Access::Address, context, walk);
+      return;
+    }
+    case clang::Stmt::StmtExprClass:
+      statement(llvm::cast<clang::StmtExpr>(expr)->getSubStmt(), walk);
+      return;
+    default:
+      break;
+  }
+  for (const clang::Stmt* child : expr->children()) {
+    if (const auto* sub = llvm::dyn_cast_or_null<clang::Expr>(child))
+      expression(sub, Access::Read, context, walk);
+    else
+      statement(child, walk);
+  }
+}
+
+void RecordMaker::call(const clang::CallExpr* callExpr, Walk& walk) {
+  if (walk.tally) ++walk.tally->calls;
+  const clang::FunctionDecl* callee = callExpr->getDirectCallee();
+  const clang::Expr* calleeExpr = callExpr->getCallee()->IgnoreParenImpCasts();
+  const bool direct = callee && llvm::isa<clang::DeclRefExpr>(calleeExpr);
+  if (direct && walk.owner && !walk.initialiser && ensureDeclared(callee)) {
+    const int line = places_.expansion(callExpr->getBeginLoc()).line;
+    const std::string& name = names_.of(callee);
+    relation('C', name, line, "", walk);
+    relation('X', name, line, "", walk);
+    const bool recursive = walk.function && callee->getCanonicalDecl() == walk.function->getCanonicalDecl();
+    if (!recursive) used_.insert(callee->getCanonicalDecl());
+    const Place at = places_.expansion(callExpr->getBeginLoc());
+    if (recursive && at && at.file->main)
+      findings_.diagnostics.push_back({kRecursiveCall, at.file->path, at.line, at.column, name});
+  } else if (!direct) {
+    expression(callExpr->getCallee(), Access::Read, 'X', walk);
+  } else if (walk.owner) {
+    use(callee, calleeExpr->getExprLoc(), Access::Address, walk);
+  }
+  for (const clang::Expr* argument : callExpr->arguments()) expression(argument, Access::Read, 'X', walk);
+  if (direct && isAllocator(callee)) allocation(callExpr, nullptr, walk);
+}
+
+void RecordMaker::use(const clang::NamedDecl* used, clang::SourceLocation at, Access access, Walk& walk) {
+  if (!walk.owner) return;
+  if (!llvm::isa<clang::VarDecl>(used) && !llvm::isa<clang::FunctionDecl>(used) && !llvm::isa<clang::FieldDecl>(used))
+    return;
+  if (!ensureDeclared(used)) return;
+  const Place place = places_.expansion(at);
+  if (!place) return;
+  if (llvm::isa<clang::FunctionDecl>(used) &&
+      (!walk.function || used->getCanonicalDecl() != walk.function->getCanonicalDecl()))
+    used_.insert(used->getCanonicalDecl());
+  const std::string& name = names_.of(used);
+  if (walk.initialiser) {
+    scan::writeExternVar(out(), *walk.owner, name, place.line);
+    return;
+  }
+  relation('X', name, place.line,
+           accessFlags(access == Access::Read || access == Access::ReadWrite,
+                       access == Access::Write || access == Access::ReadWrite),
+           walk);
+}
+
+void RecordMaker::relation(char kind, const std::string& subject, int line, const char* flags, Walk& walk) {
+  std::string text;
+  scan::writeRelation(text, kind, *walk.owner, subject, line, flags);
+  if (walk.tally && !walk.tally->relations.insert(text).second) return;
+  out() += text;
+}
+
+void RecordMaker::allocation(const clang::CallExpr* call, const clang::Expr* result, Walk& walk) {
+  // The typed result wins; the call itself looks at its size arguments
+  // only when nothing converted its result.
+  if (!result && allocationsTyped_.contains(call)) return;
+  const clang::TagDecl* tag = nullptr;
+  if (result) {
+    allocationsTyped_.insert(call);
+    const auto* record = result->getType()->getPointeeType()->getAs<clang::RecordType>();
+    tag = record ? record->getDecl() : nullptr;
+  } else {
+    for (const clang::Expr* argument : call->arguments())
+      if ((tag = sizedTag(argument))) break;
+  }
+  const Place place = places_.expansion(call->getBeginLoc());
+  if (!tag || !place || !walk.owner || !ensureDeclared(tag)) return;
+  scan::writeAlloc(out(), names_.ofTag(tag), AllocKind::Old, place.file->path, place.line, place.column);
+}
+
+}  // namespace scan

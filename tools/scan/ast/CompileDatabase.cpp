@@ -1,0 +1,69 @@
+#include "ast/CompileDatabase.h"
+
+#include <clang/Tooling/ArgumentsAdjusters.h>
+#include <clang/Tooling/JSONCompilationDatabase.h>
+#include <llvm/Support/FileSystem.h>
+
+#include <set>
+
+#include "core/Paths.h"
+
+namespace scan {
+
+namespace {
+
+bool isLauncher(const std::string& program) {
+  std::string_view name = baseName(program);
+  return name == "ccache" || name == "sccache" || name == "distcc" || name == "icecc";
+}
+
+}  // namespace
+
+bool loadCompileDatabase(const std::string& path, CompileDatabase& database, std::string& error) {
+  std::string file = path;
+  if (llvm::sys::fs::is_directory(path)) file = path + (path.ends_with('/') ? "" : "/") + "compile_commands.json";
+  database.file = file;
+  if (!llvm::sys::fs::exists(file)) {
+    error = "no compilation database: " + file + " does not exist";
+    return false;
+  }
+  std::string why;
+  std::unique_ptr<clang::tooling::JSONCompilationDatabase> json = clang::tooling::JSONCompilationDatabase::loadFromFile(
+      file, why, clang::tooling::JSONCommandLineSyntax::AutoDetect);
+  if (!json) {
+    error = "cannot read the compilation database " + file + ": " + why;
+    return false;
+  }
+  std::set<std::string> seen;
+  const std::string here = currentDirectory();
+  for (clang::tooling::CompileCommand& command : json->getAllCompileCommands()) {
+    CompileUnit unit;
+    unit.directory = normalPath(command.Directory, here);
+    unit.file = normalPath(command.Filename, unit.directory);
+    if (!seen.insert(unit.file).second) {
+      ++database.repeated;
+      continue;
+    }
+    unit.arguments = std::move(command.CommandLine);
+    database.units.push_back(std::move(unit));
+  }
+  if (database.units.empty()) {
+    error = "the compilation database " + file + " names no source";
+    return false;
+  }
+  return true;
+}
+
+std::vector<std::string> scanArguments(const CompileUnit& unit) {
+  using namespace clang::tooling;
+  std::vector<std::string> args = unit.arguments;
+  while (args.size() > 1 && isLauncher(args.front())) args.erase(args.begin());
+  ArgumentsAdjuster adjust = combineAdjusters(
+      combineAdjusters(getClangStripOutputAdjuster(), getClangStripDependencyFileAdjuster()),
+      combineAdjusters(getClangSyntaxOnlyAdjuster(),
+                       getInsertArgumentAdjuster({"-resource-dir=" ZUM_CLANG_RESOURCE_DIR, "-w"},
+                                                 ArgumentInsertPosition::END)));
+  return adjust(args, unit.file);
+}
+
+}  // namespace scan

@@ -1,0 +1,128 @@
+// Makes the records of one unit from its AST, organised by construct:
+// declarations (DeclRecords.cpp), function bodies with their uses, calls
+// and allocations (BodyRecords.cpp), literals (LiteralRecords.cpp) and
+// control graphs with the function metrics (FunctionMetrics.cpp).
+//
+// The one rule every record follows: a name is declared in the unit's
+// records before any record refers to it, because zum resolves names
+// through what the same source declared earlier. Declarations are written
+// in the order the unit reads them; a record about something not written
+// yet (an implicitly declared function, say) writes its declaration first.
+// Only the project's own declarations are written: nothing from system
+// headers, and no use of something that only a system header declares.
+#pragma once
+
+#include <clang/AST/ASTContext.h>
+#include <clang/AST/Decl.h>
+#include <clang/AST/Expr.h>
+#include <clang/AST/Stmt.h>
+#include <llvm/ADT/DenseMap.h>
+#include <llvm/ADT/DenseSet.h>
+
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "ast/Literals.h"
+#include "ast/Names.h"
+#include "ast/SourcePlaces.h"
+#include "ast/TypeStrings.h"
+#include "ast/UnitOutput.h"
+#include "core/ErrorFile.h"
+
+namespace scan {
+
+// What the scan of a unit found besides the metric file's records.
+struct UnitFindings {
+  std::vector<UnitDiagnostic> diagnostics;
+};
+
+class RecordMaker {
+ public:
+  RecordMaker(clang::ASTContext& context, SourcePlaces& places, Names& names, TypeSpeller& types,
+              LiteralWriter& literals, UnitOutput& output, UnitFindings& findings);
+
+  // Writes the records of every declaration of the unit, then the file
+  // metrics and the unit's own diagnostics.
+  void run();
+
+ private:
+  // How an expression uses what it names.
+  enum class Access { Read, Write, ReadWrite, Address };
+
+  // Counts kept while a function body is walked.
+  struct FunctionTally {
+    int decisions = 0;  // branches: cyclomatic complexity is this plus one
+    int calls = 0;
+    // Relations already written for this function: each is written once.
+    std::unordered_set<std::string> relations;
+  };
+
+  // Where the walk is: whose uses it records and how.
+  struct Walk {
+    const clang::FunctionDecl* function = nullptr;  // null outside bodies
+    const std::string* owner = nullptr;  // object of the records: the function, or the initialised variable
+    bool initialiser = false;            // uses are initialiser dependencies (EXTV records)
+    FunctionTally* tally = nullptr;      // null outside bodies
+    char scope = 'F';                    // scope letter of literals met
+  };
+
+  // ---- declarations (DeclRecords.cpp)
+  // `walk` is the body a declaration stands in, null at file scope.
+  void declarations(const clang::DeclContext* context);
+  void declaration(const clang::Decl* decl, Walk* walk);
+  void function(const clang::FunctionDecl* decl);
+  void parameters(const clang::FunctionDecl* decl, char code);
+  void fileVariable(const clang::VarDecl* decl);
+  void localVariable(const clang::VarDecl* decl, Walk& walk);
+  void blockExtern(const clang::VarDecl* decl);
+  void typedefName(const clang::TypedefNameDecl* decl, Walk* walk);
+  void record(const clang::RecordDecl* decl, Walk* walk);
+  void field(const clang::FieldDecl* decl, const std::string& owner);
+  void enumeration(const clang::EnumDecl* decl, Walk* walk);
+  // Literals in the array dimensions of a declared type.
+  void dimensions(const clang::TypeSourceInfo* info, Walk& walk);
+  // Writes the declaration of `decl` unless the unit wrote it already;
+  // false when it is not the project's (nothing may refer to it).
+  bool ensureDeclared(const clang::NamedDecl* decl);
+  void writeDefine(const std::string& name, const Place& place, char code, const char* space, char scope,
+                   char linkage, const std::string& type, const char* flags);
+
+  // ---- bodies (BodyRecords.cpp)
+  void body(const clang::FunctionDecl* decl);
+  void statement(const clang::Stmt* stmt, Walk& walk);
+  void expression(const clang::Expr* expr, Access access, char context, Walk& walk);
+  void initialiser(const clang::Expr* init, const clang::VarDecl* variable, Walk& walk);
+  void call(const clang::CallExpr* call, Walk& walk);
+  void use(const clang::NamedDecl* used, clang::SourceLocation at, Access access, Walk& walk);
+  void allocation(const clang::CallExpr* call, const clang::Expr* result, Walk& walk);
+  void relation(char kind, const std::string& subject, int line, const char* flags, Walk& walk);
+
+  // ---- literals (LiteralRecords.cpp)
+  void literal(const clang::Expr* expr, char context, char sign, const Walk& walk);
+
+  // ---- function metrics and control graph (FunctionMetrics.cpp)
+  void functionMetrics(const clang::FunctionDecl* decl, const FunctionTally& tally);
+  void controlGraph(const clang::FunctionDecl* decl);
+  void fileMetrics();
+  void unusedInternalFunctions();
+
+  std::string& out() { return *out_; }
+
+  clang::ASTContext& context_;
+  const clang::SourceManager& sources_;
+  SourcePlaces& places_;
+  UnitOutput& output_;
+  UnitFindings& findings_;
+  Names& names_;
+  TypeSpeller& types_;
+  LiteralWriter& literals_;
+  std::string* out_ = nullptr;  // the piece being written
+
+  llvm::DenseSet<const clang::Decl*> declared_;   // entities whose declaration is written (canonical)
+  llvm::DenseSet<const clang::Decl*> used_;       // functions something in the unit uses (canonical)
+  llvm::DenseSet<const clang::CallExpr*> allocationsTyped_;  // allocations whose result says the type
+  std::vector<const clang::FunctionDecl*> internalDefinitions_;  // in the unit's own source
+};
+
+}  // namespace scan
