@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages zum builds and tests with (as root, or with sudo).
 set -euo pipefail
-packages=(g++ cmake ninja-build pkg-config libpcre2-dev libgtest-dev libbenchmark-dev python3-jsonschema)
+# zum-scan parses C with clang 14's C++ libraries: headers in libclang-14-dev
+# and llvm-14-dev, the shared library in libclang-cpp14.
+packages=(g++ cmake ninja-build pkg-config libpcre2-dev libgtest-dev libbenchmark-dev python3-jsonschema
+          libclang-14-dev libclang-cpp14 llvm-14-dev)
 for extra in "$@"; do
   case "$extra" in
     --with-clang) packages+=(clang libclang-rt-14-dev) ;;
-    --with-bench) packages+=(time bc) ;;
+    # bench/realworld.sh: compilation databases of make-based projects
+    # (bear), clang -fsyntax-only to compare with, readelf for relocations.
+    --with-bench) packages+=(time bc bear clang binutils) ;;
   esac
 done
 missing=()

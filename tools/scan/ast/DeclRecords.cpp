@@ -228,7 +228,9 @@ void RecordMaker::record(const clang::RecordDecl* decl, Walk* walk) {
   if (!place) return;
   const std::string& name = names_.ofTag(decl);
   const std::string& type = types_.of(context_.getRecordType(decl));
-  const char scope = walk ? 'B' : 'F';
+  // An anonymous struct or union inside another is known as its member.
+  const bool member = !decl->getIdentifier() && llvm::isa<clang::RecordDecl>(decl->getDeclContext());
+  const char scope = walk ? 'B' : member ? 'C' : 'F';
   const bool first = declared_.insert(decl->getCanonicalDecl()).second;
   if (!decl->isThisDeclarationADefinition()) {
     writeDefine(name, place, first ? 'C' : 'R', "TG", scope, 'N', type, "");

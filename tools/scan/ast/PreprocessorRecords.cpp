@@ -44,9 +44,10 @@ void PreprocessorRecords::Elif(clang::SourceLocation at, clang::SourceRange cond
 }
 
 void PreprocessorRecords::conditionLiterals(clang::SourceLocation at, clang::SourceRange condition) {
-  if (!places_.expansion(at) || condition.isInvalid() || condition.getBegin().isMacroID()) return;
+  if (!places_.expansion(at) || condition.isInvalid()) return;
   const clang::SourceManager& sources = places_.sourceManager();
-  auto [id, offset] = sources.getDecomposedLoc(condition.getBegin());
+  // The range may start at a macro the condition expands.
+  auto [id, offset] = sources.getDecomposedExpansionLoc(condition.getBegin());
   const unsigned end = sources.getFileOffset(sources.getExpansionLoc(condition.getEnd()));
   bool invalid = false;
   llvm::StringRef buffer = sources.getBufferData(id, &invalid);

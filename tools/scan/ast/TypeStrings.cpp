@@ -72,6 +72,11 @@ std::string TypeSpeller::ofField(const clang::FieldDecl* field) {
 
 void TypeSpeller::append(std::string& out, clang::QualType type) {
   type = type.getCanonicalType();
+  // A qualified array is an array of qualified elements.
+  if (const clang::ArrayType* array = context_.getAsArrayType(type)) {
+    appendArray(out, array);
+    return;
+  }
   if (type.isLocalConstQualified()) out += 'C';
   if (type.isLocalVolatileQualified()) out += 'V';
   const clang::Type* bare = type.getTypePtr();
@@ -83,15 +88,6 @@ void TypeSpeller::append(std::string& out, clang::QualType type) {
   } else if (const auto* reference = llvm::dyn_cast<clang::ReferenceType>(bare)) {
     out += llvm::isa<clang::RValueReferenceType>(bare) ? "&&" : "&";
     append(out, reference->getPointeeType());
-  } else if (const auto* array = llvm::dyn_cast<clang::ArrayType>(bare)) {
-    out += '[';
-    if (const auto* constant = llvm::dyn_cast<clang::ConstantArrayType>(array))
-      out += std::to_string(constant->getSize().getZExtValue());
-    else
-      out += '?';
-    out += ',';
-    append(out, array->getElementType());
-    out += ']';
   } else if (const auto* function = llvm::dyn_cast<clang::FunctionType>(bare)) {
     appendFunction(out, function);
   } else if (const auto* tag = llvm::dyn_cast<clang::TagType>(bare)) {
@@ -117,6 +113,17 @@ void TypeSpeller::append(std::string& out, clang::QualType type) {
     for (char c : clang::QualType(bare, 0).getAsString(context_.getPrintingPolicy()))
       if (c != ' ') out += c;
   }
+}
+
+void TypeSpeller::appendArray(std::string& out, const clang::ArrayType* array) {
+  out += '[';
+  if (const auto* constant = llvm::dyn_cast<clang::ConstantArrayType>(array))
+    out += std::to_string(constant->getSize().getZExtValue());
+  else
+    out += '?';
+  out += ',';
+  append(out, array->getElementType());
+  out += ']';
 }
 
 void TypeSpeller::appendFunction(std::string& out, const clang::FunctionType* function) {

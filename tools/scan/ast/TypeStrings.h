@@ -41,6 +41,7 @@ class TypeSpeller {
 
  private:
   void append(std::string& out, clang::QualType type);
+  void appendArray(std::string& out, const clang::ArrayType* array);
   void appendFunction(std::string& out, const clang::FunctionType* function);
 
   const clang::ASTContext& context_;

@@ -1,0 +1,74 @@
+#include "ScanRun.h"
+
+#include <filesystem>
+#include <sstream>
+
+namespace scantest {
+
+namespace fs = std::filesystem;
+
+std::string fixtureRoot() { return fs::canonical(fs::path(ZUM_FIXTURES_DIR) / "scan" / "cproject").string(); }
+
+std::string fixtureDatabaseDir() { return zumtest::toolPath("scan-fixture"); }
+
+zumtest::RunResult runScan(const zumtest::Scratch& scratch, const std::vector<std::string>& args) {
+  zumtest::RunOptions options;
+  options.cwd = scratch.dir();
+  options.env = zumtest::standardEnv(scratch);
+  return zumtest::run(zumtest::toolPath("zum-scan"), args, options);
+}
+
+namespace {
+
+std::string jsonString(const std::string& text) {
+  std::string out = "\"";
+  for (char c : text) {
+    if (c == '"' || c == '\\') out += '\\';
+    out += c;
+  }
+  return out + "\"";
+}
+
+}  // namespace
+
+void writeDatabase(const zumtest::Scratch& scratch, const std::vector<std::string>& sources, const std::string& flags) {
+  std::string json = "[\n";
+  for (std::size_t i = 0; i < sources.size(); ++i) {
+    const std::string file = scratch.path(sources[i]).string();
+    json += "{\"directory\": " + jsonString(scratch.dir().string()) + ", \"arguments\": [\"cc\"";
+    std::istringstream words(flags);
+    for (std::string word; words >> word;) json += ", " + jsonString(word);
+    json += ", \"-c\", " + jsonString(file) + "], \"file\": " + jsonString(file) + "}";
+    json += i + 1 < sources.size() ? ",\n" : "\n";
+  }
+  scratch.write("compile_commands.json", json + "]\n");
+}
+
+std::vector<std::string> lines(const std::string& text) {
+  std::vector<std::string> result;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    result.push_back(line);
+  }
+  return result;
+}
+
+std::vector<std::string> linesStartingWith(const std::string& text, const std::vector<std::string>& prefixes) {
+  std::vector<std::string> result;
+  for (const std::string& line : lines(text))
+    for (const std::string& prefix : prefixes)
+      if (line.starts_with(prefix)) {
+        result.push_back(line);
+        break;
+      }
+  return result;
+}
+
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+    text.replace(at, from.size(), to);
+  return text;
+}
+
+}  // namespace scantest

@@ -1,0 +1,32 @@
+// Runs build/zum-scan for the tests: over the fixture project (whose
+// compilation database the build makes in build/scan-fixture) or over
+// sources a test writes itself.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ZumRunner.h"
+
+namespace scantest {
+
+// The fixture project's sources, as their records name them (real path).
+std::string fixtureRoot();
+std::string fixtureDatabaseDir();
+
+// zum-scan with `args`, run in `scratch`.
+zumtest::RunResult runScan(const zumtest::Scratch& scratch, const std::vector<std::string>& args);
+
+// Writes <scratch>/compile_commands.json naming `sources` (relative to the
+// scratch directory), each compiled in the scratch directory with `flags`.
+void writeDatabase(const zumtest::Scratch& scratch, const std::vector<std::string>& sources,
+                   const std::string& flags = "");
+
+// `text` cut into lines, without their line ends ("\n" or "\r\n").
+std::vector<std::string> lines(const std::string& text);
+// The lines of `text` that start with one of `prefixes`.
+std::vector<std::string> linesStartingWith(const std::string& text, const std::vector<std::string>& prefixes);
+// `text` with every `from` replaced by `to`.
+std::string replaced(std::string text, const std::string& from, const std::string& to);
+
+}  // namespace scantest

@@ -1,0 +1,136 @@
+// zum-scan over the fixture project (tests/fixtures/scan/cproject): each
+// unit's records against those checked by hand in
+// tests/fixtures/scan/expected, kind by kind; the order they come in; the
+// error files and the list file.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "ScanRun.h"
+
+namespace {
+
+using scantest::linesStartingWith;
+
+// The units, by where their files go: the two strings.c get folders of
+// their own.
+const std::vector<std::string> kUnits = {"main.c", "shapes.c", "util/strings.c", "text/strings.c"};
+
+std::string readFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+class ScanFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    result_ = scantest::runScan(scratch_, {"-p", scantest::fixtureDatabaseDir(), "-o", "out", "-j", "2"});
+    ASSERT_EQ(result_.exitCode, 0) << result_.err;
+  }
+
+  std::string actual(const std::string& unit) const {
+    return scantest::replaced(scratch_.read("out/" + unit + ".met"), scantest::fixtureRoot(), "$ROOT");
+  }
+  static std::string expected(const std::string& unit) {
+    return readFile(std::filesystem::path(ZUM_FIXTURES_DIR) / "scan" / "expected" / (unit + ".met"));
+  }
+  void expectRecords(const std::vector<std::string>& kinds) const {
+    for (const std::string& unit : kUnits)
+      EXPECT_EQ(linesStartingWith(actual(unit), kinds), linesStartingWith(expected(unit), kinds)) << unit;
+  }
+
+  zumtest::Scratch scratch_;
+  zumtest::RunResult result_;
+};
+
+// Functions (a definition repeats its declaration when the unit has none
+// before it), parameters, variables at file and block scope (static ones
+// flagged "S", block-scope extern ones with external linkage), typedefs,
+// structs and unions with their members (bit-fields "ub"), enums with their
+// enumerators, macros of both kinds, labels; each with its file, line,
+// position and canonical type string.
+TEST_F(ScanFixture, DefineRecordsOfEveryKindOfDeclaration) { expectRecords({"<DEFINE>"}); }
+
+// Calls (with the "X" a call also is), uses with read and write flags,
+// members held by value and by pointer, includes, initialiser dependencies
+// and block-scope extern declarations (EXTV), and malloc'd structs.
+TEST_F(ScanFixture, RelationsExternVariablesAndAllocations) { expectRecords({"<R>", "<EXTV>", "<ALLOC>"}); }
+
+// Per function STCYC, STPAR, STLIN, STCAL and its control graph; per file
+// STFNC and STTLN.
+TEST_F(ScanFixture, FunctionAndFileMetricsWithControlGraphs) { expectRecords({"<S>", "<CTLG>"}); }
+
+// Literals in macros, #if conditions, array dimensions, bit-field widths,
+// enumerators, initialisers of each kind, case labels and other code, with
+// sign, suffix, kind and type.
+TEST_F(ScanFixture, LiteralsWithTheirContexts) { expectRecords({"<LIT>"}); }
+
+// zum resolves a name through what the same source declared before it.
+TEST_F(ScanFixture, EveryNameIsDeclaredBeforeTheRecordsThatNameIt) {
+  for (const std::string& unit : kUnits) {
+    const std::string text = actual(unit);
+    EXPECT_EQ(text, expected(unit)) << unit;
+    std::set<std::string> declared;
+    for (const std::string& line : scantest::lines(text)) {
+      std::istringstream fields(line);
+      std::string tag, first, second;
+      fields >> tag >> first >> second;
+      if (tag == "<DEFINE>") declared.insert(first);
+      if ((tag.starts_with("<R>") && tag != "<R>I") || tag == "<EXTV>") {
+        EXPECT_TRUE(declared.count(first)) << unit << ": " << line;
+        EXPECT_TRUE(declared.count(second)) << unit << ": " << line;
+      }
+      const bool graphHeader = tag == "<CTLG>" && !std::isdigit(static_cast<unsigned char>(first[0]));
+      if (tag == "<ALLOC>" || graphHeader) {
+        EXPECT_TRUE(declared.count(first)) << unit << ": " << line;
+      }
+    }
+  }
+}
+
+TEST_F(ScanFixture, ErrorFilesHoldSuppressionCommentsAndTheUnitsOwnDiagnostics) {
+  const std::map<std::string, std::string> env = zumtest::standardEnv(scratch_);
+  const auto dump = [&](const std::string& unit) {
+    return scantest::replaced(zumtest::errDump(scratch_, env, "out/" + unit + ".err").out, scantest::fixtureRoot(),
+                              "$ROOT");
+  };
+  EXPECT_EQ(dump("main.c"),
+            "file out/main.c.err: version 8200 (current generation), second header word 0\n"
+            "section start\n"
+            "end\n");
+  EXPECT_EQ(dump("shapes.c"),
+            "file out/shapes.c.err: version 8200 (current generation), second header word 0\n"
+            "section start\n"
+            "suppression record: kind=1 at $ROOT/src/shapes.c:14:32 text=\"zum: suppress 3219\" ranges={3219} "
+            "region={$ROOT/src/shapes.c:14}-{$ROOT/src/shapes.c:15}\n"
+            "diagnostic: $ROOT/src/shapes.c:45:29: Msg=3670 #params=1 {shape_depth}\n"
+            "diagnostic: $ROOT/src/shapes.c:14:13: Msg=3219 #params=1 {forgotten}\n"
+            "end\n");
+  EXPECT_EQ(dump("text/strings.c"),
+            "file out/text/strings.c.err: version 8200 (current generation), second header word 0\n"
+            "section start\n"
+            "suppression record: kind=2 at $ROOT/src/text/strings.c:1:1 text=\"zum: suppress-begin 1500-1533\" "
+            "ranges={1500-1533} region={$ROOT/src/text/strings.c:1}-{$ROOT/src/text/strings.c:4}\n"
+            "end\n");
+}
+
+TEST_F(ScanFixture, SourcesSharingANameGetOutputDirectoriesOfTheirOwn) {
+  const std::string out = scratch_.dir().string() + "/out";
+  const std::string root = scantest::fixtureRoot();
+  EXPECT_EQ(scantest::linesStartingWith(scratch_.read("out/sources.lst"), {"-", "/"}),
+            (std::vector<std::string>{"-outputpath " + out, root + "/src/main.c", root + "/src/shapes.c",
+                                      "-outputpath " + out + "/util", root + "/src/util/strings.c",
+                                      "-outputpath " + out + "/text", root + "/src/text/strings.c"}));
+  EXPECT_NE(result_.err.find("2 sources are named strings.c; each gets its own output directory:\n"),
+            std::string::npos)
+      << result_.err;
+  EXPECT_NE(result_.err.find("[4/4] "), std::string::npos) << result_.err;
+  EXPECT_NE(result_.err.find("zum-scan: 4 of 4 units scanned; files in out\n"), std::string::npos) << result_.err;
+}
+
+}  // namespace
