@@ -100,9 +100,9 @@ int analyseProject(const AnalysisRun& run) {
               << "\n";
     return 1;
   }
-  std::cout << "\nFindings (" << displayPath(project + ".err", here) << "):\n";
-  if (runProgram({siblingProgram("zum-errdump"), project + ".err"}) < 0) {
-    std::cerr << "zum-scan: cannot run zum-errdump to show the findings\n";
+  std::cout << "\n$ zum-report " << displayPath(project + ".err", here) << "\n";
+  if (runProgram({siblingProgram("zum-report"), project + ".err"}) != 0) {
+    std::cerr << "zum-scan: zum-report could not show the findings\n";
     return 1;
   }
   std::cout << "\nProject metrics (" << displayPath(project + ".met", here) << "):\n";

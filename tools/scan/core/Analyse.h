@@ -1,5 +1,5 @@
 // "--analyse": after the scan, zum in multi-file mode over the list file,
-// then the findings and the project metrics, readably.
+// then the findings (through zum-report) and the project metrics.
 #pragma once
 
 #include <string>
