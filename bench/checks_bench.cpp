@@ -13,9 +13,8 @@
 #include "anlsrslt/model/Source.h"
 #include "app/ModuleRegistry.h"
 #include "checks/Reporting.h"
-#include "options/CmdArgs.h"
-#include "options/DebugSwitches.h"
 #include "options/ProductTable.h"
+#include "options/RunSettings.h"
 #include "util/ProcessState.h"
 
 namespace {
@@ -61,8 +60,9 @@ void BM_EndOfRun(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     zum::ProcessState::reset();
-    C_CmdArgs::publish(U_make<C_CmdArgs>("ZEK", std::vector<U_String>{}));
-    C_publishDebugValues({"null_metric_output"});
+    C_RunSettings settings;
+    settings.nullMetricOutput = true;
+    C_publishRunSettings(settings);
     zum::setFindingSink([&findings](const M_Diagnostic&) { ++findings; });
     for (const zum::ModuleSlot& module : zum::modulesOfRun({zum::MultiFile, zum::kProductZek, false, {}}))
       if (module.configure) module.configure();

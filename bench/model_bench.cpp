@@ -14,7 +14,6 @@
 #include "anlsrslt/model/Relation.h"
 #include "anlsrslt/model/Source.h"
 #include "anlsrslt/model/SymbolTable.h"
-#include "options/DebugSwitches.h"
 #include "util/ProcessState.h"
 
 namespace {
@@ -90,7 +89,6 @@ void BM_DefineInsertion(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     zum::ProcessState::reset();
-    C_publishDebugValues({});
     PI_configureOnAllDefine(&noAllDefine);
     PI_configureOnNewSymbol(&noDefine);
     state.ResumeTiming();
@@ -110,7 +108,6 @@ BENCHMARK(BM_DefineInsertion)->Unit(benchmark::kMillisecond);
 
 void BM_RelationReading(benchmark::State& state) {
   zum::ProcessState::reset();
-  C_publishDebugValues({});
   configureTypicalModules();
   const std::string source = makeSource(1, 2000);
   P_beginMetricFile();
@@ -143,7 +140,6 @@ void BM_ReadMetricFiles(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     zum::ProcessState::reset();
-    C_publishDebugValues({});
     configureTypicalModules();
     state.ResumeTiming();
     for (int s = 0; s < sourceCount; ++s)

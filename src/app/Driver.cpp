@@ -9,6 +9,7 @@
 #include "options/DebugSwitches.h"
 #include "options/OptionExceptions.h"
 #include "options/ProductTable.h"
+#include "options/RunSettings.h"
 #include "util/Path.h"
 
 P_Driver::P_Driver(U_String title, P_RegisterModules registerModules)
@@ -43,20 +44,21 @@ zum::AnalysisMode P_Driver::decideMode(const C_Options& options) const {
 
 void P_Driver::buildSources(zum::AnalysisMode mode, const C_Options& options) const {
   zum::RunInputs& inputs = zum::runInputs();
+  zum::OutputLocation& output = zum::runOutputLocation();
   inputs.mode = mode;
   inputs.sources.clear();
   for (const C_OrphanFileHandler::Entry& entry : orphanFiles_) {
     inputs.sources.push_back(zum::SourceEntry{entry.file, entry.outputDirectory});
   }
   if (mode == zum::SingleFile) {
-    inputs.output = zum::OutputLocation{inputs.sources.front().file, inputs.sources.front().outputDirectory};
+    output = zum::OutputLocation{inputs.sources.front().file, inputs.sources.front().outputDirectory};
     return;
   }
   // The project file is read last like a source, so that the results of an
   // earlier run of the project come back in.
   const U_String& projectFile = options.crossModuleAnalysisFile().value();
-  inputs.output = zum::OutputLocation{XF_Filename(projectFile), U_Path::directory(projectFile)};
-  inputs.sources.push_back(zum::SourceEntry{inputs.output.projectFile, inputs.output.outputDirectory});
+  output = zum::OutputLocation{XF_Filename(projectFile), U_Path::directory(projectFile)};
+  inputs.sources.push_back(zum::SourceEntry{output.projectFile, output.outputDirectory});
 }
 
 int P_Driver::run() {
@@ -67,12 +69,13 @@ int P_Driver::run() {
   C_CmdArgs::publish(U_make<C_CmdArgs>(*cmdArgs));
   C_setRunProductIndex(cmdArgs->productIndex());
   C_publishDebugValues(options.debug().values());
+  C_publishRunSettings(C_readRunSettings(options));
 
   buildSources(mode, options);
   const zum::RunInputs& inputs = zum::runInputs();
-  describeRun(inputs);
+  describeRun(inputs.mode, zum::runOutputLocation());
 
-  zum::openProjectOutputs(inputs.output);
+  zum::openProjectOutputs(zum::runOutputLocation());
   zum::AnalysisMode registeredMode = mode;
   U_Handle<C_CmdArgs> registeredArgs = cmdArgs;
   registerModules_(&registeredArgs, &registeredMode);
@@ -85,9 +88,9 @@ int P_Driver::run() {
   return successExitCode();
 }
 
-void P_Driver::describeRun(const zum::RunInputs& inputs) {
+void P_Driver::describeRun(zum::AnalysisMode mode, const zum::OutputLocation& output) {
   // Only a multi-file run has a cross-module file: a single-file run's one
   // source must not look like the project entry to the modules.
-  if (inputs.mode == zum::MultiFile) P_setCrossModuleFile(inputs.output.projectFile);
-  P_setOutputPath(inputs.output.outputDirectory);
+  if (mode == zum::MultiFile) P_setCrossModuleFile(output.projectFile);
+  P_setOutputPath(output.outputDirectory);
 }

@@ -7,6 +7,7 @@
 
 #include "app/App.h"
 #include "app/RunInputs.h"
+#include "options/OutputLocation.h"
 #include "options/OrphanHandler.h"
 
 // Switches the analysis modules of a run on.
@@ -30,7 +31,7 @@ class P_Driver : public XF_App {
   zum::AnalysisMode decideMode(const C_Options& options) const;
   void buildSources(zum::AnalysisMode mode, const C_Options& options) const;
   // Hands the model what it tells modules about the run.
-  static void describeRun(const zum::RunInputs& inputs);
+  static void describeRun(zum::AnalysisMode mode, const zum::OutputLocation& output);
 
   U_String banner_;
   P_RegisterModules registerModules_;

@@ -12,10 +12,6 @@ namespace zum {
 
 namespace {
 
-std::string_view projectName(const XF_Filename& projectFile) {
-  return projectFile.given().isSet() ? projectFile.given().view() : projectFile.absolute().view();
-}
-
 template <class Close>
 void closeReporting(Close close) noexcept {
   try {
@@ -41,7 +37,7 @@ void closeProjectOutputs() noexcept {
 
 bool isProjectOutputFile(const OutputLocation& location, std::string_view fileName) {
   const U_Filename name(fileName);
-  return name == U_Filename(M_metricFileName(projectName(location.projectFile), location.outputDirectory)) ||
+  return name == U_Filename(M_metricFileName(projectName(location), location.outputDirectory)) ||
          name == U_Filename(M_projectErrorFileName(location));
 }
 

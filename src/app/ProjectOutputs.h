@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "app/RunInputs.h"
+#include "options/OutputLocation.h"
 
 namespace zum {
 

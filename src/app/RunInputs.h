@@ -1,5 +1,6 @@
-// What a run reads and where its project results go, decided by the driver
-// before the first source is read and kept for the rest of the run.
+// What a run reads, decided by the driver before the first source is read
+// and kept for the rest of the run. Where its project results go is
+// zum::runOutputLocation() (options/OutputLocation.h).
 #pragma once
 
 #include <vector>
@@ -20,18 +21,10 @@ struct SourceEntry {
   U_String outputDirectory;
 };
 
-// Where the project metric and error files are made: named after the
-// project file, in the output directory.
-struct OutputLocation {
-  XF_Filename projectFile;
-  U_String outputDirectory;
-};
-
 struct RunInputs {
   AnalysisMode mode = SingleFile;
   // In command-line order; in a multi-file run the project file is last.
   std::vector<SourceEntry> sources;
-  OutputLocation output;
 };
 
 // The run's inputs (empty before the driver has decided them).

@@ -38,7 +38,8 @@ void readSources(const RunInputs& inputs) {
       P_readSourceFiles(*source);
     } catch (const P_FileOpenException& missing) {
       // A project read for the first time has no results of earlier runs.
-      if (!isProjectOutputFile(inputs.output, missing.fileName())) reportMissingFile(inputs.output, missing.fileName());
+      const OutputLocation& output = runOutputLocation();
+      if (!isProjectOutputFile(output, missing.fileName())) reportMissingFile(output, missing.fileName());
     }
   }
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/RunInputs.h"
+#include "options/OutputLocation.h"
 
 namespace zum {
 

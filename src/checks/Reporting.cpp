@@ -7,7 +7,7 @@
 #include "checks/MessageNumbers.h"
 #include "messages/DiagnosticOrder.h"
 #include "messages/Report.h"
-#include "options/DebugSwitches.h"
+#include "options/RunSettings.h"
 #include "util/AbsolutePaths.h"
 #include "util/Filename.h"
 #include "util/ProcessState.h"
@@ -17,7 +17,6 @@ namespace zum {
 namespace {
 
 struct ReportingState {
-  std::optional<bool> sortMessageLists;
   FindingSink sink;
   // The absolute half of a file name comes from the file system: worked
   // out once per model file, not once per message.
@@ -76,14 +75,8 @@ U_Handle<M_Diagnostic> declarationMessage(const U_Location& location, const char
   return namingMessage(msg::kDeclaration, location, qualifiedName);
 }
 
-bool sortsMessageLists() {
-  std::optional<bool>& sort = state().sortMessageLists;
-  if (!sort) sort = C_isDebugSwitchSet("sort-messages");
-  return *sort;
-}
-
 void addMessageList(M_Diagnostic& diagnostic, std::vector<U_Handle<M_Diagnostic>> list) {
-  if (sortsMessageLists()) std::stable_sort(list.begin(), list.end(), M_DiagnosticLess());
+  if (C_runSettings().sortMessageLists) std::stable_sort(list.begin(), list.end(), M_DiagnosticLess());
   diagnostic.addMessageList(std::move(list));
 }
 

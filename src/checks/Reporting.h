@@ -31,11 +31,9 @@ U_Handle<M_Diagnostic> useMessage(const U_Location& location);
 U_Handle<M_Diagnostic> definitionMessage(const U_Location& location, const char* qualifiedName);
 U_Handle<M_Diagnostic> declarationMessage(const U_Location& location, const char* qualifiedName);
 
-// Whether message lists are sorted: the debug switch "sort-messages", read
-// on first use and kept for the run.
-bool sortsMessageLists();
 // Appends `list` as a message-list parameter: sorted with the diagnostic
-// order when sortsMessageLists(), else in the order it was built.
+// order under the debug switch "sort-messages", else in the order it was
+// built.
 void addMessageList(M_Diagnostic& diagnostic, std::vector<U_Handle<M_Diagnostic>> list);
 
 // Hands a finding to the project's diagnostic output.

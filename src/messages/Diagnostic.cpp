@@ -3,7 +3,7 @@
 #include <string>
 
 #include "messages/LocationText.h"
-#include "options/DebugSwitches.h"
+#include "options/RunSettings.h"
 #include "util/Assert.h"
 #include "util/Filename.h"
 
@@ -91,7 +91,7 @@ U_String M_Diagnostic::debugText() const {
     if (hiddenByPragma_ && hiddenByUser_) out += ", ";
     if (hiddenByUser_) out += "user";
   }
-  if (location_.hasInclLoc() && C_isDebugSwitchSet("showInclLoc")) appendIncludeChain(out, location_);
-  if (location_.hasInstFromLoc() && C_isDebugSwitchSet("showInstLoc")) appendInstantiationChain(out, location_);
+  if (location_.hasInclLoc() && C_runSettings().showIncludeChain) appendIncludeChain(out, location_);
+  if (location_.hasInstFromLoc() && C_runSettings().showInstantiationChain) appendInstantiationChain(out, location_);
   return out;
 }

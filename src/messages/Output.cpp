@@ -7,8 +7,7 @@
 #include "messages/OutputSimple.h"
 #include "messages/OutputVarnix.h"
 #include "messages/OutputVarnix2.h"
-#include "options/CmdArgs.h"
-#include "options/DebugSwitches.h"
+#include "options/RunSettings.h"
 #include "util/ProcessState.h"
 
 namespace {
@@ -19,26 +18,20 @@ struct DiagnosticOutput {
 
 DiagnosticOutput& state() { return zum::ProcessState::get<DiagnosticOutput>(); }
 
-bool showAlias() {
-  const U_Handle<C_CmdArgs>& published = C_CmdArgs::published();
-  return published ? published->options().showAlias().value() : C_Options().showAlias().value();
-}
-
-std::string_view projectName(const XF_Filename& projectFile) {
-  return projectFile.given().isSet() ? projectFile.given().view() : projectFile.absolute().view();
-}
+bool showAlias() { return C_runSettings().showAlias; }
 
 }  // namespace
 
 M_OutputKind M_selectedOutputKind() {
-  if (C_isDebugSwitchSet("simpleoutput")) return M_OutputKind::kSimple;
-  if (C_isDebugSwitchSet("textoutput") || C_isDebugSwitchSet("formatoutput")) return M_OutputKind::kFormat;
-  if (C_isDebugSwitchSet("zekoutput")) return M_OutputKind::kOlder;
+  const C_RunSettings& settings = C_runSettings();
+  if (settings.simpleOutput) return M_OutputKind::kSimple;
+  if (settings.textOutput) return M_OutputKind::kFormat;
+  if (settings.olderErrorFile) return M_OutputKind::kOlder;
   return M_OutputKind::kCurrent;
 }
 
 U_String M_projectErrorFileName(const zum::OutputLocation& location) {
-  return M_errorFileName(location.outputDirectory, projectName(location.projectFile));
+  return M_errorFileName(location.outputDirectory, zum::projectName(location));
 }
 
 void M_openDiagnosticOutput(const zum::OutputLocation& location) {

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "app/RunInputs.h"
+#include "options/OutputLocation.h"
 #include "messages/OutputBase.h"
 #include "util/String.h"
 

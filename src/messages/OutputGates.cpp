@@ -5,8 +5,7 @@
 #include <vector>
 
 #include "messages/Diagnostic.h"
-#include "options/CmdArgs.h"
-#include "options/DebugSwitches.h"
+#include "options/RunSettings.h"
 #include "util/Location.h"
 #include "util/Path.h"
 #include "util/ProcessState.h"
@@ -14,61 +13,49 @@
 namespace {
 
 struct GateState {
-  bool loaded = false;
-  M_OutputSettings settings;
-  zum::IntervalSet only;
-  zum::IntervalSet noMsg;
-  std::vector<U_Filename> quietNames;  // absolute paths and names as given
+  bool quietLoaded = false;
+  // The quiet names as given and made absolute, compared as file names
+  // are (letter case folded) but not interned: a name of the command line
+  // takes no place in the identity order of the model's files.
+  std::vector<U_String> quietNames;
   std::unordered_map<const char*, bool> quietAnswers;  // by absolute path
   std::unordered_set<const char*> includedFiles;
 };
 
-const C_Options& runOptions() {
-  const U_Handle<C_CmdArgs>& published = C_CmdArgs::published();
-  if (published) return published->options();
-  static const C_Options defaults;
-  return defaults;
-}
-
-GateState& loadedState() {
+GateState& quietState() {
   GateState& state = zum::ProcessState::get<GateState>();
-  if (state.loaded) return state;
-  const C_Options& options = runOptions();
-  state.settings.hiddenWarnings = options.hiddenWarnings().value();
-  state.settings.hdrSuppress = options.hdrSuppress().value();
-  state.settings.hideMacroWarnings = options.hideMacroWarnings().value();
-  state.settings.compressOutput = C_isDebugSwitchSet("compress-output");
-  state.only = options.only().numbers();
-  state.noMsg = options.noMsg().numbers();
-  for (const U_String& name : options.quiet().values()) {
-    state.quietNames.push_back(U_Filename(name));
-    state.quietNames.push_back(U_Filename(U_Path::absolute(name)));
+  if (state.quietLoaded) return state;
+  for (const U_String& name : C_runSettings().quiet) {
+    state.quietNames.push_back(name);
+    state.quietNames.push_back(U_Path::absolute(name));
   }
-  state.loaded = true;
+  state.quietLoaded = true;
   return state;
 }
 
+bool isNamed(std::string_view name, U_Filename file) {
+  return file.isSet() && FilenameStringCompare::equal(name, file.view());
+}
+
 bool isNamedQuiet(const GateState& state, const XF_Filename& file) {
-  for (U_Filename name : state.quietNames) {
-    if (name == file.absolute() || name == file.given()) return true;
+  for (const U_String& name : state.quietNames) {
+    if (isNamed(name, file.absolute()) || isNamed(name, file.given())) return true;
   }
   return false;
 }
 
 }  // namespace
 
-const M_OutputSettings& M_outputSettings() { return loadedState().settings; }
-
 bool M_isMessageSelected(int messageNumber) {
-  const GateState& state = loadedState();
-  if (state.noMsg.contains(messageNumber)) return false;
-  return state.only.empty() || state.only.contains(messageNumber);
+  const C_RunSettings& settings = C_runSettings();
+  if (settings.noMsg.contains(messageNumber)) return false;
+  return settings.only.empty() || settings.only.contains(messageNumber);
 }
 
 bool M_isQuietFile(const XF_Filename& file) {
-  GateState& state = loadedState();
+  GateState& state = quietState();
   if (state.quietNames.empty()) return false;
-  if (C_isDebugSwitchSet("always-first")) return isNamedQuiet(state, file);
+  if (C_runSettings().alwaysFirst) return isNamedQuiet(state, file);
   auto [at, added] = state.quietAnswers.try_emplace(file.absolute().pointer(), false);
   if (added) at->second = isNamedQuiet(state, file);
   return at->second;
@@ -92,7 +79,7 @@ bool M_isInPrimaryFile(const U_Location& location) {
 
 bool M_passesMessageFilter(const M_Diagnostic& diagnostic) {
   if (diagnostic.isError()) return true;
-  const M_OutputSettings& settings = M_outputSettings();
+  const C_RunSettings& settings = C_runSettings();
   if (!M_isMessageSelected(diagnostic.messageNumber())) return false;
   if (diagnostic.isHiddenByPragma() && !settings.hiddenWarnings) return false;
   const U_Location& location = diagnostic.location();
@@ -103,6 +90,6 @@ bool M_passesMessageFilter(const M_Diagnostic& diagnostic) {
 }
 
 bool M_passesTextGates(const M_Diagnostic& diagnostic, bool suppressed) {
-  if (suppressed && !M_outputSettings().hiddenWarnings) return false;
+  if (suppressed && !C_runSettings().hiddenWarnings) return false;
   return M_passesQuietFilter(diagnostic) && M_passesMessageFilter(diagnostic);
 }

@@ -1,8 +1,7 @@
 // The filters that decide which diagnostics an output writes, shared by the
 // output kinds and by the reader of a source's error file.
 //
-// The options behind them are read once per run, at the first question
-// (the published command line; its defaults when none is published).
+// The options behind them are the run's settings (options/RunSettings.h).
 #pragma once
 
 #include "util/Filename.h"
@@ -41,12 +40,3 @@ bool M_passesMessageFilter(const M_Diagnostic& diagnostic);
 // All gates of the text outputs: a suppressed diagnostic is dropped unless
 // "hiddenwarnings" is on; then the quiet filter; then the message filter.
 bool M_passesTextGates(const M_Diagnostic& diagnostic, bool suppressed);
-
-// The run's values that the gates and the send path use.
-struct M_OutputSettings {
-  bool hiddenWarnings = false;
-  bool hdrSuppress = false;
-  bool hideMacroWarnings = false;
-  bool compressOutput = false;  // debug switch "compress-output"
-};
-const M_OutputSettings& M_outputSettings();

@@ -6,7 +6,7 @@
 #include "messages/LocationText.h"
 #include "messages/OutputGates.h"
 #include "messages/SuppressionRecord.h"
-#include "options/DebugSwitches.h"
+#include "options/RunSettings.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ void M_OutputSimple::writeDiagnostic(const M_Diagnostic& diagnostic, bool) {
 }
 
 void M_OutputSimple::writeSuppressionRecord(const M_SuppressionRecord& record) {
-  if (C_isDebugSwitchSet("hideSupRecs")) return;
+  if (C_runSettings().hideSuppressionRecords) return;
   out_ << M_suppressionRecordLine(record) << '\n' << std::flush;
 }
 

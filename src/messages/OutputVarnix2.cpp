@@ -2,6 +2,7 @@
 
 #include "messages/Diagnostic.h"
 #include "messages/OutputGates.h"
+#include "options/RunSettings.h"
 #include "util/Assert.h"
 
 void M_OutputVarnix2::open(const U_String& fileName) {
@@ -11,7 +12,7 @@ void M_OutputVarnix2::open(const U_String& fileName) {
 
 void M_OutputVarnix2::sendDiagnostic(const M_Diagnostic& diagnostic, bool suppressed) {
   if (!M_passesQuietFilter(diagnostic)) return;
-  if (M_outputSettings().compressOutput && !M_isMessageSelected(diagnostic.messageNumber())) return;
+  if (C_runSettings().compressOutput && !M_isMessageSelected(diagnostic.messageNumber())) return;
   writeDiagnostic(diagnostic, suppressed);
 }
 

@@ -5,6 +5,7 @@
 #include "messages/Diagnostic.h"
 #include "messages/Output.h"
 #include "messages/OutputGates.h"
+#include "options/RunSettings.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ void M_sendDiagnostic(const M_Diagnostic& diagnostic) {
   }
   bool suppressed = diagnostic.isHiddenByPragma();
   const U_Location& location = diagnostic.location();
-  if (!suppressed && M_outputSettings().hideMacroWarnings && location.isSet() && location.hasMacroHist()) {
+  if (!suppressed && C_runSettings().hideMacroWarnings && location.isSet() && location.hasMacroHist()) {
     suppressed = true;
   }
   if (!output) notOpen(81);

@@ -1,7 +1,6 @@
 #include "metricfile/FileDisplayText.h"
 
-#include "metricfile/MetricSettings.h"
-#include "options/CmdArgs.h"
+#include "options/RunSettings.h"
 #include "util/Path.h"
 #include "util/ProcessState.h"
 
@@ -16,9 +15,9 @@ struct FileDisplayCache {
 
 U_String computeDisplayText(const XF_Filename& file) {
   if (!file.isSet() && !file.given().isSet()) return {};
-  const bool expand = C_publishedOptions().expandFileNames().value();
-  U_String text = expand ? file.absolute().text() : file.given().text();
-  if (!zum::keepForwardSlashesInMetrics()) text = U_Path::toBackslashes(text);
+  const C_RunSettings& settings = C_runSettings();
+  U_String text = settings.expandFileNames ? file.absolute().text() : file.given().text();
+  if (!settings.forwardSlashes) text = U_Path::toBackslashes(text);
   return M_quoteWhenBlank(text);
 }
 

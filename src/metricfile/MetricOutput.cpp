@@ -3,9 +3,8 @@
 #include <memory>
 
 #include "metricfile/MetricNull.h"
-#include "metricfile/MetricSettings.h"
 #include "metricfile/MetricZEK.h"
-#include "options/DebugSwitches.h"
+#include "options/RunSettings.h"
 #include "util/ProcessState.h"
 
 namespace {
@@ -17,12 +16,8 @@ struct MetricOutput {
 MetricOutput& output() { return zum::ProcessState::get<MetricOutput>(); }
 
 bool wantsStandardOutput() {
-  return C_isDebugSwitchSet("simpleoutput") || C_isDebugSwitchSet("textoutput") ||
-         C_isDebugSwitchSet("formatoutput");
-}
-
-std::string_view projectName(const XF_Filename& projectFile) {
-  return projectFile.given().isSet() ? projectFile.given().view() : projectFile.absolute().view();
+  const C_RunSettings& settings = C_runSettings();
+  return settings.simpleOutput || settings.textOutput;
 }
 
 }  // namespace
@@ -32,7 +27,7 @@ void M_openMetricOutput(const zum::OutputLocation& location) {
   // file and name of the last header continues that header's group even
   // across a reopening.
   M_closeMetricOutput();
-  if (C_isDebugSwitchSet("null_metric_output")) {
+  if (C_runSettings().nullMetricOutput) {
     output().writer = std::make_unique<M_MetricNull>();
     return;
   }
@@ -40,11 +35,11 @@ void M_openMetricOutput(const zum::OutputLocation& location) {
   if (wantsStandardOutput())
     writer->openByName("-");
   else
-    writer->openForAppend(projectName(location.projectFile), location.outputDirectory);
+    writer->openForAppend(zum::projectName(location), location.outputDirectory);
   output().writer = std::move(writer);
 }
 
-void M_openMetricOutput() { M_openMetricOutput(zum::runInputs().output); }
+void M_openMetricOutput() { M_openMetricOutput(zum::runOutputLocation()); }
 
 void M_flushMetricOutput() {
   if (M_MetricBase* writer = M_metricWriter()) writer->flush();
@@ -59,7 +54,7 @@ M_MetricBase* M_metricWriter() { return output().writer.get(); }
 
 void M_writeSymbolMetric(const XF_Filename& file, std::string_view qualifiedName, std::string_view metricName,
                          int value) {
-  if (!zum::metricsWanted()) return;
+  if (!C_runSettings().metrics) return;
   if (M_MetricBase* writer = M_metricWriter()) writer->symbolMetricInt(metricName, file, qualifiedName, value);
 }
 
@@ -69,6 +64,6 @@ void M_writeSymbolMetric(const U_Location& location, std::string_view qualifiedN
 }
 
 void M_writeFileOrProjectMetric(const XF_Filename& file, std::string_view metricName, int value) {
-  if (!zum::metricsWanted()) return;
+  if (!C_runSettings().metrics) return;
   if (M_MetricBase* writer = M_metricWriter()) writer->fileOrProjectMetricInt(metricName, file, value);
 }

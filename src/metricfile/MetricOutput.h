@@ -8,8 +8,8 @@
 
 #include <string_view>
 
-#include "app/RunInputs.h"
 #include "metricfile/MetricBase.h"
+#include "options/OutputLocation.h"
 #include "util/Filename.h"
 #include "util/Location.h"
 
@@ -19,7 +19,7 @@
 // in the output directory is appended to. Throws M_ZEKCannotOpenMetricFile
 // when that file cannot be opened; there is no writer then.
 void M_openMetricOutput(const zum::OutputLocation& location);
-// The same for the output location of the run (zum::runInputs()).
+// The same for the output location of the run (zum::runOutputLocation()).
 void M_openMetricOutput();
 
 void M_flushMetricOutput();

@@ -6,12 +6,12 @@
 #include <sstream>
 #include <string>
 
-#include "app/RunInputs.h"
 #include "metricfile/FileDisplayText.h"
 #include "metricfile/MetricExceptions.h"
 #include "metricfile/MetricFileName.h"
 #include "metricfile/MetricHeader.h"
-#include "metricfile/MetricSettings.h"
+#include "options/OutputLocation.h"
+#include "options/RunSettings.h"
 
 namespace {
 
@@ -55,7 +55,7 @@ void M_MetricZEK::openByName(std::string_view name) {
     useStandardOutput();
     return;
   }
-  openForAppend(name, zum::runInputs().output.outputDirectory);
+  openForAppend(name, zum::runOutputLocation().outputDirectory);
 }
 
 void M_MetricZEK::openForAppend(std::string_view source, std::string_view outputDirectory) {
@@ -98,7 +98,7 @@ void M_MetricZEK::writeLine(std::string_view line) {
   // run's messages matter more than its metrics.
   stream_->write(line.data(), static_cast<std::streamsize>(line.size()));
   stream_->write(kLineEnd.data(), static_cast<std::streamsize>(kLineEnd.size()));
-  if (zum::alwaysFlushMetricLines()) stream_->flush();
+  if (C_runSettings().alwaysFlushMetrics) stream_->flush();
 }
 
 void M_MetricZEK::writeMetric(const XF_Filename& file, std::string_view headerName, std::string_view metricName,

@@ -105,9 +105,3 @@ const U_Handle<C_CmdArgs>& C_CmdArgs::published() { return zum::ProcessState::ge
 void C_CmdArgs::publish(U_Handle<C_CmdArgs> cmdArgs) {
   zum::ProcessState::get<PublishedCmdArgs>().cmdArgs = std::move(cmdArgs);
 }
-
-const C_Options& C_publishedOptions() {
-  const U_Handle<C_CmdArgs>& cmdArgs = C_CmdArgs::published();
-  U_require(cmdArgs.isSet(), "CmdArgs", __LINE__, "published().isSet() && \"The command line is not published yet.\"");
-  return cmdArgs->options();
-}

@@ -40,8 +40,8 @@ class C_CmdArgs : public U_Ref {
   bool parseCompleted() const noexcept { return parseCompleted_; }
   const C_ConfigFile& configuration() const noexcept { return configuration_; }
 
-  // The copy published for the run (null before); what option accessors
-  // and debug switch queries all over the program read.
+  // The copy published for the run (null before). The layers below the
+  // driver read their settings from C_runSettings() instead.
   static const U_Handle<C_CmdArgs>& published();
   static void publish(U_Handle<C_CmdArgs> cmdArgs);
 
@@ -54,9 +54,6 @@ class C_CmdArgs : public U_Ref {
   bool parseCompleted_ = false;
   bool parsed_ = false;
 };
-
-// The options of the published command line; the run must have one.
-const C_Options& C_publishedOptions();
 
 // The product's compiler directory: its compiler-directory variable with
 // "\" turned into "/"; "" when unset.

@@ -18,6 +18,8 @@ class IntervalSet {
   // Low end -> high end; ranges neither overlap nor touch.
   const std::map<int, int>& ranges() const noexcept { return ranges_; }
 
+  bool operator==(const IntervalSet&) const = default;
+
  private:
   std::map<int, int> ranges_;
 };

@@ -6,7 +6,6 @@
 #include "anlsrslt/model/Callbacks.h"
 #include "checks/Reporting.h"
 #include "metricfile/MetricOutput.h"
-#include "options/DebugSwitches.h"
 #include "util/ProcessState.h"
 
 namespace checkstest {
@@ -27,8 +26,6 @@ int messageNumberOf(const std::string& debugText) {
 
 void ChecksTest::SetUp() {
   ModelTest::SetUp();
-  cmdArgs_ = U_make<C_CmdArgs>("ZEK", std::vector<U_String>{});
-  C_CmdArgs::publish(cmdArgs_);
   reported().clear();
   zum::setFindingSink([](const M_Diagnostic& diagnostic) {
     reported().push_back(modeltest::readable(diagnostic.debugText().c_str()));
@@ -39,8 +36,6 @@ void ChecksTest::TearDown() {
   M_closeMetricOutput();
   ModelTest::TearDown();
 }
-
-void ChecksTest::setSwitches(std::vector<U_String> switches) { C_publishDebugValues(std::move(switches)); }
 
 void ChecksTest::runProject(const std::map<std::string, std::string>& sources, std::vector<std::string> order) {
   if (order.empty())

@@ -1,5 +1,5 @@
 // Shared pieces of the tests of the cross-module checks and project
-// metrics: a fresh run with a published command line, sources written as
+// metrics: a fresh run with the default settings, sources written as
 // metric files, the findings of the run as readable debug texts, and the
 // project metric file.
 #pragma once
@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "model_test_support.h"
-#include "options/CmdArgs.h"
+#include "settings_test_support.h"
 
 namespace checkstest {
 
@@ -20,13 +20,9 @@ class ChecksTest : public modeltest::ModelTest {
   void SetUp() override;
   void TearDown() override;
 
-  // Debug switches of the run ("sort-messages"...).
-  void setSwitches(std::vector<U_String> switches);
   // Writes each source's metric file, reads them in order (keys in map
   // order unless `order` is given) and raises the end event.
   void runProject(const std::map<std::string, std::string>& sources, std::vector<std::string> order = {});
-  // The command line's options (published for the run).
-  C_Options& options() { return cmdArgs_->options(); }
   // Starts a fresh run, with the modules of SetUp configured again.
   void restart() {
     TearDown();
@@ -43,9 +39,6 @@ class ChecksTest : public modeltest::ModelTest {
   // Those of one message number, and their count.
   std::vector<std::string> findingsOf(int messageNumber) const;
   std::size_t countOf(int messageNumber) const;
-
- private:
-  U_Handle<C_CmdArgs> cmdArgs_;
 };
 
 // The entity parameter holding `name`, as a debug text shows it.

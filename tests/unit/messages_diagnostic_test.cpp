@@ -9,8 +9,8 @@
 #include "messages/Param.h"
 #include "messages/SuppressionRecord.h"
 #include "messages_test_support.h"
-#include "options/DebugSwitches.h"
 #include "util/ProcessState.h"
+#include "settings_test_support.h"
 
 using messagestest::file;
 
@@ -102,11 +102,11 @@ TEST_F(DiagnosticTest, LocationChainsShowOnlyWithTheirSwitches) {
 
   const std::string plain = "t.h:9:4: Msg=1 #params=0 hidden by pragma";
   EXPECT_EQ(d->debugText(), plain);
-  C_publishDebugValues({"showInclLoc"});
+  publishSettings([](C_RunSettings& s) { s.showIncludeChain = true; });
   EXPECT_EQ(d->debugText(), plain + " incl{m.h:3:2 <- a.c:1}");
-  C_publishDebugValues({"showInstLoc"});
+  publishSettings([](C_RunSettings& s) { s.showInstantiationChain = true; });
   EXPECT_EQ(d->debugText(), plain + " inst{t.h:5 (T#3) <- a.c:20 (U#3)}");
-  C_publishDebugValues({"showInstLoc", "showInclLoc"});
+  publishSettings([](C_RunSettings& s) { s.showIncludeChain = s.showInstantiationChain = true; });
   EXPECT_EQ(d->debugText(), plain + " incl{m.h:3:2 <- a.c:1} inst{t.h:5 (T#3) <- a.c:20 (U#3)}");
 }
 

@@ -9,8 +9,8 @@
 #include "messages/OutputVarnix2.h"
 #include "messages/SuppressionRecord.h"
 #include "messages_test_support.h"
-#include "options/DebugSwitches.h"
 #include "util/ProcessState.h"
+#include "settings_test_support.h"
 
 using messagestest::Bytes;
 using messagestest::file;
@@ -237,7 +237,7 @@ TEST_F(ErrorFileBytesTest, ReadsHandMadeCurrentFileWithAllRecordKinds) {
       .u8(4).i32(2).u8(1).i32(0);
   b.u8(4).u8(0).i32(0).str("").i32(0).u8(4).i32(0).u8(0);
 
-  C_publishDebugValues({"showInclLoc", "showInstLoc"});
+  publishSettings([](C_RunSettings& s) { s.showIncludeChain = s.showInstantiationChain = true; });
   M_InputVarnix input = readBytes(b.bytes());
   EXPECT_EQ(input.version(), 0x8100);
   ASSERT_EQ(input.diagnostics().size(), 1u);

@@ -10,8 +10,8 @@
 #include "messages/OutputVarnix2.h"
 #include "messages/SuppressionRecord.h"
 #include "messages_test_support.h"
-#include "options/DebugSwitches.h"
 #include "util/ProcessState.h"
+#include "settings_test_support.h"
 
 using messagestest::Bytes;
 using messagestest::file;
@@ -26,7 +26,7 @@ class ErrorFileRoundTripTest : public ::testing::Test {
  protected:
   void SetUp() override {
     zum::ProcessState::reset();
-    C_publishDebugValues({"showInclLoc", "showInstLoc"});
+    publishSettings([](C_RunSettings& s) { s.showIncludeChain = s.showInstantiationChain = true; });
   }
   void TearDown() override { zum::ProcessState::reset(); }
 

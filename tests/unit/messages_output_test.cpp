@@ -16,6 +16,7 @@
 #include "messages_test_support.h"
 #include "run_test_support.h"
 #include "util/ProcessState.h"
+#include "settings_test_support.h"
 
 namespace {
 
@@ -80,7 +81,9 @@ TEST_F(OutputTest, KindFollowsTheFirstSwitchInItsOrder) {
       {{"SimpleOutput"}, M_OutputKind::kCurrent},
   };
   for (const auto& [switches, kind] : cases) {
-    C_publishDebugValues(switches);
+    std::vector<std::string> arguments;
+    for (const U_String& name : switches) arguments.insert(arguments.end(), {"-debug", name});
+    runtest::publishCommandLine(arguments);
     EXPECT_EQ(M_selectedOutputKind(), kind) << ::testing::PrintToString(switches);
   }
 }
@@ -165,7 +168,7 @@ TEST_F(OutputTest, SimpleSuppressionRecordLines) {
   std::ostringstream out;
   M_OutputSimple simple(out);
   simple.writeSuppressionRecord(location);
-  C_publishDebugValues({"hideSupRecs"});
+  publishSettings([](C_RunSettings& s) { s.hideSuppressionRecords = true; });
   simple.writeSuppressionRecord(location);
   EXPECT_EQ(out.str(), "a.c:2 LOC:here:{a.c:3}\n");
 }
@@ -290,7 +293,7 @@ TEST_F(BinaryOutputTest, OpeningNamesTheFileAfterTheProjectAndAppends) {
   ASSERT_EQ(input.diagnostics().size(), 2u);
 
   // The text kinds make no file.
-  C_publishDebugValues({"simpleoutput"});
+  publishSettings([](C_RunSettings& s) { s.simpleOutput = true; });
   const zum::OutputLocation other{XF_Filename(directory + "/other"), directory};
   M_openDiagnosticOutput(other);
   EXPECT_NE(dynamic_cast<M_OutputSimple*>(M_diagnosticOutput()), nullptr);

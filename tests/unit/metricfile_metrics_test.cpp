@@ -67,13 +67,13 @@ TEST_F(MetricLines, FileNamesWithABlankOrATabAreQuoted) {
 }
 
 TEST_F(MetricLines, OsIndependentSlashKeepsForwardSlashes) {
-  setSwitches({"os-independent-slash"});
+  publishSettings([](C_RunSettings& s) { s.forwardSlashes = true; });
   const std::string bytes = writeProjectFile([&] { M_writeSymbolMetric(file("/src/a.c", "a.c"), "f", "M", 1); });
   EXPECT_EQ(bytes, "<S>\r\n<S>STFIL /src/a.c\r\n<S>STNAM f\r\n<S>M 1\r\n");
 }
 
 TEST_F(MetricLines, WithoutExpandFileNamesTheGivenNameIsShown) {
-  options().expandFileNames().set(false);
+  publishSettings([](C_RunSettings& s) { s.expandFileNames = false; });
   const std::string bytes = writeProjectFile([&] { M_writeSymbolMetric(file("/w/src/a.c", "src/a.c"), "f", "M", 1); });
   EXPECT_EQ(bytes, "<S>\r\n<S>STFIL src\\a.c\r\n<S>STNAM f\r\n<S>M 1\r\n");
 }
@@ -81,7 +81,7 @@ TEST_F(MetricLines, WithoutExpandFileNamesTheGivenNameIsShown) {
 TEST_F(MetricLines, TwoNamesOfOneFileShowTheirOwnTextWithoutExpandFileNames) {
   // Same absolute half, different given halves: the shown text differs,
   // so neither the display cache nor the header may take one for the other.
-  options().expandFileNames().set(false);
+  publishSettings([](C_RunSettings& s) { s.expandFileNames = false; });
   const std::string bytes = writeProjectFile([&] {
     M_writeSymbolMetric(file("/w/a.c", "a.c"), "f", "M", 1);
     M_writeSymbolMetric(file("/w/a.c", "./a.c"), "f", "M", 2);
@@ -92,21 +92,12 @@ TEST_F(MetricLines, TwoNamesOfOneFileShowTheirOwnTextWithoutExpandFileNames) {
 }
 
 TEST_F(MetricLines, MetricsOffWritesNothing) {
-  options().metrics().set(false);
+  publishSettings([](C_RunSettings& s) { s.metrics = false; });
   const std::string bytes = writeProjectFile([&] {
     M_writeSymbolMetric(file("/a.c", "a.c"), "f", "M", 1);
     M_writeFileOrProjectMetric(XF_Filename(), "STCYA", 2);
   });
   EXPECT_EQ(bytes, "");
-}
-
-TEST_F(MetricLines, TheMetricsOptionIsReadAtTheFirstMetricOnly) {
-  const std::string bytes = writeProjectFile([&] {
-    M_writeFileOrProjectMetric(XF_Filename(), "A", 1);
-    options().metrics().set(false);
-    M_writeFileOrProjectMetric(XF_Filename(), "B", 2);
-  });
-  EXPECT_EQ(bytes, "<S>\r\n<S>STFIL \r\n<S>STNAM \r\n<S>A 1\r\n<S>B 2\r\n");
 }
 
 TEST_F(MetricLines, RealValuesOfSymbolsAreShortAndOfFilesHaveThreeDecimals) {

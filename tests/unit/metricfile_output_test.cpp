@@ -26,7 +26,7 @@ TEST(MetricFileName, OutputDirectoryBaseNameAndMet) {
 class MetricOutput : public MetricFileTest {};
 
 TEST_F(MetricOutput, TheProjectFileIsNamedAfterTheRunsProjectInItsOutputDirectory) {
-  zum::runInputs().output = projectLocation();
+  zum::runOutputLocation() = projectLocation();
   M_openMetricOutput();
   writeOneMetric();
   M_closeMetricOutput();
@@ -39,17 +39,13 @@ TEST_F(MetricOutput, AppendingKeepsEveryByteOfAnEarlierFile) {
   EXPECT_EQ(writeProjectFile(writeOneMetric), earlier + kOneMetric);
 }
 
-TEST_F(MetricOutput, ZekAndVarnixSwitchesWriteTheFileToo) {
-  for (const char* name : {"zekoutput", "varnix2output"}) {
-    std::filesystem::remove(projectMetricFile());
-    newProcess();
-    setSwitches({name});
-    EXPECT_EQ(writeProjectFile(writeOneMetric), kOneMetric) << name;
-  }
+TEST_F(MetricOutput, TheOlderErrorFileKindWritesTheFileToo) {
+  publishSettings([](C_RunSettings& s) { s.olderErrorFile = true; });
+  EXPECT_EQ(writeProjectFile(writeOneMetric), kOneMetric);
 }
 
 TEST_F(MetricOutput, NullMetricOutputWritesNothingAndMakesNoFile) {
-  setSwitches({"null_metric_output", "simpleoutput"});
+  publishSettings([](C_RunSettings& s) { s.nullMetricOutput = s.simpleOutput = true; });
   M_openMetricOutput(projectLocation());
   EXPECT_NE(dynamic_cast<M_MetricNull*>(M_metricWriter()), nullptr);
   CaptureStandardOutput captured;
@@ -62,20 +58,20 @@ TEST_F(MetricOutput, NullMetricOutputWritesNothingAndMakesNoFile) {
 }
 
 TEST_F(MetricOutput, TextOutputSwitchesWriteToStandardOutputAndMakeNoFile) {
-  for (const char* name : {"simpleoutput", "textoutput", "formatoutput"}) {
+  for (bool simple : {true, false}) {
     newProcess();
-    setSwitches({name});
+    publishSettings([simple](C_RunSettings& s) { (simple ? s.simpleOutput : s.textOutput) = true; });
     CaptureStandardOutput captured;
     M_openMetricOutput(projectLocation());
     writeOneMetric();
     M_closeMetricOutput();
-    EXPECT_EQ(captured.text(), kOneMetric) << name;
-    EXPECT_FALSE(std::filesystem::exists(projectMetricFile())) << name;
+    EXPECT_EQ(captured.text(), kOneMetric) << simple;
+    EXPECT_FALSE(std::filesystem::exists(projectMetricFile())) << simple;
   }
 }
 
 TEST_F(MetricOutput, ClosingLeavesStandardOutputUsable) {
-  setSwitches({"simpleoutput"});
+  publishSettings([](C_RunSettings& s) { s.simpleOutput = true; });
   CaptureStandardOutput captured;
   M_openMetricOutput(projectLocation());
   M_closeMetricOutput();
@@ -117,7 +113,7 @@ TEST_F(MetricOutput, FlushPutsTheLinesOnDiskBeforeTheClose) {
 }
 
 TEST_F(MetricOutput, AlwaysFlushPutsEachLineOnDiskAtOnce) {
-  setSwitches({"always-flush"});
+  publishSettings([](C_RunSettings& s) { s.alwaysFlushMetrics = true; });
   M_openMetricOutput(projectLocation());
   writeOneMetric();
   EXPECT_EQ(readFile(projectMetricFile()), kOneMetric);
@@ -139,7 +135,7 @@ TEST_F(MetricOutput, OpenForSourceMakesTheFileAnew) {
 }
 
 TEST_F(MetricOutput, OpenByNameAppendsInTheRunsOutputDirectory) {
-  zum::runInputs().output = projectLocation();
+  zum::runOutputLocation() = projectLocation();
   writeFile(dir() + "/b.c.met", "x\r\n");
   {
     M_MetricZEK writer;

@@ -1,6 +1,5 @@
-// Shared setup of the metric file tests: a fresh run with a published
-// command line, a scratch directory, and whole-file reads for comparing
-// bytes.
+// Shared setup of the metric file tests: a fresh run, a scratch directory,
+// and whole-file reads for comparing bytes.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,10 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "app/RunInputs.h"
 #include "metricfile/MetricOutput.h"
-#include "options/CmdArgs.h"
-#include "options/DebugSwitches.h"
+#include "settings_test_support.h"
 #include "util/ProcessState.h"
 
 namespace metricfiletest {
@@ -25,8 +22,6 @@ class MetricFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
     zum::ProcessState::reset();
-    cmdArgs_ = U_make<C_CmdArgs>("ZEK", std::vector<U_String>{});
-    C_CmdArgs::publish(cmdArgs_);
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     dir_ = std::filesystem::temp_directory_path() /
            ("zum_metricfile_" + std::string(info->test_suite_name()) + "_" + info->name());
@@ -40,15 +35,12 @@ class MetricFileTest : public ::testing::Test {
     std::filesystem::remove_all(dir_);
   }
 
-  C_Options& options() { return cmdArgs_->options(); }
   // What a new process starts with: nothing kept from the last run (the
-  // metric header memory among it), the command line published again.
+  // metric header memory among it).
   void newProcess() {
     M_closeMetricOutput();
     zum::ProcessState::reset();
-    C_CmdArgs::publish(cmdArgs_);
   }
-  void setSwitches(std::vector<U_String> switches) { C_publishDebugValues(std::move(switches)); }
   std::string dir() const { return dir_.string(); }
 
   // The project file 'proj' in the scratch directory: the output goes to
@@ -79,7 +71,6 @@ class MetricFileTest : public ::testing::Test {
   }
 
  private:
-  U_Handle<C_CmdArgs> cmdArgs_;
   std::filesystem::path dir_;
 };
 

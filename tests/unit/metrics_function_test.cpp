@@ -51,7 +51,7 @@ TEST_F(FunctionMetrics, DiagnosticsOfTheirNumberCountUnlessSuppressedDuplicatesI
 }
 
 TEST_F(FunctionMetrics, NothingIsWrittenWhenMetricsAreOff) {
-  options().metrics().set(false);
+  publishSettings([](C_RunSettings& s) { s.metrics = false; });
   read([] {});
   EXPECT_EQ(projectMetricFile(), "");
 }

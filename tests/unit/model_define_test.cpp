@@ -9,7 +9,7 @@
 #include "anlsrslt/model/QualifiedName.h"
 #include "anlsrslt/model/Symbol.h"
 #include "model_test_support.h"
-#include "options/DebugSwitches.h"
+#include "settings_test_support.h"
 
 using namespace modeltest;
 
@@ -318,7 +318,7 @@ TEST_F(DefineTest, StaticFunctionsOfTwoSourcesAreTwoSymbols) {
 }
 
 TEST_F(DefineTest, DefinitionWithoutDeclarationIsRepairedAndReported) {
-  C_publishDebugValues({"show-symbol-errors"});
+  publishSettings([](C_RunSettings& s) { s.showSymbolErrors = true; });
   testing::internal::CaptureStdout();
   readDefines("<DEFINE> g() a.c 3 N DF FF F X ()->v -\n");
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "Missing 'DC' for " + marked("g()") + "\n");

@@ -12,6 +12,7 @@
 #include "messages/OutputVarnix2.h"
 #include "model_test_support.h"
 #include "run_test_support.h"
+#include "settings_test_support.h"
 
 namespace {
 
@@ -101,14 +102,14 @@ TEST_F(DiagnosticsTest, ReadOnlyWhenSomebodyListens) {
   writeMetricFile("a.c", "");
   // Nobody registered: the missing error file goes unnoticed.
   EXPECT_NO_THROW(read({"a.c"}));
-  C_publishDebugValues({"always_read_errors"});
+  publishSettings([](C_RunSettings& s) { s.alwaysReadErrors = true; });
   try {
     read({"a.c"});
     FAIL() << "a missing error file must be reported";
   } catch (const P_FileOpenException& missing) {
     EXPECT_EQ(missing.fileName(), (outputDirectory_ / "a.c.err").string());
   }
-  C_publishDebugValues({});
+  C_publishRunSettings({});
   PI_configureOnSuppressionRecord(&onRecord);
   EXPECT_THROW(read({"a.c"}), P_FileOpenException);
 }

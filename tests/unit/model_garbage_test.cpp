@@ -8,7 +8,7 @@
 
 #include "anlsrslt/model/Callbacks.h"
 #include "model_test_support.h"
-#include "options/DebugSwitches.h"
+#include "settings_test_support.h"
 
 using namespace modeltest;
 
@@ -41,7 +41,7 @@ class GarbageTest : public ModelTest {
  protected:
   void SetUp() override {
     ModelTest::SetUp();
-    C_publishDebugValues({"show-symbol-errors", "show-relation-errors", "show-extv-errors"});
+    publishSettings([](C_RunSettings& s) { s.showSymbolErrors = s.showRelationErrors = s.showExtvErrors = true; });
     registerSymbolEvents();
     PI_configureOnAllDefine(&recordAllDefine);
     P_configureOnDefine(&recordDefine);

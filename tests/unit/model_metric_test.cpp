@@ -7,7 +7,7 @@
 #include "anlsrslt/model/Literal.h"
 #include "anlsrslt/model/Metric.h"
 #include "model_test_support.h"
-#include "options/DebugSwitches.h"
+#include "settings_test_support.h"
 
 using namespace modeltest;
 
@@ -68,7 +68,7 @@ TEST_F(MetricTest, MissingMetricsAreZeroAndReportedOnlyWhenAsked) {
   EXPECT_EQ(PI_getMetricStringValue("f(int)", "STXXX"), nullptr);
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
 
-  C_publishDebugValues({"show-metric-errors"});
+  publishSettings([](C_RunSettings& s) { s.showMetricErrors = true; });
   testing::internal::CaptureStdout();
   EXPECT_EQ(PI_getMetricFloatingValue("nothing()", "STCYC"), 0.0);
   EXPECT_FALSE(PI_hasMetric("f(int)", "STXXX"));

@@ -11,7 +11,7 @@
 #include "anlsrslt/model/ReadContext.h"
 #include "anlsrslt/model/RecordReaders.h"
 #include "model_test_support.h"
-#include "options/DebugSwitches.h"
+#include "settings_test_support.h"
 
 using namespace modeltest;
 
@@ -109,7 +109,7 @@ TEST_F(ReaderTest, OnSourceFiresForAFileWithoutRecordsAndKeepsTheSource) {
 
 TEST_F(ReaderTest, LogNamesEverySource) {
   std::filesystem::path log = outputDirectory_ / "run.log";
-  C_publishDebugValues({"log", "log-file=" + log.string(), "log-file=ignored"});
+  publishSettings([&](C_RunSettings& s) { s.logFile = log.string(); });
   P_openLog();
   writeMetricFile("a.c", "");
   writeMetricFile("b.c", "");
@@ -120,15 +120,6 @@ TEST_F(ReaderTest, LogNamesEverySource) {
   EXPECT_EQ(text, "File: 1/2 Name: a.c\nFile: 2/2 Name: b.c\n");
 }
 
-TEST_F(ReaderTest, NoLogWithoutTheSwitch) {
-  std::filesystem::path log = outputDirectory_ / "run.log";
-  C_publishDebugValues({"log-file=" + log.string()});
-  P_openLog();
-  writeMetricFile("a.c", "");
-  readSource("a.c");
-  P_closeLog();
-  EXPECT_FALSE(std::filesystem::exists(log));
-}
 
 TEST_F(ReaderTest, LinesAreSplitTheSameWhateverTheBlockSize) {
   std::string content = "first\r\nsecond line\n\nthird without newline";

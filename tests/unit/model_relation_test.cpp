@@ -5,7 +5,7 @@
 
 #include "anlsrslt/model/Callbacks.h"
 #include "model_test_support.h"
-#include "options/DebugSwitches.h"
+#include "settings_test_support.h"
 
 using namespace modeltest;
 
@@ -123,7 +123,7 @@ TEST_F(RelationTest, MemberAndBaseKindsAreKeptApart) {
 }
 
 TEST_F(RelationTest, UnresolvedRecordsAndFlagsAreReportedWhenAsked) {
-  C_publishDebugValues({"show-relation-errors", "show-extv-errors"});
+  publishSettings([](C_RunSettings& s) { s.showRelationErrors = s.showExtvErrors = true; });
   PI_configureNeedExternVar();
   writeMetricFile("a.c",
                   "<DEFINE> f() a.c 1 N DC FF F X ()->v -\n"

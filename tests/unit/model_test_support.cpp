@@ -6,7 +6,6 @@
 
 #include "anlsrslt/model/Callbacks.h"
 
-#include "options/DebugSwitches.h"
 #include "util/Filename.h"
 #include "util/ProcessState.h"
 
@@ -76,7 +75,6 @@ void registerSymbolEvents() {
 
 void ModelTest::SetUp() {
   zum::ProcessState::reset();
-  C_publishDebugValues({});
   events().clear();
   outputDirectory_ = std::filesystem::temp_directory_path() /
                      ("zum-model-" + std::to_string(::getpid()) + "-" +

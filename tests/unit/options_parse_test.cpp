@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "options/IntervalSet.h"
+#include "options/RunSettings.h"
 #include "options_test_support.h"
 
 using optionstest::parseArguments;
@@ -171,4 +172,19 @@ TEST_F(OptionParse, CopiesHaveTheirOwnOptions) {
   EXPECT_TRUE(copy.options().noMsg().contains(5));
   EXPECT_EQ(copy.product(), "ZEK");
   EXPECT_EQ(copy.productIndex(), p.cmdArgs->productIndex());
+}
+
+TEST_F(OptionParse, RunSettingsDefaultToThoseOfNoOptionsAndTakeTheSwitchesByExactName) {
+  EXPECT_TRUE(C_readRunSettings(C_Options()) == C_RunSettings());
+  EXPECT_TRUE(C_runSettings() == C_RunSettings());  // before any are published
+
+  auto p = parseArguments("ZEK", {"-debug", "formatoutput", "-debug", "SimpleOutput", "-debug", "log-file=a",
+                                  "-debug", "log", "-debug", "log-file=b", "-metrics-", "-nomsg", "5"});
+  const C_RunSettings settings = C_readRunSettings(p.cmdArgs->options());
+  EXPECT_TRUE(settings.textOutput);
+  EXPECT_FALSE(settings.simpleOutput);
+  EXPECT_EQ(settings.logFile, "a");  // the first name, wherever "log" stands
+  EXPECT_FALSE(settings.metrics);
+  EXPECT_TRUE(settings.noMsg.contains(5));
+  EXPECT_EQ(C_readRunSettings(parseArguments("ZEK", {"-debug", "log-file=a"}).cmdArgs->options()).logFile, "");
 }

@@ -14,16 +14,18 @@
 #include <vector>
 
 #include "options/DebugSwitches.h"
+#include "options/RunSettings.h"
 #include "options_test_support.h"
 
 namespace runtest {
 
 // Makes the command line of `product` with `arguments` the run's, with its
-// debug switches.
+// debug switches and settings, as the driver does.
 inline void publishCommandLine(const std::vector<std::string>& arguments, const std::string& product = "ZEK") {
   optionstest::Parsed parsed = optionstest::parseArguments(product, arguments);
   C_CmdArgs::publish(parsed.cmdArgs);
   C_publishDebugValues(parsed.cmdArgs->options().debug().values());
+  C_publishRunSettings(C_readRunSettings(parsed.cmdArgs->options()));
 }
 
 // A scratch directory and the variables a run reads (compiler directory

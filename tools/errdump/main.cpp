@@ -5,7 +5,7 @@
 #include <iostream>
 
 #include "ErrorFileDump.h"
-#include "options/DebugSwitches.h"
+#include "options/RunSettings.h"
 
 int main(int argc, char** argv) {
   if (argc < 2 || std::strcmp(argv[1], "-h") == 0 || std::strcmp(argv[1], "--help") == 0) {
@@ -16,7 +16,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   // The dump shows everything a location carries.
-  C_publishDebugValues({"showInclLoc", "showInstLoc"});
+  C_RunSettings settings;
+  settings.showIncludeChain = true;
+  settings.showInstantiationChain = true;
+  C_publishRunSettings(settings);
   bool allRead = true;
   for (int i = 1; i < argc; ++i) allRead = dumpErrorFile(argv[i], std::cout) && allRead;
   std::cout.flush();

@@ -7,7 +7,7 @@
 #include "anlsrslt/model/FieldScanner.h"
 #include "anlsrslt/model/Metric.h"
 #include "anlsrslt/model/QualifiedName.h"
-#include "options/DebugSwitches.h"
+#include "options/RunSettings.h"
 #include "util/ProcessState.h"
 #include "util/StringStore.h"
 
@@ -33,12 +33,12 @@ const char* lookUp(const char* qualName, const char* metricName) {
   const char* group = identifiers.find(name);
   const P_MetricStore& store = P_metricStore();
   if (!group || !store.hasGroup(group)) {
-    if (C_isDebugSwitchSet("show-metric-errors")) report("Missing Metrics for : ", name);
+    if (C_runSettings().showMetricErrors) report("Missing Metrics for : ", name);
     return nullptr;
   }
   const char* metric = identifiers.find(metricName ? metricName : "");
   const char* value = metric ? store.find(group, metric) : nullptr;
-  if (!value && C_isDebugSwitchSet("show-metric-errors"))
+  if (!value && C_runSettings().showMetricErrors)
     report(name, " does not have the metric  : ", metricName ? metricName : "");
   return value;
 }

@@ -6,6 +6,7 @@
 #include "anlsrslt/model/ReadContext.h"
 #include "anlsrslt/model/SymbolTable.h"
 #include "anlsrslt/model/TemplateBookkeeping.h"
+#include "options/RunSettings.h"
 #include "util/Assert.h"
 
 namespace {
@@ -116,6 +117,6 @@ void P_readDefineRecord(std::string_view line) {
     fileIt = P_templateBookkeeping().record(def, templateOrSpecialisation);
 
   const bool markedX = def->hasBit(P_DefineCodeX);  // before filing may change the bits
-  if (fileIt) raiseSymbolEvent(callbacks, table.insert(def, context.showSymbolErrors), def);
+  if (fileIt) raiseSymbolEvent(callbacks, table.insert(def, C_runSettings().showSymbolErrors), def);
   if (!fileIt || markedX) callbacks.onDefine.call(def);
 }

@@ -14,7 +14,7 @@
 #include "anlsrslt/model/SuppressionRecord.h"
 #include "messages/BinaryFile.h"
 #include "messages/InputVarnix.h"
-#include "options/DebugSwitches.h"
+#include "options/RunSettings.h"
 #include "util/ProcessState.h"
 
 namespace {
@@ -107,7 +107,7 @@ void dispatch(SortedDiagnostic& entry, const P_SuppressionCheck& check, SourceRe
 }  // namespace
 
 void P_readErrorFile(const P_Source& source) {
-  if (!P_hasErrorFileCallbacks() && !C_isDebugSwitchSet("always_read_errors")) return;
+  if (!P_hasErrorFileCallbacks() && !C_runSettings().alwaysReadErrors) return;
   const U_String fileName = source.outputFile("err");
   // Only a file that cannot be opened is a missing file of the source (the
   // driver's message 1540). Damage met while reading is the reader's to
@@ -121,7 +121,7 @@ void P_readErrorFile(const P_Source& source) {
   const std::vector<U_Handle<M_SuppressionRecord>>& fileRecords = input.suppressionRecords();
   SourceRecords records(fileRecords);
   P_SuppressionCheck check;
-  if (!P_hiddenWarnings()) {
+  if (!C_runSettings().hiddenWarnings) {
     for (std::size_t i = 0; i < fileRecords.size(); ++i) check.enter(*fileRecords[i], i);
     if (!P_callbacks().onSuppressionRecord.empty()) {
       for (std::size_t i = 0; i < fileRecords.size(); ++i) P_raiseOnSuppressionRecord(records.handle(i));

@@ -6,6 +6,7 @@
 #include "anlsrslt/model/FieldScanner.h"
 #include "anlsrslt/model/ReadContext.h"
 #include "anlsrslt/model/SymbolTable.h"
+#include "options/RunSettings.h"
 #include "util/ProcessState.h"
 
 P_ExternVarStore& P_externVarStore() { return zum::ProcessState::get<P_ExternVarStore>(); }
@@ -39,7 +40,7 @@ void P_readExternVarRecord(std::string_view line) {
   P_ResolvedName object = P_resolveInSource(objectName, context.nameScratch);
   P_ResolvedName subject = P_resolveInSource(subjectName, context.keyScratch);
   if (!object.symbol || !subject.symbol) {
-    if (context.showExtvErrors) {
+    if (C_runSettings().showExtvErrors) {
       std::fputs("Undefined symbol for extv record: ", stdout);
       std::fwrite(line.data(), 1, line.size(), stdout);
       std::fputc('\n', stdout);

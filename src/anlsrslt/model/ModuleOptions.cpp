@@ -2,8 +2,7 @@
 
 #include <memory>
 
-#include "options/CmdArgs.h"
-#include "options/DebugSwitches.h"
+#include "options/RunSettings.h"
 #include "util/ProcessState.h"
 #include "util/StringStore.h"
 
@@ -15,12 +14,6 @@ struct ModuleOptionState {
   // Every table built in the run; the newest is the current one.
   std::vector<std::unique_ptr<ModuleOptionTable>> tables;
 };
-
-const std::vector<U_String>& prodOptionValues() {
-  const U_Handle<C_CmdArgs>& published = C_CmdArgs::published();
-  static const std::vector<U_String> none;
-  return published ? published->options().prodOption().values() : none;
-}
 
 }  // namespace
 
@@ -43,8 +36,9 @@ const std::vector<const char*>& ModuleOptionTable::values(const char* key) const
 
 const ModuleOptionTable& moduleOptions() {
   auto& tables = ProcessState::get<ModuleOptionState>().tables;
-  if (tables.empty() || C_isDebugSwitchSet("always-first")) {
-    tables.push_back(std::make_unique<ModuleOptionTable>(prodOptionValues()));
+  const C_RunSettings& settings = C_runSettings();
+  if (tables.empty() || settings.alwaysFirst) {
+    tables.push_back(std::make_unique<ModuleOptionTable>(settings.moduleOptions));
   }
   return *tables.back();
 }

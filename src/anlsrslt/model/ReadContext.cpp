@@ -2,7 +2,6 @@
 
 #include "anlsrslt/model/QualifiedName.h"
 #include "anlsrslt/model/SymbolTable.h"
-#include "options/DebugSwitches.h"
 #include "util/ProcessState.h"
 
 P_ReadContext& P_readContext() { return zum::ProcessState::get<P_ReadContext>(); }
@@ -43,8 +42,5 @@ void P_beginMetricFile() {
   P_ReadContext& context = P_readContext();
   context.symbolTable = &P_symbolTable();
   context.symbolTable->beginSource();
-  context.showSymbolErrors = C_isDebugSwitchSet("show-symbol-errors");
-  context.showRelationErrors = C_isDebugSwitchSet("show-relation-errors");
-  context.showExtvErrors = C_isDebugSwitchSet("show-extv-errors");
   context.lastFile = U_Filename();
 }

@@ -1,6 +1,5 @@
 // What the record readers of the current metric file share: the symbol
-// table context, the debug switches (read once per file, not per record)
-// and scratch buffers reused from line to line.
+// table context and scratch buffers reused from line to line.
 #pragma once
 
 #include <cstdint>
@@ -24,10 +23,6 @@ struct P_ProjectSymbolHint : zum::ChainWithoutHint {
 struct P_ReadContext {
   // Set at the start of each metric file; the DEFINE reader requires it.
   P_SymbolTable* symbolTable = nullptr;
-
-  bool showSymbolErrors = false;
-  bool showRelationErrors = false;
-  bool showExtvErrors = false;
 
   // Types, suffixes and the like repeat from line to line.
   zum::RecentInterns<8> recentTexts;
@@ -85,5 +80,5 @@ const char* P_internResolvedName(const std::string& scratch, const char* key);
 
 P_ReadContext& P_readContext();
 
-// Sets up the context for a new metric file (switches, symbol table).
+// Sets up the context for a new metric file.
 void P_beginMetricFile();

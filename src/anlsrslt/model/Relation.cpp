@@ -8,6 +8,7 @@
 #include "anlsrslt/model/FieldScanner.h"
 #include "anlsrslt/model/ReadContext.h"
 #include "anlsrslt/model/SymbolTable.h"
+#include "options/RunSettings.h"
 #include "util/Assert.h"
 #include "util/RadixSort.h"
 #include "util/ProcessState.h"
@@ -141,15 +142,16 @@ void P_readRelationRecord(std::string_view line) {
   if (!kindOfLetter(kindLetter, kind)) return;
 
   P_ReadContext& context = P_readContext();
+  const bool showErrors = C_runSettings().showRelationErrors;
   const bool kept = (P_callbacks().relationNeeds & (1u << static_cast<unsigned>(kind))) != 0;
   // Nobody asked for the kind and nobody wants reports: nothing to do.
-  if (!kept && !context.showRelationErrors) return;
+  if (!kept && !showErrors) return;
 
   std::string_view objectName = scan.token();
   std::string_view subjectName = scan.token();
   int lineNumber = 0;
   if (objectName.empty() || subjectName.empty() || !scan.integer(lineNumber)) return;
-  std::uint8_t flags = readFlags(scan.rest(), context.showRelationErrors);
+  std::uint8_t flags = readFlags(scan.rest(), showErrors);
 
   // Marking and looking up the same function name again for each of its
   // relations is the larger part of reading a relation.
@@ -166,7 +168,7 @@ void P_readRelationRecord(std::string_view line) {
   const P_ResolvedName object{recent.symbol, recent.key};
   P_ResolvedName subject = P_resolveInSource(subjectName, context.keyScratch);
   if (!object.symbol || !subject.symbol) {
-    if (context.showRelationErrors) {
+    if (showErrors) {
       std::fputs("Undefined symbol for relation record: ", stdout);
       std::fwrite(line.data(), 1, line.size(), stdout);
       std::fputc('\n', stdout);

@@ -12,12 +12,9 @@
 // paths of this one. The header exclusion test rejects a header named in
 // the "quiet" list: the user asked to hear nothing of it.
 //
-// The options are read once, at the first question of the run.
+// The options are the run's settings (options/RunSettings.h).
 #pragma once
 
 class M_Diagnostic;
 
 bool P_isReported(const M_Diagnostic& diagnostic);
-
-// The option "hiddenwarnings", read once for the run.
-bool P_hiddenWarnings();

@@ -12,7 +12,7 @@
 #include "anlsrslt/model/LineReader.h"
 #include "anlsrslt/model/ReadContext.h"
 #include "anlsrslt/model/RecordReaders.h"
-#include "options/DebugSwitches.h"
+#include "options/RunSettings.h"
 #include "util/Path.h"
 #include "util/ProcessState.h"
 
@@ -80,14 +80,10 @@ void P_setErrorFileReader(P_ErrorFileReader reader) { state().errorFileReader = 
 void P_openLog() {
   SourceReadingState& reading = state();
   reading.log.reset();
-  if (!C_isDebugSwitchSet("log")) return;
-  static constexpr std::string_view kPrefix = "log-file=";
-  for (const U_String& value : C_debugValues()) {
-    if (value.compare(0, kPrefix.size(), kPrefix) != 0) continue;
-    auto log = std::make_unique<std::ofstream>(value.substr(kPrefix.size()), std::ios::out | std::ios::trunc);
-    if (log->is_open()) reading.log = std::move(log);
-    return;
-  }
+  const U_String& logFile = C_runSettings().logFile;
+  if (logFile.empty()) return;
+  auto log = std::make_unique<std::ofstream>(logFile, std::ios::out | std::ios::trunc);
+  if (log->is_open()) reading.log = std::move(log);
 }
 
 void P_closeLog() {
