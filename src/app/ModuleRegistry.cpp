@@ -1,5 +1,6 @@
 #include "app/ModuleRegistry.h"
 
+#include "anlsrslt/model/Callbacks.h"
 #include "app/testmodules/TestModules.h"
 #include "checks/AllocationMismatch.h"
 #include "checks/LocalExternal.h"
@@ -89,8 +90,13 @@ void registerModules(U_Handle<C_CmdArgs>* cmdArgs, AnalysisMode* mode) {
   choice.productBits = C_runProductBits();
   choice.nameRuleFileGiven = args.options().nameRuleFile().given();
   choice.isDebugSwitchSet = [&args](std::string_view name) { return C_isDebugSwitchSet(args, name); };
-  for (const ModuleSlot& module : modulesOfRun(choice))
-    if (module.configure) module.configure();
+  const std::vector<ModuleSlot> modules = modulesOfRun(choice);
+  for (std::size_t slot = 0; slot < modules.size(); ++slot) {
+    if (!modules[slot].configure) continue;
+    // What the module registers runs in the order of the slots.
+    ConfiguringModule configuring(static_cast<int>(slot));
+    modules[slot].configure();
+  }
 }
 
 }  // namespace zum

@@ -8,6 +8,26 @@
 
 P_Callbacks& P_callbacks() { return zum::ProcessState::get<P_Callbacks>(); }
 
+namespace zum {
+
+namespace {
+
+struct ConfiguringRank {
+  int rank = kRankOutsideModules;
+};
+
+}  // namespace
+
+int configuringModuleRank() noexcept { return ProcessState::get<ConfiguringRank>().rank; }
+
+ConfiguringModule::ConfiguringModule(int rank) noexcept : saved_(configuringModuleRank()) {
+  ProcessState::get<ConfiguringRank>().rank = rank;
+}
+
+ConfiguringModule::~ConfiguringModule() { ProcessState::get<ConfiguringRank>().rank = saved_; }
+
+}  // namespace zum
+
 void P_configureOnDefine(PI_DefineCallback callback) {
   P_callbacks().onDefine.add(callback);
   P_registerRecordReader("DEFINE", &P_readDefineRecord);

@@ -4,8 +4,8 @@
 #pragma once
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
-#include <functional>
 #include <map>
 #include <utility>
 #include <vector>
@@ -17,14 +17,37 @@ typedef void (*P_IncludeHandler)(P_RelationInclude* include);
 
 namespace zum {
 
-// Holds each function once and calls them in address order, which does not
-// depend on the order of registration.
+// The place in the module registry of the module whose configuration
+// function is running, while it runs; what it registers is ranked by it.
+// Registrations outside any module (the driver's own handlers, tests) rank
+// after every module.
+constexpr int kRankOutsideModules = INT_MAX;
+int configuringModuleRank() noexcept;
+
+class ConfiguringModule {
+ public:
+  explicit ConfiguringModule(int rank) noexcept;
+  ~ConfiguringModule();
+  ConfiguringModule(const ConfiguringModule&) = delete;
+  ConfiguringModule& operator=(const ConfiguringModule&) = delete;
+
+ private:
+  int saved_;
+};
+
+// Holds each function once and calls them in the order of the module
+// registry: by the rank of the module that registered a function first,
+// then in the order that module registered them. Neither function
+// addresses nor the compiler decide the order.
 template <class Fn>
 class CallbackSet {
  public:
   void add(Fn fn) {
-    auto at = std::lower_bound(fns_.begin(), fns_.end(), fn, std::less<Fn>());
-    if (at == fns_.end() || *at != fn) fns_.insert(at, fn);
+    if (std::find(fns_.begin(), fns_.end(), fn) != fns_.end()) return;
+    const int rank = configuringModuleRank();
+    const auto at = std::upper_bound(ranks_.begin(), ranks_.end(), rank) - ranks_.begin();
+    ranks_.insert(ranks_.begin() + at, rank);
+    fns_.insert(fns_.begin() + at, fn);
   }
   bool empty() const noexcept { return fns_.empty(); }
   std::size_t size() const noexcept { return fns_.size(); }
@@ -35,6 +58,7 @@ class CallbackSet {
 
  private:
   std::vector<Fn> fns_;
+  std::vector<int> ranks_;  // beside fns_, ascending
 };
 
 // Keeps the order of registration; a function already in it is not added.
