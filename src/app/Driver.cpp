@@ -69,7 +69,7 @@ int P_Driver::run() {
   C_CmdArgs::publish(U_make<C_CmdArgs>(*cmdArgs));
   C_setRunProductIndex(cmdArgs->productIndex());
   C_publishDebugValues(options.debug().values());
-  C_publishRunSettings(C_readRunSettings(options));
+  C_publishRunSettings(C_readRunSettings(*cmdArgs));
 
   buildSources(mode, options);
   const zum::RunInputs& inputs = zum::runInputs();

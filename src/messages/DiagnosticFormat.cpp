@@ -6,27 +6,14 @@
 #include "messages/FormatEvaluator.h"
 #include "messages/FormatLexer.h"
 #include "messages/MessageCatalog.h"
-#include "options/CmdArgs.h"
-#include "options/DebugSwitches.h"
+#include "options/RunSettings.h"
 #include "util/ProcessState.h"
 
 namespace {
 
 struct FormatState {
   U_Location previous;
-  bool tabStopRead = false;
-  int tabStop = 8;
 };
-
-// The option "tabstop", read once for the run.
-int tabStop(FormatState& state) {
-  if (!state.tabStopRead) {
-    const U_Handle<C_CmdArgs>& published = C_CmdArgs::published();
-    if (published) state.tabStop = published->options().tabStop().value();
-    state.tabStopRead = true;
-  }
-  return state.tabStop;
-}
 
 }  // namespace
 
@@ -37,7 +24,8 @@ U_String M_formatDiagnostic(const M_Diagnostic& diagnostic, std::string_view for
 U_String M_formatDiagnostic(const M_Diagnostic& diagnostic, std::string_view format, int depth,
                             const M_MessageTable& table) {
   const FM_TokenList tokens = FM_lexFormat(format);
-  const bool show = C_isDebugSwitchSet("show-format");
+  const C_RunSettings& settings = C_runSettings();
+  const bool show = settings.showFormat;
   if (show) std::cout << FM_readableTokens(tokens) << '\n';
   FormatState& state = zum::ProcessState::get<FormatState>();
   const M_MessageEntry& entry = table.entry(diagnostic.messageNumber());
@@ -47,8 +35,8 @@ U_String M_formatDiagnostic(const M_Diagnostic& diagnostic, std::string_view for
                            entry.secondText,
                            depth,
                            state.previous,
-                           C_isDebugSwitchSet("os-independent-slash"),
-                           tabStop(state)};
+                           settings.forwardSlashes,
+                           settings.tabStop};
   FM_Rendering rendering = FM_render(tokens, subject);
   if (rendering.forget) state.previous = U_Location();
   else if (rendering.remember) state.previous = diagnostic.location();

@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "messages/MessageFile.h"
-#include "options/CmdArgs.h"
 #include "options/EnvironmentPaths.h"
+#include "options/RunSettings.h"
 #include "options/TextTranslation.h"
 #include "util/Path.h"
 #include "util/ProcessState.h"
@@ -36,22 +36,15 @@ bool load(const U_String& path, M_MessageTable& table, std::ostream& warnings) {
   return true;
 }
 
-bool runStandard() {
-  const U_Handle<C_CmdArgs>& published = C_CmdArgs::published();
-  return published && published->options().standard().value();
-}
-
 }  // namespace
 
 M_MessageFileSettings M_readMessageFileSettings() {
+  const C_RunSettings& run = C_runSettings();
   M_MessageFileSettings settings;
-  const U_Handle<C_CmdArgs>& published = C_CmdArgs::published();
-  if (!published) return settings;
-  const C_Options& options = published->options();
-  settings.standard = options.standard().value();
-  settings.userFile = options.usrFile().value();
-  settings.userPath = options.usrPath().value();
-  if (published->isValidProduct()) settings.compilerDirectory = C_compilerDirectory(published->productRow());
+  settings.standard = run.standard;
+  settings.userFile = run.userMessageFile;
+  settings.userPath = run.userMessagePath;
+  settings.compilerDirectory = run.compilerDirectory;
   return settings;
 }
 
@@ -94,7 +87,7 @@ M_MessageTable M_loadMessageTable(const M_MessageFileSettings& settings, int inp
 
 const M_MessageTable& M_messageTable() {
   std::optional<M_MessageTable>& table = zum::ProcessState::get<CatalogState>().table;
-  if (!table || table->standard() != runStandard()) {
+  if (!table || table->standard() != C_runSettings().standard) {
     table = M_loadMessageTable(M_readMessageFileSettings(), XF_inputEncoding(), std::cerr);
   }
   return *table;

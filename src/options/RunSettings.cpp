@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "options/CmdArgs.h"
 #include "options/Options.h"
 #include "util/ProcessState.h"
 
@@ -29,6 +30,10 @@ C_RunSettings C_readRunSettings(const C_Options& options) {
   settings.expandFileNames = options.expandFileNames().value();
   settings.metrics = options.metrics().value();
   settings.moduleOptions = options.prodOption().values();
+  settings.standard = options.standard().value();
+  settings.userMessageFile = options.usrFile().value();
+  settings.userMessagePath = options.usrPath().value();
+  settings.tabStop = options.tabStop().value();
 
   settings.simpleOutput = isSet("simpleoutput");
   settings.textOutput = isSet("textoutput") || isSet("formatoutput");
@@ -47,12 +52,19 @@ C_RunSettings C_readRunSettings(const C_Options& options) {
   settings.showRelationErrors = isSet("show-relation-errors");
   settings.showExtvErrors = isSet("show-extv-errors");
   settings.showMetricErrors = isSet("show-metric-errors");
+  settings.showFormat = isSet("show-format");
   if (isSet("log")) {
     static constexpr std::string_view kPrefix = "log-file=";
     auto named = std::find_if(debug.begin(), debug.end(),
                               [](const U_String& value) { return value.compare(0, kPrefix.size(), kPrefix) == 0; });
     if (named != debug.end()) settings.logFile = named->substr(kPrefix.size());
   }
+  return settings;
+}
+
+C_RunSettings C_readRunSettings(const C_CmdArgs& cmdArgs) {
+  C_RunSettings settings = C_readRunSettings(cmdArgs.options());
+  if (cmdArgs.isValidProduct()) settings.compilerDirectory = C_compilerDirectory(cmdArgs.productRow());
   return settings;
 }
 

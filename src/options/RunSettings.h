@@ -19,6 +19,7 @@
 #include "options/IntervalSet.h"
 #include "util/String.h"
 
+class C_CmdArgs;
 class C_Options;
 
 struct C_RunSettings {
@@ -40,6 +41,16 @@ struct C_RunSettings {
   // The values of "prodoption", the options of the analysis modules.
   std::vector<U_String> moduleOptions;
 
+  // Message texts: the message table ("standard", the user's message file
+  // "usrfile" in "usrpath"), the layout of text lines ("tabstop"), and the
+  // product's compiler directory, where the installation's message file is
+  // looked for first ("" when unknown).
+  bool standard = false;
+  U_String userMessageFile;
+  U_String userMessagePath;
+  int tabStop = 8;
+  U_String compilerDirectory;
+
   // Debug switches. The output kinds: "simpleoutput", "textoutput" or
   // "formatoutput" (both: textOutput), "zekoutput", "null_metric_output".
   bool simpleOutput = false;
@@ -59,6 +70,7 @@ struct C_RunSettings {
   bool showRelationErrors = false;     // "show-relation-errors"
   bool showExtvErrors = false;         // "show-extv-errors"
   bool showMetricErrors = false;       // "show-metric-errors"
+  bool showFormat = false;             // "show-format"
   // "log" with the first "log-file=<name>": the file that the reading of
   // each source is logged to; empty when there is no log.
   U_String logFile;
@@ -66,9 +78,10 @@ struct C_RunSettings {
   bool operator==(const C_RunSettings&) const = default;
 };
 
-// The settings a command line gives: its option values and its "debug"
-// values.
+// The settings that options give: their values and their "debug" values.
 C_RunSettings C_readRunSettings(const C_Options& options);
+// The same for a command line, with its product's compiler directory.
+C_RunSettings C_readRunSettings(const C_CmdArgs& cmdArgs);
 
 // Makes `settings` the settings of the run.
 void C_publishRunSettings(C_RunSettings settings);

@@ -25,7 +25,7 @@ inline void publishCommandLine(const std::vector<std::string>& arguments, const 
   optionstest::Parsed parsed = optionstest::parseArguments(product, arguments);
   C_CmdArgs::publish(parsed.cmdArgs);
   C_publishDebugValues(parsed.cmdArgs->options().debug().values());
-  C_publishRunSettings(C_readRunSettings(parsed.cmdArgs->options()));
+  C_publishRunSettings(C_readRunSettings(*parsed.cmdArgs));
 }
 
 // A scratch directory and the variables a run reads (compiler directory
