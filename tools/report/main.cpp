@@ -16,7 +16,7 @@
 #include "TextReport.h"
 #include "messages/FormatParseException.h"
 #include "messages/MessageCatalog.h"
-#include "options/DebugSwitches.h"
+#include "options/RunSettings.h"
 #include "options/TextTranslation.h"
 #include "util/Path.h"
 
@@ -83,7 +83,9 @@ int main(int argc, char** argv) {
     return 2;
   }
   // File names are shown as they are written, with '/'.
-  C_publishDebugValues({"os-independent-slash"});
+  C_RunSettings settings;
+  settings.forwardSlashes = true;
+  C_publishRunSettings(settings);
   const M_MessageTable table = loadTable(arguments);
   const ReportFindings findings = readFindings(arguments.file);
 
