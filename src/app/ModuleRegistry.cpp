@@ -3,9 +3,13 @@
 #include "anlsrslt/model/Callbacks.h"
 #include "app/testmodules/TestModules.h"
 #include "checks/AllocationMismatch.h"
+#include "checks/DefaultConstructors.h"
+#include "checks/ImplicitCopyFunctions.h"
 #include "checks/LocalExternal.h"
 #include "checks/Recursion.h"
+#include "checks/TemplateDefinitions.h"
 #include "checks/UnusedExternal.h"
+#include "metrics/ClassMetrics.h"
 #include "metrics/FunctionMetrics.h"
 #include "options/CmdArgs.h"
 #include "options/DebugSwitches.h"
@@ -30,21 +34,21 @@ void addCommonChecks(std::vector<ModuleSlot>& slots, int productBits) {
 
 void addCppChecks(std::vector<ModuleSlot>& slots) {
   slots.push_back({"initialisationOrder", nullptr});
-  slots.push_back({"unusedDefaultConstructor", nullptr});
+  slots.push_back({"unusedDefaultConstructor", &configureUnusedDefaultConstructor});
   slots.push_back({"identifiersTooSimilar", nullptr});
   slots.push_back({"identifiersSimilarToN", nullptr});
-  slots.push_back({"templateDefinition", nullptr});
-  slots.push_back({"templateInlineDefinition", nullptr});
-  slots.push_back({"classMember", nullptr});
-  slots.push_back({"STMEV", nullptr});
+  slots.push_back({"templateDefinition", &configureTemplateDefinition});
+  slots.push_back({"templateInlineDefinition", &configureTemplateInlineDefinition});
+  slots.push_back({"classMember", &configureClassMember});
+  slots.push_back({"STMEV", &configureSTMEV});
 }
 
 void addClassMetrics(std::vector<ModuleSlot>& slots) {
-  slots.push_back({"STNOC", nullptr});
-  slots.push_back({"STWMC", nullptr});
-  slots.push_back({"STRFC", nullptr});
-  slots.push_back({"STCBO", nullptr});
-  slots.push_back({"STLCM", nullptr});
+  slots.push_back({"STNOC", &configureSTNOC});
+  slots.push_back({"STWMC", &configureSTWMC});
+  slots.push_back({"STRFC", &configureSTRFC});
+  slots.push_back({"STCBO", &configureSTCBO});
+  slots.push_back({"STLCM", &configureSTLCM});
 }
 
 void addFunctionMetrics(std::vector<ModuleSlot>& slots) {

@@ -28,11 +28,21 @@ inline constexpr int kPlainAllocation = 3966;
 inline constexpr int kArrayAllocation = 3967;
 inline constexpr int kOldAllocation = 3968;
 
+// C++ classes: default constructors, implicit copy functions, templates
+// and inline definitions, member encapsulation.
+inline constexpr int kUnusedDefaultConstructor = 1700;
+inline constexpr int kUnusedImplicitCopyConstructor = 1701;
+inline constexpr int kUnusedImplicitCopyAssignment = 1702;
+inline constexpr int kTemplateDerivedInOtherFile = 1730;
+inline constexpr int kDefinedAtSeveralPlaces = 1750;
+inline constexpr int kMemberEncapsulation = 1760;
+
 // Sub-messages of message lists.
 inline constexpr int kUse = 1579;
 inline constexpr int kCall = 1580;
 inline constexpr int kDefinition = 1593;
 inline constexpr int kDeclaration = 1594;
+inline constexpr int kTemplateOfOrigin = 1597;
 
 // Messages of the per-file analyser that the project metrics count.
 inline constexpr int kEntryPointDiagnostic = 3219;

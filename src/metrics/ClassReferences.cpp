@@ -1,0 +1,38 @@
+#include "metrics/ClassReferences.h"
+
+#include "checks/ClassSurvey.h"
+#include "checks/ScopeText.h"
+#include "checks/SymbolWalk.h"
+#include "util/ProcessState.h"
+
+namespace zum {
+
+namespace {
+
+struct MemberReferenceList {
+  bool found = false;
+  std::vector<MemberReference> references;
+};
+
+}  // namespace
+
+const std::vector<MemberReference>& memberReferences() {
+  MemberReferenceList& list = ProcessState::get<MemberReferenceList>();
+  if (list.found) return list.references;
+  list.found = true;
+  const FlatMap<const char*, bool>& classes = classSurvey().classNames;
+  if (classes.empty()) return list.references;
+  // A relation's names resolved to its symbols in its source, so they are
+  // the names of their current defines up to a template argument list at
+  // the end, which is no part of the scope.
+  std::vector<MemberReference>& references = list.references;
+  forEachRelation(&PI_getFirstRelationRefer, [&classes, &references](PI_RelationHandle relation) {
+    const char* objectScope = scopeTextOf(PI_getRelationObject(relation));
+    if (!classes.contains(objectScope)) return;
+    const char* subjectScope = scopeTextOf(PI_getRelationSubject(relation));
+    if (*subjectScope) references.push_back({relation, objectScope, subjectScope});
+  });
+  return list.references;
+}
+
+}  // namespace zum
