@@ -1,7 +1,9 @@
-// The bundled example (examples/inventory) run the way scripts/example.sh
-// runs it: every finding of this project's checks that applies to C, and
-// the project metrics. Its error files are those the example's own tool
-// writes.
+// The bundled examples run the way scripts/example.sh runs them: the C
+// example (examples/inventory) with every finding of this project's checks
+// that applies to C and the project metrics; the C++ example
+// (examples/ledger) with a finding of each check of classes and the
+// metrics of every class. Their error files are those the examples' own
+// tool writes.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -13,14 +15,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kExample = fs::path(ZUM_FIXTURES_DIR) / ".." / ".." / "examples" / "inventory";
+const fs::path kExamples = fs::path(ZUM_FIXTURES_DIR) / ".." / ".." / "examples";
 
-class Example : public ::testing::Test {
+class ExampleRun : public ::testing::Test {
  protected:
-  Example() : env_(zumtest::standardEnv(scratch_)) {
+  explicit ExampleRun(const std::string& example) : env_(zumtest::standardEnv(scratch_)) {
     scratch_.write("bin/zek.cfg", "");
+    scratch_.write("bin/zekpp.cfg", "");
+    env_["ZEKPPBIN"] = env_["ZEKBIN"];
     fs::create_directories(scratch_.path("run"));
-    fs::copy(kExample, scratch_.path("run"), fs::copy_options::recursive);
+    fs::copy(kExamples / example, scratch_.path("run"), fs::copy_options::recursive);
   }
 
   zumtest::RunResult run(const std::string& program, const std::vector<std::string>& args) {
@@ -40,8 +44,37 @@ class Example : public ::testing::Test {
     return all;
   }
 
+  // "file:line number" of each finding of a project error file, in order.
+  std::vector<std::string> findings(const std::string& errorFile) {
+    const auto dump = run(zumtest::toolPath("zum-errdump"), {errorFile});
+    std::vector<std::string> found;
+    for (const std::string& line : lines(dump.out)) {
+      const std::size_t at = line.find(": Msg=");
+      const std::size_t start = line.find("diagnostic: ");
+      if (start != std::string::npos && at != std::string::npos)
+        found.push_back(line.substr(start + 12, at - start - 12) + " " + line.substr(at + 6, 4));
+    }
+    return found;
+  }
+
+  // The project's error files are those the example's tool writes.
+  void expectErrorFilesOfTool(const std::vector<std::string>& toolArgs, const std::vector<std::string>& sources) {
+    fs::create_directories(scratch_.path("written"));
+    std::vector<std::string> args = toolArgs;
+    args.push_back(scratch_.path("written").string());
+    const auto r = run(zumtest::toolPath("zum-example-errors"), args);
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    for (const std::string& source : sources)
+      EXPECT_EQ(scratch_.read("written/" + source + ".err"), scratch_.read("run/" + source + ".err")) << source;
+  }
+
   zumtest::Scratch scratch_;
   std::map<std::string, std::string> env_;
+};
+
+class Example : public ExampleRun {
+ protected:
+  Example() : ExampleRun("inventory") {}
 };
 
 TEST_F(Example, TheMainJobFindsWhatTheProjectHoldsAndMeasuresIt) {
@@ -51,15 +84,7 @@ TEST_F(Example, TheMainJobFindsWhatTheProjectHoldsAndMeasuresIt) {
   EXPECT_EQ(r.out, "");
 
   // The findings by message number, in the order the checks report them.
-  const auto dump = run(zumtest::toolPath("zum-errdump"), {"inventory.err"});
-  std::vector<std::string> found;
-  for (const std::string& line : lines(dump.out)) {
-    const std::size_t at = line.find(": Msg=");
-    if (line.find("diagnostic: ") != std::string::npos && at != std::string::npos)
-      found.push_back(line.substr(line.find("diagnostic: ") + 12, at - line.find("diagnostic: ") - 12) + " " +
-                      line.substr(at + 6, 4));
-  }
-  EXPECT_EQ(found, (std::vector<std::string>{
+  EXPECT_EQ(findings("inventory.err"), (std::vector<std::string>{
                        ":1 1500",          // g_legacyBanner, declared twice, never defined
                        ":1 1501",          // log_reset, declared only
                        "util.c:41 1503",   // util_unused_helper
@@ -94,13 +119,55 @@ TEST_F(Example, TheMainJobFindsWhatTheProjectHoldsAndMeasuresIt) {
 }
 
 TEST_F(Example, ItsErrorFilesAreWhatItsToolWrites) {
-  fs::create_directories(scratch_.path("written"));
-  const auto r = run(zumtest::toolPath("zum-example-errors"), {scratch_.path("written").string()});
-  ASSERT_EQ(r.exitCode, 0) << r.err;
-  for (const char* source : {"main.c", "util.c", "stock.c", "order.c", "report.c"}) {
-    const std::string name = std::string(source) + ".err";
-    EXPECT_EQ(scratch_.read("written/" + name), scratch_.read("run/" + name)) << name;
+  expectErrorFilesOfTool({}, {"main.c", "util.c", "stock.c", "order.c", "report.c"});
+}
+
+class LedgerExample : public ExampleRun {
+ protected:
+  LedgerExample() : ExampleRun("ledger") {}
+};
+
+TEST_F(LedgerExample, EveryCheckOfClassesFindsSomethingAndEveryClassIsMeasured) {
+  const auto r = run(ZUM_BINARY, {"ZEKPP", "-cmaf", "ledger", "-prodoption", "class::member_encapsulation_ratio=0.4",
+                                  "-list", "ledger.lst"});
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(findings("ledger.err"), (std::vector<std::string>{
+                                        "report.cpp:8 1700",   // Report::Report(), never used
+                                        "report.cpp:6 1730",   // Registry<Transaction>::size(), away from registry.h
+                                        ":1 1750",             // validId(int), inline in account.cpp and ledger.cpp
+                                        "transaction.h:5 1701", "ledger.h:6 1701", "report.h:5 1701",
+                                        "money.h:4 1702", "transaction.h:5 1702", "ledger.h:6 1702",
+                                        "report.h:5 1702",
+                                        "money.h:4 1760",      // cents() reads the one data member
+                                        "account.h:7 1760",    // id(), owner() and balance() read all three
+                                    }));
+
+  // Per class: "<S>", "<S>STFIL file", "<S>STNAM name", then the five metrics.
+  // STCBO counts what a class's members refer to in other scopes, the
+  // parameters and locals of its own methods among them.
+  const std::vector<std::string> metrics = lines(scratch_.read("run/ledger.met"));
+  std::vector<std::string> classes;
+  for (std::size_t i = 0; i + 8 <= metrics.size(); i += 8) {
+    std::string row = metrics[i + 2].substr(9);
+    for (std::size_t m = 3; m < 8; ++m) row += " " + metrics[i + m].substr(3);
+    classes.push_back(row);
   }
+  EXPECT_EQ(classes, (std::vector<std::string>{
+                         "Money STNOC 0 STWMC 3 STRFC 3 STCBO 10 STLCM 1",
+                         "Account STNOC 2 STWMC 8 STRFC 9 STCBO 4 STLCM 1",
+                         "Savings STNOC 0 STWMC 4 STRFC 5 STCBO 5 STLCM 1",
+                         "Checking STNOC 0 STWMC 5 STRFC 5 STCBO 5 STLCM 1",
+                         "Transaction STNOC 0 STWMC 4 STRFC 6 STCBO 6 STLCM 1",
+                         "Registry\x8CT\x8D STNOC 0 STWMC 3 STRFC 2 STCBO 3 STLCM 1",
+                         "Ledger STNOC 0 STWMC 16 STRFC 15 STCBO 18 STLCM 1",
+                         "Report STNOC 0 STWMC 7 STRFC 13 STCBO 11 STLCM 1",
+                     }));
+}
+
+TEST_F(LedgerExample, ItsErrorFilesAreWhatItsToolWrites) {
+  expectErrorFilesOfTool({"--project", "ledger"}, {"account.cpp", "transaction.cpp", "ledger.cpp", "report.cpp", "main.cpp"});
 }
 
 }  // namespace

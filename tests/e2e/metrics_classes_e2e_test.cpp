@@ -34,15 +34,17 @@ std::string classMetrics(const std::string& name, int noc, int wmc, int rfc, int
 //        itself adds nothing). Square: area, describe and what describe
 //        calls, Circle::area and Shape::id. Ring: draw and Square::area.
 //        Split: a, b, c (c's call of b is one of them). Loose: a, b, helper.
-// STCBO  Square::describe refers to Circle::area and Circle::m_r; its use of
-//        Shape::id does not count (Shape is its base). Ring::draw refers to
+// STCBO  Circle::scale refers to its parameter, whose scope is the
+//        function, not the class: 1. Square::describe refers to
+//        Circle::area and Circle::m_r; its use of Shape::id does not count
+//        (Shape is its base). Ring::draw refers to
 //        Square::area; Shape::id and Circle::m_r are members of its bases
 //        (Shape through Circle). Loose::a's helper has no class: nothing.
 // STLCM  Split: a and b share x, c uses y and the method b (a member too,
 //        but no member of b's group): 2. Loose's methods use no member of
 //        their class and Empty has none: 0.
 const std::string kProjectMetrics =
-    classMetrics("Shape", 2, 1, 1, 0, 1) + classMetrics("Circle", 1, 3, 3, 0, 1) +
+    classMetrics("Shape", 2, 1, 1, 0, 1) + classMetrics("Circle", 1, 3, 3, 1, 1) +
     classMetrics("Square", 0, 4, 4, 2, 1) + classMetrics("Ring", 0, 2, 2, 1, 1) +
     classMetrics("Split", 0, 3, 3, 0, 2) + classMetrics("Loose", 0, 3, 3, 0, 0) + header("shapes.h", "Empty") +
     "<S>STNOC 0\r\n<S>STWMC 0\r\n<S>STRFC 0\r\n<S>STCBO 0\r\n<S>STLCM 0\r\n";

@@ -42,4 +42,23 @@ const std::vector<SourceReport>& exampleReports() {
   return reports;
 }
 
+// The C++ analyser's findings are of the same kinds; a finding in a header
+// comes out of each source that includes it directly.
+const std::vector<SourceReport>& ledgerReports() {
+  static const std::vector<SourceReport> reports{
+      {"account.cpp", {}, {{2017, at("account.cpp", 21, 33), {}}}},
+      {"transaction.cpp", {}, {{506, at("transaction.cpp", 7, 7), {}}}},
+      {"ledger.cpp",
+       {{1, at("ledger.cpp", 7, 1), "suppress 2981", "2981", "2981", at("ledger.cpp", 7, 1), at("ledger.cpp", 11, 0)}},
+       {{2981, at("ledger.cpp", 8, 37), {}}, {1031, at("ledger.cpp", 29, 20), {}}}},
+      {"report.cpp",
+       {},
+       {{1031, at("report.cpp", 13, 3), {}}, {2107, inHeader("report.h", 15, 15, "report.cpp", 1), {"m_lines"}}}},
+      {"main.cpp",
+       {},
+       {{736, at("main.cpp", 5, 15), {}}, {2107, inHeader("report.h", 15, 15, "main.cpp", 1), {"m_lines"}}}},
+  };
+  return reports;
+}
+
 }  // namespace example

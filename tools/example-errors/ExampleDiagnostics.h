@@ -38,7 +38,10 @@ struct SourceReport {
   std::vector<Finding> findings;
 };
 
-// The five sources, in the order of the example's list file.
+// The sources of the C example (examples/inventory), in the order of its
+// list file.
 const std::vector<SourceReport>& exampleReports();
+// The sources of the C++ example (examples/ledger), likewise.
+const std::vector<SourceReport>& ledgerReports();
 
 }  // namespace example

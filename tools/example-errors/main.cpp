@@ -1,13 +1,15 @@
-// zum-example-errors DIR [ROOT]
+// zum-example-errors [--project inventory|ledger] DIR [ROOT]
 //
-// Writes DIR/<source>.err anew for every source of the example project.
-// File names are recorded as the per-file analyser records them: the
-// absolute path (ROOT joined with the name; default /usr/src/inventory,
-// where the example's sources are supposed to have been analysed) and the
-// name as given.
+// Writes DIR/<source>.err anew for every source of an example project (the
+// C example inventory by default, or the C++ example ledger). File names
+// are recorded as the per-file analyser records them: the absolute path
+// (ROOT joined with the name; default /usr/src/<project>, where the
+// example's sources are supposed to have been analysed) and the name as
+// given.
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "ExampleDiagnostics.h"
 #include "messages/Diagnostic.h"
@@ -55,13 +57,20 @@ void writeReport(const std::filesystem::path& dir, const Locations& locations, c
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2 || argc > 3) {
-    std::cerr << "usage: zum-example-errors DIR [ROOT]\n";
+  std::vector<std::string> args(argv + 1, argv + argc);
+  std::string project = "inventory";
+  if (args.size() >= 2 && args[0] == "--project") {
+    project = args[1];
+    args.erase(args.begin(), args.begin() + 2);
+  }
+  if (args.empty() || args.size() > 2 || (project != "inventory" && project != "ledger")) {
+    std::cerr << "usage: zum-example-errors [--project inventory|ledger] DIR [ROOT]\n";
     return 2;
   }
-  const Locations locations(argc == 3 ? argv[2] : "/usr/src/inventory");
+  const Locations locations(args.size() == 2 ? args[1] : "/usr/src/" + project);
+  const auto& reports = project == "ledger" ? example::ledgerReports() : example::exampleReports();
   try {
-    for (const example::SourceReport& report : example::exampleReports()) writeReport(argv[1], locations, report);
+    for (const example::SourceReport& report : reports) writeReport(args[0], locations, report);
   } catch (const std::exception& failure) {
     // The program's own exceptions derive from std::exception too.
     std::cerr << "zum-example-errors: " << failure.what() << '\n';
