@@ -88,18 +88,30 @@ void checkDerivedTemplates() {
 // 1750
 // ---------------------------------------------------------------------------
 
+// As PI_isTemplateOrSpecialisation answers, without making the parts of
+// every function name: only a name with a template argument list can be
+// one, and the names of a header's templates come once per source.
+class TemplateNames {
+ public:
+  bool isTemplateOrSpecialisation(const char* name) {
+    if (!std::strchr(name, kTemplateOpen)) return false;
+    auto [known, isNew] = known_.tryEmplace(name);
+    if (isNew) *known = isTemplateOrSpecialisationName(name);
+    return *known;
+  }
+
+ private:
+  FlatMap<const char*, bool> known_;
+};
+
 // Inline functions, templates and their specialisations, types and other
 // entities that are neither variables, functions nor macros: what may be
 // defined in a header that several sources include, but at one place only.
-bool isKept(PI_DefineHandle define) {
+bool isKept(PI_DefineHandle define, TemplateNames& templates) {
   if (!PI_isDefineDefinition(define)) return false;
   if (PI_isDefineInline(define)) return true;
   if (!PI_isDefineVariable(define) && !PI_isDefineFunction(define) && !PI_isDefineMacro(define)) return true;
-  // As PI_isTemplateOrSpecialisation answers, without making the parts of
-  // every function name: only a name with a template argument list is one.
-  if (PI_isDefineSpecialisation(define)) return true;
-  const char* name = PI_getDefineQualName(define);
-  return std::strchr(name, kTemplateOpen) != nullptr && isTemplateOrSpecialisationName(name);
+  return PI_isDefineSpecialisation(define) || templates.isTemplateOrSpecialisation(PI_getDefineQualName(define));
 }
 
 // The places of the kept definitions, by qualified name. Nearly every name
@@ -108,7 +120,7 @@ bool isKept(PI_DefineHandle define) {
 class DefinitionPlaces {
  public:
   void add(PI_DefineHandle define) {
-    if (!isKept(define)) return;
+    if (!isKept(define, templates_)) return;
     const char* name = PI_getDefineQualName(define);
     const Place place = placeOf(define);
     auto [first, isNew] = first_.tryEmplace(name);
@@ -155,6 +167,7 @@ class DefinitionPlaces {
 
   FlatMap<const char*, Place> first_;
   std::vector<Further> further_;
+  TemplateNames templates_;
 };
 
 void checkDefinitionPlaces() {

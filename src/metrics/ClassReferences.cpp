@@ -26,10 +26,17 @@ const std::vector<MemberReference>& memberReferences() {
   // the names of their current defines up to a template argument list at
   // the end, which is no part of the scope.
   std::vector<MemberReference>& references = list.references;
-  forEachRelation(&PI_getFirstRelationRefer, [&classes, &references](PI_RelationHandle relation) {
+  // Refers relations come grouped by subject: its scope is worked out once
+  // per group.
+  const char* subject = nullptr;
+  const char* subjectScope = nullptr;
+  forEachRelation(&PI_getFirstRelationRefer, [&](PI_RelationHandle relation) {
     const char* objectScope = scopeTextOf(PI_getRelationObject(relation));
     if (!classes.contains(objectScope)) return;
-    const char* subjectScope = scopeTextOf(PI_getRelationSubject(relation));
+    if (PI_getRelationSubject(relation) != subject) {
+      subject = PI_getRelationSubject(relation);
+      subjectScope = scopeTextOf(subject);
+    }
     if (*subjectScope) references.push_back({relation, objectScope, subjectScope});
   });
   return list.references;

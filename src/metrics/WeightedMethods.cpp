@@ -13,14 +13,17 @@ namespace {
 
 struct WeightedMethodsTag {};
 
-// Each function name counts once, under its scope text.
+// Each function name counts once, under its scope text. Only the sums of
+// classes are ever asked for: other functions are not looked up.
 ClassValues sumComplexities() {
+  const ClassSurvey& survey = classSurvey();
   FlatMap<const char*, bool> seen;
   FlatMap<const char*, MetricSum> sums;
-  for (const SymbolDefine& definition : classSurvey().functionDefinitions) {
+  for (const SymbolDefine& definition : survey.functionDefinitions) {
     const char* name = PI_getDefineQualName(definition.define);
-    if (!seen.tryEmplace(name).second) continue;
-    sums[scopeTextOf(name)].add(PI_getMetricIntegralValue(name, "STCYC"));
+    const char* scope = scopeTextOf(name);
+    if (!survey.classNames.contains(scope) || !seen.tryEmplace(name).second) continue;
+    sums[scope].add(PI_getMetricIntegralValue(name, "STCYC"));
   }
   ClassValues values;
   sums.forEach([&values](const char* scope, const MetricSum& sum) { values[scope] = sum.value(); });
