@@ -6,6 +6,8 @@
 #include <clang/AST/ExprCXX.h>
 #include <clang/AST/StmtCXX.h>
 
+#include <optional>
+
 #include "ast/RecordMaker.h"
 #include "core/Records.h"
 
@@ -56,6 +58,24 @@ const clang::TagDecl* sizedTag(const clang::Expr* expr) {
     return sizedTag(binary->getRHS());
   }
   return nullptr;
+}
+
+// The value of a condition the compiler knows, as it decides which branch
+// is code at all: "sizeof (int) == sizeof (long) && f ()" never calls f.
+std::optional<bool> constantCondition(const clang::Expr* condition, const clang::ASTContext& context) {
+  if (condition->isValueDependent() || condition->isTypeDependent() || condition->HasSideEffects(context))
+    return std::nullopt;
+  bool value = false;
+  if (!condition->EvaluateAsBooleanCondition(value, context)) return std::nullopt;
+  return value;
+}
+
+// "(void) f;": the idiom that marks a name as deliberately unused.
+bool isDiscardedName(const clang::Expr* expr) {
+  const auto* cast = llvm::dyn_cast<clang::CStyleCastExpr>(expr);
+  if (!cast || !cast->getType()->isVoidType()) return false;
+  const clang::Expr* operand = cast->getSubExpr()->IgnoreParenImpCasts();
+  return llvm::isa<clang::DeclRefExpr>(operand) || llvm::isa<clang::MemberExpr>(operand);
 }
 
 }  // namespace
@@ -121,6 +141,7 @@ void RecordMaker::expression(const clang::Expr* expr, Access access, char contex
     literal(expr, context, '-', walk);
     return;
   }
+  if (isDiscardedName(expr)) return;
   switch (expr->getStmtClass()) {
     case clang::Stmt::DeclRefExprClass: {
       const auto* ref = llvm::cast<clang::DeclRefExpr>(expr);
@@ -164,12 +185,21 @@ void RecordMaker::expression(const clang::Expr* expr, Access access, char contex
     case clang::Stmt::BinaryOperatorClass:
     case clang::Stmt::CompoundAssignOperatorClass: {
       const auto* binary = llvm::cast<clang::BinaryOperator>(expr);
-      if (binary->isLogicalOp() && walk.tally) ++walk.tally->decisions;
       const Access left = binary->getOpcode() == clang::BO_Assign ? Access::Write
                           : binary->isCompoundAssignmentOp()      ? Access::ReadWrite
                                                                   : Access::Read;
       expression(binary->getLHS(), left, context, walk);
-      expression(binary->getRHS(), Access::Read, context, walk);
+      if (!binary->isLogicalOp()) {
+        expression(binary->getRHS(), Access::Read, context, walk);
+        return;
+      }
+      if (walk.tally) ++walk.tally->decisions;
+      // "0 && f ()", "1 || f ()": f is never called.
+      const std::optional<bool> known = constantCondition(binary->getLHS(), context_);
+      const bool reached = !known || *known == (binary->getOpcode() == clang::BO_LAnd);
+      Walk unreached = walk;
+      unreached.owner = nullptr;
+      expression(binary->getRHS(), Access::Read, context, reached ? walk : unreached);
       return;
     }
     case clang::Stmt::ConditionalOperatorClass:
@@ -177,9 +207,13 @@ void RecordMaker::expression(const clang::Expr* expr, Access access, char contex
       const auto* conditional = llvm::cast<clang::AbstractConditionalOperator>(expr);
       if (walk.tally) ++walk.tally->decisions;
       expression(conditional->getCond(), Access::Read, context, walk);
+      // Of a condition the compiler knows, only one branch is code.
+      const std::optional<bool> known = constantCondition(conditional->getCond(), context_);
+      Walk unreached = walk;
+      unreached.owner = nullptr;
       if (const auto* plain = llvm::dyn_cast<clang::ConditionalOperator>(expr))
-        expression(plain->getTrueExpr(), access, context, walk);
-      expression(conditional->getFalseExpr(), access, context, walk);
+        expression(plain->getTrueExpr(), access, context, !known || *known ? walk : unreached);
+      expression(conditional->getFalseExpr(), access, context, !known || !*known ? walk : unreached);
       return;
     }
     case clang::Stmt::CallExprClass:
@@ -235,20 +269,19 @@ void RecordMaker::call(const clang::CallExpr* callExpr, Walk& walk) {
   const clang::FunctionDecl* callee = callExpr->getDirectCallee();
   const clang::Expr* calleeExpr = callExpr->getCallee()->IgnoreParenImpCasts();
   const bool direct = callee && llvm::isa<clang::DeclRefExpr>(calleeExpr);
-  if (direct && walk.owner && !walk.initialiser && ensureDeclared(callee)) {
-    const int line = places_.expansion(callExpr->getBeginLoc()).line;
+  if (!direct) {
+    expression(callExpr->getCallee(), Access::Read, 'X', walk);
+  } else if (walk.initialiser) {
+    // A static object's initialiser depends on the function it calls.
+    use(callee, calleeExpr->getExprLoc(), Access::Read, walk);
+  } else if (const Place at = places_.expansion(callExpr->getBeginLoc()); at && walk.owner && ensureDeclared(callee)) {
     const std::string& name = names_.of(callee);
-    relation('C', name, line, "", walk);
-    relation('X', name, line, "", walk);
+    relation('C', name, at.line, "", walk);
+    relation('X', name, at.line, "", walk);
     const bool recursive = walk.function && callee->getCanonicalDecl() == walk.function->getCanonicalDecl();
     if (!recursive) used_.insert(callee->getCanonicalDecl());
-    const Place at = places_.expansion(callExpr->getBeginLoc());
-    if (recursive && at && at.file->main)
+    if (recursive && at.file->main)
       findings_.diagnostics.push_back({kRecursiveCall, at.file->path, at.line, at.column, name});
-  } else if (!direct) {
-    expression(callExpr->getCallee(), Access::Read, 'X', walk);
-  } else if (walk.owner) {
-    use(callee, calleeExpr->getExprLoc(), Access::Address, walk);
   }
   for (const clang::Expr* argument : callExpr->arguments()) expression(argument, Access::Read, 'X', walk);
   if (direct && isAllocator(callee)) allocation(callExpr, nullptr, walk);

@@ -61,7 +61,7 @@ std::vector<std::string> scanArguments(const CompileUnit& unit) {
   ArgumentsAdjuster adjust = combineAdjusters(
       combineAdjusters(getClangStripOutputAdjuster(), getClangStripDependencyFileAdjuster()),
       combineAdjusters(getClangSyntaxOnlyAdjuster(),
-                       getInsertArgumentAdjuster({"-resource-dir=" ZUM_CLANG_RESOURCE_DIR, "-w"},
+                       getInsertArgumentAdjuster({"-resource-dir=" ZUM_CLANG_RESOURCE_DIR, "-w", "-fno-caret-diagnostics"},
                                                  ArgumentInsertPosition::END)));
   return adjust(args, unit.file);
 }

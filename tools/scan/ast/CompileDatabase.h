@@ -20,7 +20,8 @@ bool loadCompileDatabase(const std::string& path, CompileDatabase& database, std
 
 // The command line to parse `unit` with: only syntax checking, no output
 // files, the compiler's own headers from clang's resource directory, no
-// warnings (errors only), and without a compiler launcher in front.
+// warnings (errors only, without clang's source excerpts and counts), and
+// without a compiler launcher in front.
 std::vector<std::string> scanArguments(const CompileUnit& unit);
 
 }  // namespace scan
