@@ -75,10 +75,11 @@ measure() {
 field() { awk -v n="$2" '{print $n}' <<<"$1"; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN{printf "%.2f", (b > 0 ? a / b : 0)}'; }
 
-table="| project | units | lines | scan CPU s | clang -fsyntax-only CPU s | ratio | scan wall -j 1 s | -j 2 s | zum s | zum peak MB | scan peak MB |
-|---|---|---|---|---|---|---|---|---|---|---|"
+table="| project | units | lines | scan CPU s | clang -fsyntax-only CPU s | ratio | of which clang start-ups s | scan wall -j 1 s | -j 2 s | zum s | zum peak MB | scan peak MB |
+|---|---|---|---|---|---|---|---|---|---|---|---|"
 findings=""
 agreement=""
+loads=""
 status=0
 for project in "${projects[@]}"; do
   echo "== $project" >&2
@@ -91,6 +92,11 @@ for project in "${projects[@]}"; do
   scan1=$(measure "$scan" -q -p "$db" -o "$out" -j 1)
   scan2=$(measure "$scan" -q -p "$db" -o "$out" -j 2)
   syntax=$(measure "$python" bench/syntax_only.py "$db" "$clang" 1)
+  # What clang spends on starting (loading its libraries) once per unit:
+  # the same number of runs over an empty source.
+  : >"$WORK/empty.c"
+  startups=$(measure bash -c "for i in \$(seq $units); do '$clang' -fsyntax-only -w '$WORK/empty.c'; done")
+  load=$(cut -d' ' -f1-3 /proc/loadavg)
 
   export ZEKBIN=$out/zumbin ZEKPPBIN=$out/zumbin TMP=${TMPDIR:-/tmp}
   mkdir -p "$ZEKBIN" && touch "$ZEKBIN/zek.cfg"
@@ -102,10 +108,12 @@ for project in "${projects[@]}"; do
   rm -f "$out"/project.*
 
   table+="
-| $project | $units | $lines | $(field "$scan1" 1) | $(field "$syntax" 1) | $(ratio "$(field "$scan1" 1)" "$(field "$syntax" 1)") | $(field "$scan1" 2) | $(field "$scan2" 2) | $(field "$run" 2) | $(( $(field "$run" 3) / 1024 )) | $(( $(field "$scan1" 3) / 1024 )) |"
+| $project | $units | $lines | $(field "$scan1" 1) | $(field "$syntax" 1) | $(ratio "$(field "$scan1" 1)" "$(field "$syntax" 1)") | $(field "$startups" 1) | $(field "$scan1" 2) | $(field "$scan2" 2) | $(field "$run" 2) | $(( $(field "$run" 3) / 1024 )) | $(( $(field "$scan1" 3) / 1024 )) |"
   counts=$(grep -oE '^[^ ]*: Msg=[0-9]+' "$out/findings.txt" | sed 's/.*Msg=//' | sort -n | uniq -c | awk '{printf "%s%s: %s", (NR > 1 ? ", " : ""), $2, $1}')
   findings+="
 - $project: ${counts:-none}"
+  loads+="
+- $project: load average $load (1, 5, 15 minutes) after its timings"
   echo "linker check of $project" >&2
   if check=$($python bench/linker_check.py "$db" "$WORK/$project/objs" "$out/findings.txt"); then :; else status=1; fi
   agreement+="
@@ -115,6 +123,7 @@ done
 
 echo
 echo "$table"
+echo "Machine: $(nproc) cores;$loads"
 echo
 echo "Findings per message (top-level messages of zum's run):$findings"
 echo

@@ -17,6 +17,13 @@ bool isLauncher(const std::string& program) {
   return name == "ccache" || name == "sccache" || name == "distcc" || name == "icecc";
 }
 
+// A warning option ("-Wextra", "-Wno-foo"): no warning is shown anyway, and
+// clang looks for a near name for every one it does not know (another
+// compiler's). "-Wp," (preprocessor options) and the like are kept.
+bool isWarningOption(const std::string& arg) {
+  return arg.starts_with("-W") && arg.size() > 2 && !(arg.size() > 3 && arg[3] == ',');
+}
+
 }  // namespace
 
 bool loadCompileDatabase(const std::string& path, CompileDatabase& database, std::string& error) {
@@ -58,6 +65,7 @@ std::vector<std::string> scanArguments(const CompileUnit& unit) {
   using namespace clang::tooling;
   std::vector<std::string> args = unit.arguments;
   while (args.size() > 1 && isLauncher(args.front())) args.erase(args.begin());
+  std::erase_if(args, isWarningOption);
   ArgumentsAdjuster adjust = combineAdjusters(
       combineAdjusters(getClangStripOutputAdjuster(), getClangStripDependencyFileAdjuster()),
       combineAdjusters(getClangSyntaxOnlyAdjuster(),
