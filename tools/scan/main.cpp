@@ -4,6 +4,7 @@
 // runs zum over the result. Usage in scanHelpText() (core/ScanOptions.cpp).
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <stdexcept>
@@ -83,6 +84,20 @@ bool selected(const std::string& file, const std::vector<std::string>& sources) 
   return false;
 }
 
+// Where unit names are shown from: the current directory when every unit
+// lies below it, else the folder all units share (an out-of-tree build).
+std::string displayRoot(const std::vector<CompileUnit>& units, const std::string& here) {
+  const auto below = [](const std::string& file, std::string_view dir) {
+    return file.size() > dir.size() && file.starts_with(dir) && file[dir.size()] == '/';
+  };
+  if (std::all_of(units.begin(), units.end(), [&](const CompileUnit& unit) { return below(unit.file, here); }))
+    return here;
+  std::string_view common = directoryOf(units.front().file);
+  for (const CompileUnit& unit : units)
+    while (common.size() > 1 && !below(unit.file, common)) common = directoryOf(common);
+  return std::string(common);
+}
+
 int cores() {
   long n = ::sysconf(_SC_NPROCESSORS_ONLN);
   return n > 0 ? static_cast<int>(n) : 1;
@@ -111,7 +126,8 @@ int scanProject(const ScanOptions& options) {
     return kExitBadInput;
   }
 
-  const OutputPlan plan = planOutputs(units, outputDir, here);
+  const std::string shownFrom = displayRoot(units, here);
+  const OutputPlan plan = planOutputs(units, outputDir, {shownFrom, here});
   Progress progress(units.size(), options.quiet);
   if (database.repeated > 0)
     progress.message("zum-scan: " + std::to_string(database.repeated) +
@@ -125,7 +141,7 @@ int scanProject(const ScanOptions& options) {
   callbacks.done = [&](std::size_t i, const ChildOutcome& outcome) {
     const UnitReport report = decode(outcome);
     status[i] = report.status;
-    const std::string name = displayPath(units[i].file, here);
+    const std::string name = displayPath(units[i].file, shownFrom);
     if (!report.warnings.empty()) progress.message(prefixed(report.warnings));
     if (report.status == UnitReport::Status::Failed)
       progress.message("zum-scan: " + name + ": not scanned:\n" + indented(report.message));

@@ -248,12 +248,15 @@ void RecordMaker::record(const clang::RecordDecl* decl, Walk* walk) {
 
 void RecordMaker::field(const clang::FieldDecl* decl, const std::string& owner) {
   const Place place = places_.expansion(decl->getLocation());
-  if (!place || !decl->getIdentifier()) return;
-  writeDefine(names_.of(decl), place, 'F', "MB", 'C', 'N', types_.ofField(decl), "");
+  if (!place) return;
+  // An unnamed bit-field ("int : 3;") is no member, but its width is a
+  // literal of the source.
+  if (decl->getIdentifier()) writeDefine(names_.of(decl), place, 'F', "MB", 'C', 'N', types_.ofField(decl), "");
   Walk member;
   member.scope = 'C';
   dimensions(decl->getTypeSourceInfo(), member);
   if (const clang::Expr* width = decl->getBitWidth()) expression(width, Access::Read, 'B', member);
+  if (!decl->getIdentifier()) return;
   auto [kind, held] = heldTag(decl->getType());
   if (held && ensureDeclared(held))
     scan::writeRelation(out(), kind, owner, names_.ofTag(held), place.line, "");
@@ -285,7 +288,7 @@ void RecordMaker::dimensions(const clang::TypeSourceInfo* info, Walk& walk) {
   clang::TypeLoc loc = info->getTypeLoc();
   while (!loc.isNull()) {
     if (auto array = loc.getAs<clang::ArrayTypeLoc>()) {
-      if (const clang::Expr* size = array.getSizeExpr()) expression(size, Access::Address, 'D', walk);
+      if (const clang::Expr* size = array.getSizeExpr()) expression(size, Access::Read, 'D', walk);
       loc = array.getElementLoc();
     } else if (auto pointer = loc.getAs<clang::PointerTypeLoc>()) {
       loc = pointer.getPointeeLoc();

@@ -40,7 +40,7 @@ UnitFiles filesIn(const std::string& dir, std::string_view source) {
 }  // namespace
 
 OutputPlan planOutputs(const std::vector<CompileUnit>& units, const std::string& outputDir,
-                       std::string_view displayFrom) {
+                       const DisplayRoots& shown) {
   OutputPlan plan;
   plan.files.reserve(units.size());
   // zum folds the letter case of file names, so names that differ only in
@@ -64,7 +64,7 @@ OutputPlan planOutputs(const std::vector<CompileUnit>& units, const std::string&
       if (relative.empty()) relative = "same-folder-" + std::to_string(m + 1);
       std::string subdir = outputDir + "/" + relative;
       plan.files[members[m]] = filesIn(subdir, units[members[m]].file);
-      note += "\n  " + displayPath(units[members[m]].file, displayFrom) + " -> " + displayPath(subdir, displayFrom);
+      note += "\n  " + displayPath(units[members[m]].file, shown.sources) + " -> " + displayPath(subdir, shown.outputs);
     }
     plan.notes.push_back(std::move(note));
   }

@@ -19,9 +19,14 @@ struct OutputPlan {
   std::vector<std::string> notes;  // one per group of sources sharing a name
 };
 
-// `outputDir` is absolute; `displayFrom` is the directory paths are shown
-// relative to in the notes.
+// The directories the notes show sources and output directories from.
+struct DisplayRoots {
+  std::string_view sources;
+  std::string_view outputs;
+};
+
+// `outputDir` is absolute.
 OutputPlan planOutputs(const std::vector<CompileUnit>& units, const std::string& outputDir,
-                       std::string_view displayFrom);
+                       const DisplayRoots& shown);
 
 }  // namespace scan
