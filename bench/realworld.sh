@@ -73,10 +73,24 @@ measure() {
 }
 
 field() { awk -v n="$2" '{print $n}' <<<"$1"; }
+minus() { awk -v a="$1" -v b="$2" 'BEGIN{print a - b}'; }
+
+# $WORK/empty: a compilation database of $1 empty sources.
+empty_units() {
+  local dir=$WORK/empty count=$1
+  rm -rf "$dir"
+  mkdir -p "$dir"
+  local json="[" i
+  for ((i = 0; i < count; i++)); do
+    : >"$dir/e$i.c"
+    json+="$([ $i -gt 0 ] && echo ,){\"directory\": \"$dir\", \"arguments\": [\"cc\", \"-c\", \"e$i.c\"], \"file\": \"e$i.c\"}"
+  done
+  echo "$json]" >"$dir/compile_commands.json"
+}
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN{printf "%.2f", (b > 0 ? a / b : 0)}'; }
 
-table="| project | units | lines | scan CPU s | clang -fsyntax-only CPU s | ratio | of which clang start-ups s | scan wall -j 1 s | -j 2 s | zum s | zum peak MB | scan peak MB |
-|---|---|---|---|---|---|---|---|---|---|---|---|"
+table="| project | units | lines | scan CPU s | clang -fsyntax-only CPU s | ratio | start-ups: scan, clang s | ratio beyond start-ups | scan wall -j 1 s | -j 2 s | zum s | zum peak MB | scan peak MB |
+|---|---|---|---|---|---|---|---|---|---|---|---|---|"
 findings=""
 agreement=""
 loads=""
@@ -92,10 +106,11 @@ for project in "${projects[@]}"; do
   scan1=$(measure "$scan" -q -p "$db" -o "$out" -j 1)
   scan2=$(measure "$scan" -q -p "$db" -o "$out" -j 2)
   syntax=$(measure "$python" bench/syntax_only.py "$db" "$clang" 1)
-  # What clang spends on starting (loading its libraries) once per unit:
-  # the same number of runs over an empty source.
-  : >"$WORK/empty.c"
-  startups=$(measure bash -c "for i in \$(seq $units); do '$clang' -fsyntax-only -w '$WORK/empty.c'; done")
+  # What each spends on a unit before its text counts: as many empty
+  # units (clang loads its libraries for each; zum-scan once, then forks).
+  empty_units "$units"
+  startups=$(measure bash -c "for i in \$(seq 0 $((units - 1))); do '$clang' -fsyntax-only -w '$WORK/empty/e'\$i.c; done")
+  scanStartups=$(measure "$scan" -q -p "$WORK/empty" -o "$WORK/empty/out" -j 1)
   load=$(cut -d' ' -f1-3 /proc/loadavg)
 
   export ZEKBIN=$out/zumbin ZEKPPBIN=$out/zumbin TMP=${TMPDIR:-/tmp}
@@ -108,7 +123,7 @@ for project in "${projects[@]}"; do
   rm -f "$out"/project.*
 
   table+="
-| $project | $units | $lines | $(field "$scan1" 1) | $(field "$syntax" 1) | $(ratio "$(field "$scan1" 1)" "$(field "$syntax" 1)") | $(field "$startups" 1) | $(field "$scan1" 2) | $(field "$scan2" 2) | $(field "$run" 2) | $(( $(field "$run" 3) / 1024 )) | $(( $(field "$scan1" 3) / 1024 )) |"
+| $project | $units | $lines | $(field "$scan1" 1) | $(field "$syntax" 1) | $(ratio "$(field "$scan1" 1)" "$(field "$syntax" 1)") | $(field "$scanStartups" 1), $(field "$startups" 1) | $(ratio "$(minus "$(field "$scan1" 1)" "$(field "$scanStartups" 1)")" "$(minus "$(field "$syntax" 1)" "$(field "$startups" 1)")") | $(field "$scan1" 2) | $(field "$scan2" 2) | $(field "$run" 2) | $(( $(field "$run" 3) / 1024 )) | $(( $(field "$scan1" 3) / 1024 )) |"
   counts=$(grep -oE '^[^ ]*: Msg=[0-9]+' "$out/findings.txt" | sed 's/.*Msg=//' | sort -n | uniq -c | awk '{printf "%s%s: %s", (NR > 1 ? ", " : ""), $2, $1}')
   findings+="
 - $project: ${counts:-none}"

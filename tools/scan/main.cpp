@@ -51,25 +51,14 @@ UnitReport decode(const ChildOutcome& outcome) {
   return report;
 }
 
-std::string indented(const std::string& text) {
+// Each line of `text` with `prefix` in front.
+std::string prefixLines(const std::string& text, const std::string& prefix) {
   std::string out;
   std::size_t start = 0;
   while (start < text.size()) {
     std::size_t end = text.find('\n', start);
     if (end == std::string::npos) end = text.size();
-    out += "  " + text.substr(start, end - start) + "\n";
-    start = end + 1;
-  }
-  return out;
-}
-
-std::string prefixed(const std::string& text) {
-  std::string out;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    out += "zum-scan: " + text.substr(start, end - start) + "\n";
+    out += prefix + text.substr(start, end - start) + "\n";
     start = end + 1;
   }
   return out;
@@ -142,9 +131,9 @@ int scanProject(const ScanOptions& options) {
     const UnitReport report = decode(outcome);
     status[i] = report.status;
     const std::string name = displayPath(units[i].file, shownFrom);
-    if (!report.warnings.empty()) progress.message(prefixed(report.warnings));
+    if (!report.warnings.empty()) progress.message(prefixLines(report.warnings, "zum-scan: "));
     if (report.status == UnitReport::Status::Failed)
-      progress.message("zum-scan: " + name + ": not scanned:\n" + indented(report.message));
+      progress.message("zum-scan: " + name + ": not scanned:\n" + prefixLines(report.message, "  "));
     if (report.status == UnitReport::Status::Skipped) ++skipped;
     progress.unitDone(name);
   };
