@@ -20,6 +20,7 @@
 # environment: REALWORLD (../shared/realworld), WORK (/tmp/zum-realworld),
 # BUILD (build-release, configured and built here when missing), RUNS (3).
 set -euo pipefail
+trap 'echo "realworld.sh: a step failed (line $LINENO)" >&2' ERR
 cd "$(dirname "$0")/.."
 repo=$PWD
 REALWORLD=${REALWORLD:-$(cd .. && pwd)/shared/realworld}
@@ -80,12 +81,12 @@ empty_units() {
   local dir=$WORK/empty count=$1
   rm -rf "$dir"
   mkdir -p "$dir"
-  local json="[" i
+  local json="" i
   for ((i = 0; i < count; i++)); do
     : >"$dir/e$i.c"
-    json+="$([ $i -gt 0 ] && echo ,){\"directory\": \"$dir\", \"arguments\": [\"cc\", \"-c\", \"e$i.c\"], \"file\": \"e$i.c\"}"
+    json+="${json:+,}{\"directory\": \"$dir\", \"arguments\": [\"cc\", \"-c\", \"e$i.c\"], \"file\": \"e$i.c\"}"
   done
-  echo "$json]" >"$dir/compile_commands.json"
+  echo "[$json]" >"$dir/compile_commands.json"
 }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN{printf "%.2f", (b > 0 ? a / b : 0)}'; }
 

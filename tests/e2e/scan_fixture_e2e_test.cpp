@@ -133,4 +133,26 @@ TEST_F(ScanFixture, SourcesSharingANameGetOutputDirectoriesOfTheirOwn) {
   EXPECT_NE(result_.err.find("zum-scan: 4 of 4 units scanned; files in out\n"), std::string::npos) << result_.err;
 }
 
+// What the compiler makes no code for is no use: a name cast to void (the
+// idiom that keeps a compiler quiet), and the branch of a condition it
+// knows that is never taken. The branch's literals are still literals.
+TEST(ScanUses, UsesTheCompilerLeavesOutAreNoUses) {
+  zumtest::Scratch scratch;
+  scratch.write("a.c",
+                "int quiet(void);\n"
+                "int dead(void);\n"
+                "int live(void);\n"
+                "int f(int x) {\n"
+                "  (void)quiet;\n"
+                "  return sizeof(int) == 3 && dead() ? 7 : x > 0 ? live() : sizeof(long) < 4 ? dead() : 8;\n"
+                "}\n");
+  scantest::writeDatabase(scratch, {"a.c"});
+  const auto r = scantest::runScan(scratch, {"-o", "out", "-q"});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const std::string records = scratch.read("out/a.c.met");
+  EXPECT_EQ(linesStartingWith(records, {"<R>C", "<R>X"}),
+            (std::vector<std::string>{"<R>X f f::x 6 R", "<R>C f live 6 -", "<R>X f live 6 -"}));
+  EXPECT_EQ(linesStartingWith(records, {"<LIT>"}).size(), 5u) << records;  // 3, 7, 0, 4, 8
+}
+
 }  // namespace

@@ -67,13 +67,15 @@ void PreprocessorRecords::conditionLiterals(clang::SourceLocation at, clang::Sou
 }
 
 bool SuppressionComments::HandleComment(clang::Preprocessor&, clang::SourceRange comment) {
+  // Every comment of the unit comes here, system headers' too: the text is
+  // looked at before anything else.
   const clang::SourceManager& sources = places_.sourceManager();
-  const Place place = places_.expansion(comment.getBegin());
-  if (!place) return false;
   const char* begin = sources.getCharacterData(comment.getBegin());
   const char* end = sources.getCharacterData(comment.getEnd());
   const llvm::StringRef text(begin, static_cast<std::size_t>(end - begin));
   if (text.find("zum:") == llvm::StringRef::npos) return false;
+  const Place place = places_.expansion(comment.getBegin());
+  if (!place) return false;
   std::string problem;
   std::optional<SuppressionDirective> directive = parseSuppressionComment(std::string_view(text.data(), text.size()), problem);
   const std::string where = place.file->path + ":" + std::to_string(place.line) + ": ";
