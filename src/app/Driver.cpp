@@ -23,7 +23,7 @@ void noteInclude(P_RelationInclude* include) { M_noteIncludedFile(include->subje
 
 }  // namespace
 
-P_Driver::~P_Driver() { zum::closeProjectOutputs(); }
+P_Driver::~P_Driver() { zum::closeProjectOutputsReporting(); }
 
 zum::AnalysisMode P_Driver::decideMode(const C_Options& options) const {
   const C_OptionFilename& projectFile = options.crossModuleAnalysisFile();
@@ -75,6 +75,7 @@ int P_Driver::run() {
   const zum::RunInputs& inputs = zum::runInputs();
   describeRun(inputs.mode, zum::runOutputLocation());
 
+  if (inputs.mode == zum::SingleFile) zum::warnOfAMissingSingleSource(inputs.sources.front());
   zum::openProjectOutputs(zum::runOutputLocation());
   zum::AnalysisMode registeredMode = mode;
   U_Handle<C_CmdArgs> registeredArgs = cmdArgs;
@@ -85,6 +86,9 @@ int P_Driver::run() {
   zum::readSources(inputs);
   P_raiseEndEvent();
   zum::runInputs().sources.clear();
+  // Closed here rather than when the driver goes, so that a file that
+  // cannot be finished decides the exit code.
+  zum::closeProjectOutputs();
   return successExitCode();
 }
 

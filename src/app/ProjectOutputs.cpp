@@ -30,7 +30,17 @@ void openProjectOutputs(const OutputLocation& location) {
   M_openMetricOutput(location);
 }
 
-void closeProjectOutputs() noexcept {
+void closeProjectOutputs() {
+  try {
+    M_closeMetricOutput();
+  } catch (...) {
+    closeReporting([] { M_closeDiagnosticOutput(); });
+    throw;
+  }
+  M_closeDiagnosticOutput();
+}
+
+void closeProjectOutputsReporting() noexcept {
   closeReporting([] { M_closeMetricOutput(); });
   closeReporting([] { M_closeDiagnosticOutput(); });
 }

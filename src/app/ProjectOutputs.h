@@ -13,10 +13,14 @@ namespace zum {
 // debug switches select. Opening failures are raised.
 void openProjectOutputs(const OutputLocation& location);
 
-// The metric writer first, then the diagnostic output. Never throws: a
-// failure to finish a file is reported on standard error, since this runs
-// when the driver goes, after the run's exit code is decided.
-void closeProjectOutputs() noexcept;
+// The metric writer first, then the diagnostic output, at the end of a run
+// that went well: a failure to finish either file is raised (after both are
+// closed), so that the run ends with its message and exit code.
+void closeProjectOutputs();
+
+// The same when the driver goes, after a run that failed before it closed
+// them: never throws; a failure is reported on standard error.
+void closeProjectOutputsReporting() noexcept;
 
 // Whether `fileName` is the project metric file or the project error file
 // of `location`: the files a multi-file run reads back as its last entry.

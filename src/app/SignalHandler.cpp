@@ -5,6 +5,8 @@
 #include <csignal>
 #include <initializer_list>
 
+#include "util/GuardedAppendFile.h"
+
 namespace zum {
 
 namespace {
@@ -35,6 +37,9 @@ extern "C" void onFatalSignal(int signal) {
   while (count > 0) text[size++] = digits[--count];
   for (const char* p = ")\nPlease contact Halvorn.\n"; *p; ++p) text[size++] = *p;
   writeAll(text, size);
+  // A project file being written ends with its last whole record, so the
+  // next run neither misreads a torn record nor glues onto a cut line.
+  GuardedAppendFile::cutBackAllOnSignal();
   ::_exit(kSignalExitCode);
 }
 

@@ -12,8 +12,15 @@ namespace zum {
 // error file are read. A file of an entry that cannot be opened is reported
 // as message 1540 at the project file (the project's own output files
 // excepted) and the run goes on with the next entry. The log is open while
-// the entries are read.
+// the entries are read, unless it names a metric or error file of the run,
+// which opening it would empty: that is said on standard error instead.
 void readSources(const RunInputs& inputs);
+
+// A single-file run's project files are its source's own files, so a
+// missing metric file of that source is never message 1540 (and opening
+// the outputs makes an empty one): said on standard error instead, before
+// the outputs are opened.
+void warnOfAMissingSingleSource(const SourceEntry& entry);
 
 // Message 1540 for `fileName`, at line 1, column 0 of the project file.
 void reportMissingFile(const OutputLocation& location, const U_String& fileName);

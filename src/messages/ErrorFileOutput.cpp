@@ -1,12 +1,10 @@
 #include "messages/ErrorFileOutput.h"
 
-#include <cerrno>
-#include <cstdio>
-
 #include "messages/BinaryExceptions.h"
-#include "messages/BinaryFile.h"
 #include "messages/ByteReader.h"
 #include "messages/ErrorFileExceptions.h"
+#include "util/GuardedAppendFile.h"
+#include "util/InputFile.h"
 
 namespace fmt = M_ErrorFileFormat;
 
@@ -15,40 +13,48 @@ namespace {
 // Records are collected up to this size before they go to the disk.
 constexpr std::size_t kFlushThreshold = 64 * 1024;
 
-enum class ExistingFile { kNone, kOlder, kCurrent };
-
-ExistingFile probeExistingFile(const U_String& fileName) {
-  errno = 0;
-  R_FilePtr file(std::fopen(fileName.c_str(), "rb"));
-  if (!file) {
-    if (errno == ENOENT) return ExistingFile::kNone;
-    throw M_BadFileOpenException(fileName);
-  }
-  char word[4];
-  if (std::fread(word, 1, sizeof word, file.get()) != sizeof word) throw M_BadTextReadException();
-  const std::int32_t version = R_ByteReader(std::string_view(word, sizeof word)).int32();
-  if (version == fmt::kOlderVersion) return ExistingFile::kOlder;
-  if (version == fmt::kCurrentVersion) return ExistingFile::kCurrent;
-  throw M_BadVersionForAppendException(version);
-}
+U_String quoted(const U_String& fileName) { return "in '" + fileName + "'"; }
 
 }  // namespace
 
 M_ErrorFileOutput::M_ErrorFileOutput(const U_String& fileName, Generation requested, bool showAlias)
     : fileName_(fileName), generation_(requested), current_(showAlias), older_(showAlias) {
-  const ExistingFile existing = probeExistingFile(fileName_);
-  if (existing == ExistingFile::kOlder) generation_ = Generation::kOlder;
-  if (existing == ExistingFile::kCurrent) generation_ = Generation::kCurrent;
-
-  int error = 0;
-  file_ = R_AppendFile::open(fileName_, error);
-  if (!file_) throw M_BadFileOpenException(fileName_);
-
+  // A missing file is made with the header (and for the current generation
+  // the first section start) already in it.
+  R_ByteBuffer fresh;
   if (generation_ == Generation::kCurrent) {
-    if (existing == ExistingFile::kNone) M_Varnix2Encoder::writeHeader(pending_);
+    M_Varnix2Encoder::writeHeader(fresh);
+    current_.writeSectionStart(fresh);
+  } else {
+    M_VarnixEncoder::writeHeader(fresh);
+  }
+  int error = 0;
+  file_ = zum::GuardedAppendFile::open(fileName_, fresh.bytes(), error);
+  if (!file_) {
+    M_BadFileOpenException failure(fileName_);
+    failure.addContext(quoted(fileName_) + ": " + zum::describeFileError(error));
+    throw failure;
+  }
+  if (file_->created()) return;
+
+  // The existing file decides the generation.
+  const std::string word = file_->readAt(0, 4);
+  if (word.size() < 4) {
+    M_BadTextReadException failure;
+    failure.addContext(quoted(fileName_) + ": " + std::to_string(word.size()) +
+                       " bytes, too short for the version word of an error file");
+    throw failure;
+  }
+  const std::int32_t version = R_ByteReader(word).int32();
+  if (version == fmt::kOlderVersion) {
+    generation_ = Generation::kOlder;
+  } else if (version == fmt::kCurrentVersion) {
+    generation_ = Generation::kCurrent;
     current_.writeSectionStart(pending_);
-  } else if (existing == ExistingFile::kNone) {
-    M_VarnixEncoder::writeHeader(pending_);
+  } else {
+    M_BadVersionForAppendException failure(version);
+    failure.addContext(quoted(fileName_));
+    throw failure;
   }
   // The file is valid from here on, even if the run ends without close().
   flush();
@@ -61,7 +67,6 @@ M_ErrorFileOutput::~M_ErrorFileOutput() {
   } catch (const U_Exception&) {
     // The destructor cannot report; close() is where failures surface.
   }
-  file_->close();
 }
 
 void M_ErrorFileOutput::writeDiagnostic(const M_Diagnostic& diagnostic, bool suppressed) {
@@ -82,9 +87,11 @@ void M_ErrorFileOutput::writeSuppressionRecord(const M_SuppressionRecord& record
 void M_ErrorFileOutput::close() {
   if (!file_) return;
   flush();
-  const int error = file_->close();
-  file_.reset();
-  if (error != 0) raiseWriteFailure(false);
+  const std::unique_ptr<zum::GuardedAppendFile> closing = std::move(file_);
+  if (!closing->close()) {
+    raiseWriteFailure(false, quoted(fileName_) + ": closing failed: " + zum::describeFileError(closing->error()) +
+                                 "; the records of this run may be missing");
+  }
 }
 
 void M_ErrorFileOutput::endRecord() {
@@ -93,24 +100,33 @@ void M_ErrorFileOutput::endRecord() {
 
 void M_ErrorFileOutput::flush() {
   if (pending_.empty() || !file_) return;
-  std::size_t written = 0;
-  int error = 0;
-  const bool ok = file_->write(pending_.bytes(), written, error);
-  if (ok) {
+  const std::uint64_t before = file_->size();
+  if (file_->append(pending_.bytes())) {
     pending_.clear();
+    file_->markWhole();
     return;
   }
-  const bool failedInText = pending_.isTextAt(written);
-  // What could not be written is dropped and the file given up: retrying
-  // would only put more after a torn record.
+  const bool failedInText = pending_.isTextAt(static_cast<std::size_t>(file_->size() - before));
+  // Nothing of this run stays: a torn record would make the file unreadable
+  // for every later run, and a part of a run's findings would mislead.
+  const U_String what = file_->cutBackAfterFailure();
   pending_.clear();
-  file_->close();
   file_.reset();
-  raiseWriteFailure(failedInText);
+  raiseWriteFailure(failedInText, what);
 }
 
-void M_ErrorFileOutput::raiseWriteFailure(bool failedInText) const {
-  if (generation_ == Generation::kCurrent) throw R_WritingException();
-  if (failedInText) throw M_BadTextWriteException();
-  throw M_BadIntWriteException();
+void M_ErrorFileOutput::raiseWriteFailure(bool failedInText, const U_String& what) const {
+  if (generation_ == Generation::kCurrent) {
+    R_WritingException failure;
+    failure.addContext(what);
+    throw failure;
+  }
+  if (failedInText) {
+    M_BadTextWriteException failure;
+    failure.addContext(what);
+    throw failure;
+  }
+  M_BadIntWriteException failure;
+  failure.addContext(what);
+  throw failure;
 }

@@ -9,8 +9,12 @@
 //   - version 0x8200: appended in the current generation, after a new
 //     section start;
 //   - any other version: M_BadVersionForAppendException.
+// The file is opened under an exclusive lock (zum::GuardedAppendFile), so a
+// second run of the same project waits until this one has closed it.
 // Records are written whole and only at the end of the file, so a run that
-// fails part way leaves every earlier record and section readable.
+// fails part way leaves every earlier record and section readable. A write
+// that fails cuts the file back to what it held before the run (a file the
+// run made is removed) and raises the failure, naming the file.
 #pragma once
 
 #include <memory>
@@ -23,7 +27,10 @@
 
 class M_Diagnostic;
 class M_SuppressionRecord;
-class R_AppendFile;
+
+namespace zum {
+class GuardedAppendFile;
+}
 
 class M_ErrorFileOutput {
  public:
@@ -32,10 +39,10 @@ class M_ErrorFileOutput {
   // Raises M_BadFileOpenException when the file cannot be read or opened
   // for appending, M_BadTextReadException when an existing file is too
   // short to hold a version word, M_BadVersionForAppendException for a
-  // version this program cannot append to.
+  // version this program cannot append to; each names the file.
   M_ErrorFileOutput(const U_String& fileName, Generation requested, bool showAlias);
-  // Writes what is still buffered; errors are dropped here (close() reports
-  // them).
+  // Writes what is still buffered; a failure is not reported here (close()
+  // reports it), but it still leaves the file as it was before the run.
   ~M_ErrorFileOutput();
   M_ErrorFileOutput(const M_ErrorFileOutput&) = delete;
   M_ErrorFileOutput& operator=(const M_ErrorFileOutput&) = delete;
@@ -48,18 +55,19 @@ class M_ErrorFileOutput {
   void writeSuppressionRecord(const M_SuppressionRecord& record);
   // Writes what is buffered and closes the file. A write failure raises
   // R_WritingException (current generation) or M_BadIntWriteException /
-  // M_BadTextWriteException (older generation, by the field that failed).
+  // M_BadTextWriteException (older generation, by the field that failed),
+  // after the file is cut back; a failing close raises them too.
   void close();
 
  private:
   void endRecord();
   void flush();
-  [[noreturn]] void raiseWriteFailure(bool failedInText) const;
+  [[noreturn]] void raiseWriteFailure(bool failedInText, const U_String& what) const;
 
   U_String fileName_;
   Generation generation_;
   M_Varnix2Encoder current_;
   M_VarnixEncoder older_;
-  std::unique_ptr<R_AppendFile> file_;
+  std::unique_ptr<zum::GuardedAppendFile> file_;
   R_ByteBuffer pending_;
 };

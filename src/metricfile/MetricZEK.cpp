@@ -12,6 +12,7 @@
 #include "metricfile/MetricHeader.h"
 #include "options/OutputLocation.h"
 #include "options/RunSettings.h"
+#include "util/InputFile.h"
 
 namespace {
 
@@ -38,9 +39,18 @@ U_String fixedRealText(double value) {
 
 XF_Filename fileOf(const U_Location& location) { return location.isSet() ? location.file() : XF_Filename(); }
 
+// Lines are collected up to this size before they go to the project file.
+constexpr std::size_t kWriteThreshold = 64 * 1024;
+
 }  // namespace
 
-M_MetricZEK::~M_MetricZEK() { close(); }
+M_MetricZEK::~M_MetricZEK() {
+  try {
+    close();
+  } catch (const U_Exception&) {
+    // The file is as it was before the run; close() is where that is told.
+  }
+}
 
 void M_MetricZEK::openForSource(std::string_view source, std::string_view outputDirectory) {
   if (source == "-") {
@@ -59,8 +69,20 @@ void M_MetricZEK::openByName(std::string_view name) {
 }
 
 void M_MetricZEK::openForAppend(std::string_view source, std::string_view outputDirectory) {
-  // Append mode only: an earlier project metric file keeps every byte.
-  openFile(source, outputDirectory, std::ios::out | std::ios::app | std::ios::binary);
+  close();
+  const U_String path = M_metricFileName(source, outputDirectory);
+  int error = 0;
+  project_ = zum::GuardedAppendFile::open(path, "", error);
+  if (!project_) {
+    M_ZEKCannotOpenMetricFile failure(source, outputDirectory);
+    failure.addContext("in '" + path + "': " + zum::describeFileError(error));
+    throw failure;
+  }
+  source_ = source;
+  outputDirectory_ = outputDirectory;
+  // A line cut off by a run that was killed stays a line of its own.
+  const std::uint64_t size = project_->sizeAtOpen();
+  if (size > 0 && project_->readAt(size - 1, 1) != "\n") pending_ = kLineEnd;
 }
 
 void M_MetricZEK::openFile(std::string_view source, std::string_view outputDirectory, std::ios::openmode mode) {
@@ -77,10 +99,20 @@ void M_MetricZEK::useStandardOutput() {
 }
 
 void M_MetricZEK::flush() {
+  if (project_) writePending();
   if (stream_) stream_->flush();
 }
 
 void M_MetricZEK::close() {
+  namedRelationKinds_.clear();
+  if (project_) {
+    writePending();
+    const std::unique_ptr<zum::GuardedAppendFile> closing = std::move(project_);
+    if (!closing->close()) {
+      raiseWriteFailure("in '" + closing->path() + "': closing failed: " + zum::describeFileError(closing->error()) +
+                        "; the lines of this run may be missing");
+    }
+  }
   if (!stream_) return;
   stream_->flush();
   // Standard output belongs to the process; only an owned file is closed.
@@ -89,21 +121,45 @@ void M_MetricZEK::close() {
     file_.reset();
   }
   stream_ = nullptr;
-  namedRelationKinds_.clear();
 }
 
 void M_MetricZEK::writeLine(std::string_view line) {
+  if (project_) {
+    pending_ += line;
+    pending_ += kLineEnd;
+    if (pending_.size() >= kWriteThreshold || C_runSettings().alwaysFlushMetrics) writePending();
+    return;
+  }
   if (!stream_) return;
-  // Failed writes are not checked: a full disk shows in the file, and the
-  // run's messages matter more than its metrics.
   stream_->write(line.data(), static_cast<std::streamsize>(line.size()));
   stream_->write(kLineEnd.data(), static_cast<std::streamsize>(kLineEnd.size()));
   if (C_runSettings().alwaysFlushMetrics) stream_->flush();
 }
 
+void M_MetricZEK::writePending() {
+  if (pending_.empty()) return;
+  if (project_->append(pending_)) {
+    pending_.clear();
+    project_->markWhole();
+    return;
+  }
+  // Nothing of this run stays: the project's metrics are written whole or
+  // not at all.
+  const U_String what = project_->cutBackAfterFailure();
+  pending_.clear();
+  project_.reset();
+  raiseWriteFailure(what);
+}
+
+void M_MetricZEK::raiseWriteFailure(const U_String& what) {
+  M_ZEKCannotOpenMetricFile failure(source_, outputDirectory_);
+  failure.addContext(what);
+  throw failure;
+}
+
 void M_MetricZEK::writeMetric(const XF_Filename& file, std::string_view headerName, std::string_view metricName,
                               std::string_view value) {
-  if (!stream_) return;
+  if (!isOpen()) return;
   if (zum::takeMetricHeader(file, headerName)) {
     writeLine("<S>");
     writeLine("<S>STFIL " + M_fileDisplayText(file));

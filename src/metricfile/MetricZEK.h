@@ -1,5 +1,11 @@
 // The writer of metric files: record lines ended by "\r\n", written to a
 // file it owns or to standard output, which it never closes.
+//
+// The project metric file (openForAppend) is written as a project output:
+// under the file's lock, whole lines at a time, and a failed write cuts it
+// back to what it held before the run and raises M_ZEKCannotOpenMetricFile
+// naming the file. A file whose last line was cut off (a run that was
+// killed) is continued on a line of its own.
 #pragma once
 
 #include <fstream>
@@ -9,10 +15,12 @@
 #include <set>
 
 #include "metricfile/MetricBase.h"
+#include "util/GuardedAppendFile.h"
 
 class M_MetricZEK : public M_MetricBase {
  public:
   M_MetricZEK() = default;
+  // Closes without reporting; call close() to learn of a failure.
   ~M_MetricZEK() override;
 
   void openForSource(std::string_view source, std::string_view outputDirectory) override;
@@ -64,20 +72,30 @@ class M_MetricZEK : public M_MetricBase {
   void literal(const M_LiteralRecord& record) override;
 
   // The metric file of `source` in `outputDirectory`, appended to (made
-  // when missing; existing content is never cut).
+  // when missing; what it held before the run is never cut).
   virtual void openForAppend(std::string_view source, std::string_view outputDirectory);
 
-  bool isOpen() const noexcept { return stream_ != nullptr; }
+  bool isOpen() const noexcept { return stream_ != nullptr || project_ != nullptr; }
 
  private:
   void openFile(std::string_view source, std::string_view outputDirectory, std::ios::openmode mode);
   void useStandardOutput();
   void writeLine(std::string_view line);
+  // Writes the lines held for the project file.
+  void writePending();
+  [[noreturn]] void raiseWriteFailure(const U_String& what);
   // The header lines when due, then "<S>" name " " value.
   void writeMetric(const XF_Filename& file, std::string_view headerName, std::string_view metricName,
                    std::string_view value);
   void writeDefine(const M_DefineRecord& record, std::string_view spaceCode, std::uint32_t extraFlags);
 
+  // The project metric file, with the lines not yet written to it.
+  std::unique_ptr<zum::GuardedAppendFile> project_;
+  std::string pending_;
+  // Where project_'s file is, for the messages.
+  U_String source_;
+  U_String outputDirectory_;
+  // A file made anew for a source (openForSource).
   std::unique_ptr<std::ofstream> file_;
   // The file above or standard output; null when closed.
   std::ostream* stream_ = nullptr;

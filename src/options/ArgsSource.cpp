@@ -14,9 +14,10 @@ U_String C_ArgvSource::next() {
 
 C_FileSource::C_FileSource(const U_String& path, const U_String& temporaryDirectory)
     : file_(C_isReadableFile(path) ? XF_openInputFile(path, temporaryDirectory) : nullptr),
-      words_(file_.get(), std::cout) {}
+      words_(file_.get(), std::cout, path) {}
 
-C_FileSource::C_FileSource(zum::File file) : file_(std::move(file)), words_(file_.get(), std::cout) {}
+C_FileSource::C_FileSource(zum::File file, const U_String& name, int firstLine)
+    : file_(std::move(file)), words_(file_.get(), std::cout, name, firstLine) {}
 
 U_String C_FileSource::next() {
   U_String word;

@@ -31,9 +31,9 @@ class C_FileSource final : public C_ArgsSource {
   // Empty when `path` is not a readable regular file. A file that needs
   // translation is read through a copy in `temporaryDirectory`.
   C_FileSource(const U_String& path, const U_String& temporaryDirectory);
-  // Reads on from where `file` stands (the configuration file after its
-  // options header), already in the internal encoding.
-  explicit C_FileSource(zum::File file);
+  // Reads on from where `file` stands (the configuration file `name` after
+  // its options header, at `firstLine`), already in the internal encoding.
+  C_FileSource(zum::File file, const U_String& name, int firstLine);
 
   U_String next() override;
 

@@ -89,7 +89,10 @@ void C_CmdArgs::parse(C_OrphanHandler& orphans) {
   stack.push(U_make<C_ArgvSource>(arguments_));
   const U_String defaults = C_defaultsFilePath(product);
   if (!defaults.empty()) stack.push(U_make<C_FileSource>(defaults, temporaryDirectory));
-  if (configuration_.options) stack.push(U_make<C_FileSource>(std::move(configuration_.options)));
+  if (configuration_.options) {
+    stack.push(U_make<C_FileSource>(std::move(configuration_.options), configuration_.path,
+                                    configuration_.optionsLine));
+  }
 
   C_SourceStackStream stream(std::move(stack), temporaryDirectory);
   {

@@ -83,7 +83,8 @@ C_ConfigFile C_readConfigFile(const U_String& compilerDirectory, int productInde
   const std::span<const C_ConfigSectionLayout> sections = C_configSections(productIndex);
   const C_ConfigSectionLayout* section = nullptr;
   int filled = 0;
-  zum::LineReader lines(file.get());
+  config.path = path;
+  zum::TextLineReader lines(file.get(), path);
   U_String raw;
   while (lines.read(raw)) {
     const U_String line = zum::withoutNewline(raw);
@@ -104,6 +105,7 @@ C_ConfigFile C_readConfigFile(const U_String& compilerDirectory, int productInde
         messages << "\nERROR: Unknown section " << std::string_view(line).substr(0, end) << "\n";
       } else if (section->kind == Kind::Options) {
         config.options = std::move(file);
+        config.optionsLine = lines.lineNumber();
         return config;
       }
       continue;

@@ -32,6 +32,9 @@ struct C_ConfigFile {
   std::map<U_String, std::vector<int>> integers;
   // Positioned after the options header; null when the file has none.
   zum::File options;
+  // The file's path, and the line after the options header.
+  U_String path;
+  int optionsLine = 0;
 };
 
 // Reads "<tag>.cfg" in `compilerDirectory` (translated through a copy in

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "options/ProductTable.h"
+#include "options/ShiftJis.h"
 #include "options/TextTranslation.h"
 #include "util/Exception.h"
 #include "util/Path.h"
@@ -39,7 +40,13 @@ U_String C_defaultsFilePath(const zum::ProductRow& product) {
 U_String C_temporaryDirectory(const zum::ProductRow& product) {
   U_String tried = "Error finding temporary directory:\n";
   if (const char* value = std::getenv(product.temporaryDirectoryVariable)) {
-    const U_String directory = XF_toInternal(value);
+    U_String directory;
+    try {
+      directory = XF_toInternal(value);
+    } catch (XF_CharacterOutOfRangeException& failure) {
+      failure.setPlace(U_String("in the environment variable ") + product.temporaryDirectoryVariable);
+      throw;
+    }
     if (canMakeTemporaryFile(directory)) return directory;
     throw U_UserException(tried + "\tTried directory from environment variable " +
                           product.temporaryDirectoryVariable + ": " + directory + "\n");

@@ -1,5 +1,7 @@
 #include "options/OptionExceptions.h"
 
+#include <string>
+
 namespace {
 
 U_String join(std::string_view a, std::string_view b, std::string_view c = {}, std::string_view d = {},
@@ -24,3 +26,7 @@ C_InvalidArgValueException::C_InvalidArgValueException(std::string_view value, s
 
 C_InvalidViaException::C_InvalidViaException(std::string_view fileName)
     : C_InvalidArgValueException(join("\nERROR: Unable to open ", fileName, "\n\n")) {}
+
+C_ZeroByteException::C_ZeroByteException(std::string_view fileName, int line)
+    : C_ConfigurationException(
+          join("\nERROR: Unexpected zero byte in '", fileName, "' at line ", std::to_string(line), "\n\n")) {}

@@ -43,3 +43,11 @@ class C_InvalidViaException : public C_InvalidArgValueException {
  public:
   explicit C_InvalidViaException(std::string_view fileName);
 };
+
+// A zero byte in a via, list, defaults or configuration file: not text, and
+// the words around it would be misread. Always an error, whatever
+// "errorinvalidcfgvalue" says.
+class C_ZeroByteException : public C_ConfigurationException {
+ public:
+  C_ZeroByteException(std::string_view fileName, int line);
+};

@@ -5,6 +5,7 @@
 #include "options/CmdArgs.h"
 #include "options/Options.h"
 #include "options/ProductTable.h"
+#include "options/ShiftJis.h"
 #include "options/TextTranslation.h"
 #include "util/Path.h"
 
@@ -17,7 +18,14 @@ U_String C_currentOutputDirectory(const C_CmdArgs& cmdArgs) {
 }
 
 void C_OrphanFileHandler::handle(const C_CmdArgs& cmdArgs, const U_String& argument) {
-  XF_Filename file(XF_toInternal(argument));
+  U_String name;
+  try {
+    name = XF_toInternal(argument);
+  } catch (XF_CharacterOutOfRangeException& failure) {
+    failure.setPlace("in the argument '" + argument + "'");
+    throw;
+  }
+  XF_Filename file(name);
   if (!known_.insert(file.absolute()).second) return;
   entries_.push_back(Entry{file, C_currentOutputDirectory(cmdArgs)});
 }

@@ -1,8 +1,26 @@
 #include "options/ShiftJis.h"
 
-#include "options/OptionExceptions.h"
+#include <algorithm>
+
+namespace {
+
+constexpr std::string_view kOutOfRange = "Character out of range.  Missing -en?";
+
+}  // namespace
+
+XF_CharacterOutOfRangeException::XF_CharacterOutOfRangeException(std::size_t offset)
+    : C_ConfigurationException(U_String(kOutOfRange)), offset_(offset) {}
+
+void XF_CharacterOutOfRangeException::setPlace(std::string_view place) {
+  setMessage(U_String(kOutOfRange) + "\n  " + U_String(place) + "\n");
+}
 
 namespace zum {
+
+int lineAt(std::string_view text, std::size_t offset) {
+  const std::string_view before = text.substr(0, std::min(offset, text.size()));
+  return 1 + static_cast<int>(std::count(before.begin(), before.end(), '\n'));
+}
 
 namespace {
 
@@ -30,7 +48,7 @@ U_String shiftJisToEuc(std::string_view text) {
       continue;
     }
     const unsigned trail = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
-    if (trail < 0x40 || trail > 0xFC) throw C_ConfigurationException("Character out of range.  Missing -en?");
+    if (trail < 0x40 || trail > 0xFC) throw XF_CharacterOutOfRangeException(i);
     ++i;
     // Lead bytes from 0xF0 on reuse the rows of 0xE0 and up.
     const unsigned lead = b >= 0xF0 ? b - 0x10 : b;

@@ -1,22 +1,37 @@
 #include "options/TextFile.h"
 
-#include <cstring>
+#include "util/InputFile.h"
+
 
 namespace zum {
 
-File openForReading(const U_String& path) { return File(std::fopen(path.c_str(), "rb")); }
+File openForReading(const U_String& path) {
+  InputFile input(path);
+  if (!input.isOpen()) return nullptr;
+  File file(::fdopen(input.fd(), "rb"));
+  if (file) input.release();
+  return file;
+}
 
-bool LineReader::readPiece(U_String& piece) {
-  char buffer[1024];
-  if (!file_ || !std::fgets(buffer, sizeof buffer, file_)) return false;
-  piece.assign(buffer, std::strlen(buffer));
-  if (piece.size() >= 2 && piece[piece.size() - 2] == '\r' && piece.back() == '\n') {
-    piece.erase(piece.size() - 2, 1);
+bool TextLineReader::readPiece(U_String& piece) {
+  constexpr std::size_t kPieceSize = 1023;
+  piece.clear();
+  if (!file_) return false;
+  int c = 0;
+  while (piece.size() < kPieceSize && (c = std::getc(file_)) != EOF) {
+    if (c == '\0') throw C_ZeroByteException(name_, line_);
+    piece += static_cast<char>(c);
+    if (c == '\n') break;
+  }
+  if (piece.empty()) return false;
+  if (piece.back() == '\n') {
+    ++line_;
+    if (piece.size() >= 2 && piece[piece.size() - 2] == '\r') piece.erase(piece.size() - 2, 1);
   }
   return true;
 }
 
-bool LineReader::read(U_String& line) {
+bool TextLineReader::read(U_String& line) {
   if (!readPiece(line)) return false;
   U_String more;
   while (line.size() >= 2 && line[line.size() - 2] == '\\' && line.back() == '\n') {

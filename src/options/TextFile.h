@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "options/OptionExceptions.h"
 #include "util/String.h"
 
 namespace zum {
@@ -14,24 +15,33 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-// Opens `path` for reading in binary mode; null when it cannot be opened.
+// Opens `path` for reading in binary mode; null when it cannot be opened or
+// is not a regular file.
 File openForReading(const U_String& path);
 
 // Lines as a 1024-byte line buffer gives them: a line longer than 1023
 // bytes comes in pieces of at most 1023; a line ending in backslash and
 // newline is joined with the next (both removed); a line keeps its newline
-// ("\r\n" becomes "\n"). A zero byte ends the text of its piece.
-class LineReader {
+// ("\r\n" becomes "\n"). A zero byte is no text: it raises
+// C_ZeroByteException naming the file and the line, rather than have the
+// words on either side of it misread.
+class TextLineReader {
  public:
-  explicit LineReader(std::FILE* file) : file_(file) {}
+  // `name` and `firstLine` say where the text comes from, for messages.
+  explicit TextLineReader(std::FILE* file, U_String name = "", int firstLine = 1)
+      : file_(file), name_(std::move(name)), line_(firstLine) {}
 
   // False at the end of the file.
   bool read(U_String& line);
+  // The line that the next read() begins with.
+  int lineNumber() const noexcept { return line_; }
 
  private:
   bool readPiece(U_String& piece);
 
   std::FILE* file_;
+  U_String name_;
+  int line_;
 };
 
 // `line` without its newline.

@@ -115,7 +115,14 @@ zum::File XF_openInputFile(const U_String& path, const U_String& temporaryDirect
   zum::File original = zum::openForReading(path);
   const int encoding = XF_inputEncoding();
   if (!original || isInternal(encoding)) return original;
-  const U_String translated = XF_translate(readWhole(original.get()), encoding, XF_INTERNAL_ENCODING);
+  const U_String text = readWhole(original.get());
+  U_String translated;
+  try {
+    translated = XF_translate(text, encoding, XF_INTERNAL_ENCODING);
+  } catch (XF_CharacterOutOfRangeException& failure) {
+    failure.setPlace("in '" + path + "' at line " + std::to_string(zum::lineAt(text, failure.offset())));
+    throw;
+  }
   U_String name = U_Path::join(temporaryDirectory, "nvtXXXXXX");
   const int fd = ::mkstemp(name.data());
   if (fd < 0) throw XF_TranslateFileOpenException(path);

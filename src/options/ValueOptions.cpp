@@ -5,6 +5,7 @@
 #include "options/ArgStream.h"
 #include "options/OptionExceptions.h"
 #include "options/OptionMatch.h"
+#include "options/ShiftJis.h"
 #include "options/TextTranslation.h"
 #include "util/Path.h"
 
@@ -44,7 +45,13 @@ bool C_OptionString::parse(C_ArgStream& stream, bool) {
 }
 
 bool C_OptionI8NString::parse(C_ArgStream& stream, bool) {
-  value_ = XF_toInternal(readOptionValue(name(), stream));
+  const U_String value = readOptionValue(name(), stream);
+  try {
+    value_ = XF_toInternal(value);
+  } catch (XF_CharacterOutOfRangeException& failure) {
+    failure.setPlace("in the value of the option '" + U_String(name()) + "'");
+    throw;
+  }
   return true;
 }
 

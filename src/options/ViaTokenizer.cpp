@@ -10,7 +10,8 @@ bool isWhite(int c) noexcept { return c == ' ' || c == '\t' || c == '\n' || c ==
 
 }  // namespace
 
-ViaTokenizer::ViaTokenizer(std::FILE* file, std::ostream& messages) : lines_(file), messages_(messages) {}
+ViaTokenizer::ViaTokenizer(std::FILE* file, std::ostream& messages, U_String name, int firstLine)
+    : lines_(file, std::move(name), firstLine), messages_(messages) {}
 
 int ViaTokenizer::get() {
   while (position_ >= line_.size()) {

@@ -3,6 +3,7 @@
 
 #include <exception>
 #include <iosfwd>
+#include <string_view>
 
 #include "util/String.h"
 
@@ -19,6 +20,11 @@ class U_UserException : public U_Exception {
 
   const char* what() const noexcept override { return message_.c_str(); }
   virtual void print(std::ostream& out) const;
+
+  // Adds a line that says where the failure lies ("in 'out/a.c.err' at
+  // byte 37") after the message, which stays as it is: the new line goes
+  // after its text and before the line ends it may close with.
+  void addContext(std::string_view line);
 
  protected:
   void setMessage(U_String message) { message_ = std::move(message); }

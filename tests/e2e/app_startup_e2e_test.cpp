@@ -155,6 +155,7 @@ TEST_F(Startup, AnalysisModeErrors) {
 }
 
 TEST_F(Startup, SourceNamedTwiceIsOneSource) {
+  scratch_.write("f.c.met", "");
   auto r = run({"ZEK", "f.c", "F.C", "./f.c"});
   EXPECT_EQ(r.err, "");
   EXPECT_EQ(r.exitCode, 0);

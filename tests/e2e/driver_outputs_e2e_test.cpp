@@ -3,6 +3,8 @@
 // appended to run after run, and failures to open it.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 
 #include "../unit/messages_test_support.h"
 #include "ZumRunner.h"
@@ -125,13 +127,21 @@ TEST_F(DriverOutputs, NewProjectErrorFileOfEachGeneration) {
 TEST_F(DriverOutputs, ProjectErrorFileThatCannotBeOpenedEndsTheRun) {
   auto r = zumtest::runZum(scratch_, {"ZEK", "-cmaf", "nowhere/p", "-op", "out", "a.c"}, env_);
   EXPECT_EQ(r.exitCode, 18);
-  EXPECT_EQ(r.err, "Cannot write error file 'nowhere/p.err'.\n");
+  EXPECT_EQ(r.err, "Cannot write error file 'nowhere/p.err'.\n  in 'nowhere/p.err': No such file or directory\n");
+
+  // A directory where the project error file should be.
+  scratch_.write("out/p.err/inside", "");
+  r = run({});
+  EXPECT_EQ(r.exitCode, 18);
+  EXPECT_EQ(r.err, "Cannot write error file 'out/p.err'.\n  in 'out/p.err': Is a directory\n");
+  std::filesystem::remove_all(scratch_.path("out/p.err"));
 
   scratch_.write("out/p.err", Bytes().i32(0x8100).i32(0).bytes());
   r = run({});
   EXPECT_EQ(r.exitCode, 18);
   EXPECT_EQ(r.err,
-            "Cannot append to error file with incorrect version.  Error file has version: 8100. Expected: 8200\n\n");
+            "Cannot append to error file with incorrect version.  Error file has version: 8100. Expected: 8200\n"
+            "  in 'out/p.err'\n\n");
 }
 
 }  // namespace

@@ -57,10 +57,17 @@ class DamagedSourceErrorFile : public ::testing::Test {
   std::map<std::string, std::string> env_;
 };
 
-const std::string kReadFailure =
-    "caught a R_ReadingException in getNextMessage().\n"
-    "  reason: Problems reading binary file. errno (0): Success\n"
-    "Problems reading binary file. errno (0): Success\n";
+// The designed lines, then the line that says where the damage lies.
+std::string readFailure(const std::string& place, int fileSize) {
+  return "caught a R_ReadingException in getNextMessage().\n"
+         "  reason: Problems reading binary file. errno (0): Success\n"
+         "Problems reading binary file. errno (0): Success\n"
+         "  in 'out/a.c.err': " + place + " runs past the end of the file (" + std::to_string(fileSize) + " bytes)\n";
+}
+
+std::string cannotUse(const std::string& place) {
+  return "Cannot write error file 'out/a.c.err'.\n  in 'out/a.c.err', the record at byte " + place + "\n";
+}
 
 TEST_F(DamagedSourceErrorFile, EachDamageEndsTheRunWithItsOwnText) {
   struct Case {
@@ -71,23 +78,25 @@ TEST_F(DamagedSourceErrorFile, EachDamageEndsTheRunWithItsOwnText) {
   const Case cases[] = {
       {"unknown tag inside the file",
        Bytes().raw(kEmptyCurrent).append(currentDiagnostic()).u8(9).append(currentDiagnostic()).bytes(),
-       "Cannot write error file 'out/a.c.err'.\n"},
+       cannotUse("70: unknown error record type in error file")},
       {"unknown parameter kind",
        Bytes().raw(kEmptyCurrent).u8(2).i32(0).i32(0).str("/w/a.c").str("a.c").i32(3).i32(5).u8(0).i32(1).i32(0)
            .i32(0).i32(1).u8(3).i32(0).bytes(),
-       "Cannot write error file 'out/a.c.err'.\n"},
+       cannotUse("13: unknown error record type in error file")},
       {"unknown older record type",
        Bytes().i32(0x7900).i32(0).append(olderDiagnostic()).i32(7).append(olderDiagnostic()).bytes(),
-       "Cannot write error file 'out/a.c.err'.\n"},
+       cannotUse("50: unknown error record type in error file")},
       {"older closing word not 0",
        Bytes().i32(0x7900).i32(0).i32(3).i32(3).i32(-1).i32(4).i32(1234).i32(0).i32(0).i32(0).i32(1)
            .append(olderDiagnostic()).bytes(),
-       "Cannot write error file 'out/a.c.err'.\n"},
+       cannotUse("8: error file has string list parameter")},
       {"unknown version", Bytes().i32(0x1234).i32(0).bytes(),
-       "Unknown error file format: id=1234\nError file has incorrect version: 1234. Expected: 8200\n\n"},
-      {"cut inside a record", kEmptyCurrent + currentDiagnostic().bytes().substr(0, 20), kReadFailure},
-      {"cut inside the header", Bytes().i32(0x8200).u8(0).bytes(), kReadFailure},
-      {"empty file", "", kReadFailure},
+       "Unknown error file format: id=1234\nError file has incorrect version: 1234. Expected: 8200\n"
+       "  in 'out/a.c.err'\n\n"},
+      {"cut inside a record", kEmptyCurrent + currentDiagnostic().bytes().substr(0, 20),
+       readFailure("the record at byte 13", 33)},
+      {"cut inside the header", Bytes().i32(0x8200).u8(0).bytes(), readFailure("its header", 5)},
+      {"empty file", "", readFailure("its header", 0)},
   };
   for (const Case& c : cases) {
     scratch_.write("out/p.err", kEmptyCurrent);

@@ -79,6 +79,18 @@ TEST_F(OptionSources, TenMegabyteOneLineViaFile) {
   EXPECT_EQ(r.err.substr(0, warning.size()), warning);
 }
 
+TEST_F(OptionSources, AZeroByteIsAnErrorNamingTheFileAndLine) {
+  // Never a silent merge of two names ("main.cstock.c", util.c dropped).
+  scratch_.write("p.lst", std::string("* sources\nmain.c\0util.c\nstock.c\n", 30));
+  auto r = run({"ZEK", "-cmaf", "p", "-list", "p.lst"});
+  EXPECT_EQ(r.err, "\nERROR: Unexpected zero byte in 'p.lst' at line 2\n\n" + kUsage);
+  EXPECT_EQ(r.exitCode, 10);
+  // The same in the options section of the configuration file.
+  scratch_.write("bin/zek.cfg", std::string("#options\n-echo x\n\0", 20));
+  r = run({"ZEK", "-cmaf", "p", "f.c"});
+  EXPECT_EQ(r.err, "\nERROR: Unexpected zero byte in '" + scratch_.path("bin").string() + "/zek.cfg' at line 3\n\n" + kUsage);
+}
+
 TEST_F(OptionSources, BinaryFileAsViaFile) {
   std::string bytes;
   std::uint32_t state = 12345;
@@ -164,7 +176,9 @@ TEST_F(OptionSources, BrokenShiftJisEndsTheRun) {
   scratch_.write("bad.via", "-echo before\n-echo \x81\x3f\n");
   const auto r = run({"ZEK", "-cmaf", "p", "f.c", "-via", "bad.via"});
   EXPECT_EQ(r.out, "");  // the whole file is translated before it is read
-  EXPECT_EQ(r.err, "Character out of range.  Missing -en?" + kUsage);
+  // The designed text, then the place on a line of its own, so that the
+  // usage starts on its own line.
+  EXPECT_EQ(r.err, "Character out of range.  Missing -en?\n  in 'bad.via' at line 2\n" + kUsage);
   EXPECT_EQ(r.exitCode, 10);
   env_["LANG"] = "ja_jp";
   EXPECT_EQ(run({"ZEK", "-cmaf", "p", "f.c", "-via", "bad.via"}).exitCode, 0);

@@ -24,7 +24,8 @@ const char kTruncated[] = "Problems reading binary file. errno (0): Success";
 const char kStructure[] = "Problems reading binary file.";
 
 struct Outcome {
-  std::string what;     // "" when reading succeeded
+  std::string what;     // the designed text; "" when reading succeeded
+  std::string place;    // where the damage lies, as the message adds it
   std::string stderrText;
   std::size_t diagnostics = 0;
   std::size_t suppressionRecords = 0;
@@ -38,7 +39,8 @@ Outcome readDamaged(const std::string& bytes, const std::string& name = "damaged
   try {
     input.read(bytes);
   } catch (const U_Exception& failure) {
-    outcome.what = failure.what();
+    outcome.what = messagestest::designedText(failure.what());
+    outcome.place = messagestest::placeText(failure.what());
   }
   outcome.stderrText = ::testing::internal::GetCapturedStderr();
   outcome.diagnostics = input.diagnostics().size();
@@ -112,6 +114,10 @@ TEST_F(ErrorFileDamageTest, EveryTruncationIsAReadFailureOrARecordBoundary) {
     }
     EXPECT_EQ(cut.what, kTruncated) << "cut at " << size;
     EXPECT_EQ(cut.stderrText, caughtReport(kTruncated)) << "cut at " << size;
+    // The message names the file and where the torn record begins.
+    EXPECT_TRUE(cut.place.starts_with("in 'damaged.err': " + std::string(size < 8 ? "its header" : "the record at byte ")))
+        << cut.place;
+    EXPECT_TRUE(cut.place.ends_with(" runs past the end of the file (" + std::to_string(size) + " bytes)")) << cut.place;
     EXPECT_LE(cut.diagnostics, full.diagnostics);
   }
   // Header plus first section start, and after each of the five records.
@@ -166,6 +172,7 @@ TEST_F(ErrorFileDamageTest, UnknownTagsAndKinds) {
   // of the file means the file cannot be used.
   Outcome middle = readDamaged(unknownTag.bytes(), "/out/a.c.err");
   EXPECT_EQ(middle.what, "Cannot write error file '/out/a.c.err'.");
+  EXPECT_EQ(middle.place, "in '/out/a.c.err', the record at byte 64: unknown error record type in error file");
   EXPECT_EQ(middle.stderrText, "");
   EXPECT_EQ(middle.diagnostics, 1u);
   // ... and at the end of the file it just ends reading.
@@ -196,6 +203,7 @@ TEST_F(ErrorFileDamageTest, UnknownTagsAndKinds) {
 TEST_F(ErrorFileDamageTest, UnknownVersionsAreReportedWithTheirWord) {
   Outcome outcome = readDamaged(Bytes().i32(0x8300).i32(0).bytes());
   EXPECT_EQ(outcome.what, "Error file has incorrect version: 8300. Expected: 8200\n");
+  EXPECT_EQ(outcome.place, "in 'damaged.err'");
   EXPECT_EQ(outcome.stderrText, "Unknown error file format: id=8300\n");
   outcome = readDamaged(Bytes().i32(-1).bytes());
   EXPECT_EQ(outcome.what, "Error file has incorrect version: ffffffff. Expected: 8200\n");
@@ -224,7 +232,9 @@ TEST_F(ErrorFileDamageTest, ReferencesToEntriesNeverDefined) {
   // is unknown in the second.
   Bytes stale = currentHeader();
   stale.append(firstDiagnostic(1)).u8(1).i32(0).u8(2).i32(1);
-  EXPECT_EQ(readDamaged(stale.bytes()).what, kStructure);
+  const Outcome outcome = readDamaged(stale.bytes());
+  EXPECT_EQ(outcome.what, kStructure);
+  EXPECT_EQ(outcome.place, "in 'damaged.err', the record at byte 69: a count or reference that does not fit the file");
 }
 
 TEST_F(ErrorFileDamageTest, DeepNestingIsRefusedWithoutExhaustingTheStack) {
@@ -265,14 +275,20 @@ TEST_F(ErrorFileDamageTest, LongChainsBuiltByReferenceAreRefusedToo) {
   EXPECT_LT(outcome.diagnostics, 100000u);
 }
 
-TEST_F(ErrorFileDamageTest, MissingFileCannotBeOpened) {
+TEST_F(ErrorFileDamageTest, MissingDirectoryOrDeviceCannotBeOpened) {
   TempDir dir;
-  M_InputVarnix input(dir.path("none.err"));
-  try {
-    input.open();
-    ADD_FAILURE() << "opened a missing file";
-  } catch (const M_BadFileOpenException& failure) {
-    EXPECT_EQ(std::string(failure.what()), "Cannot write error file '" + dir.path("none.err") + "'.");
+  std::filesystem::create_directory(dir.path("dir.err"));
+  const std::pair<std::string, std::string> cases[] = {{dir.path("none.err"), "No such file or directory"},
+                                                       {dir.path("dir.err"), "Is a directory"},
+                                                       {"/dev/zero", "not a regular file"}};
+  for (const auto& [name, reason] : cases) {
+    M_InputVarnix input(name);
+    try {
+      input.open();
+      ADD_FAILURE() << "opened " << name;
+    } catch (const M_BadFileOpenException& failure) {
+      EXPECT_EQ(std::string(failure.what()), "Cannot write error file '" + name + "'.\n  in '" + name + "': " + reason);
+    }
   }
 }
 
@@ -310,7 +326,7 @@ TEST_F(ErrorFileDamageTest, WhatTheLimitsAllowIsWrittenAndReadAgain) {
       input.open();
     } catch (const U_Exception& failure) {
       ::testing::internal::GetCapturedStderr();
-      return failure.what();
+      return messagestest::designedText(failure.what());
     }
     ::testing::internal::GetCapturedStderr();
     return input.diagnostics().size() == 1 ? "read" : "lost";

@@ -37,6 +37,23 @@ class TempDir {
   std::filesystem::path dir_;
 };
 
+// A failure's text without the line the program adds after the designed
+// text to say where the failure lies ("  in 'x.err', the record at ...").
+inline std::string designedText(const std::string& what) {
+  const std::size_t place = what.find("\n  in ");
+  if (place == std::string::npos) return what;
+  const std::size_t end = what.find('\n', place + 1);
+  return what.substr(0, place) + (end == std::string::npos ? "" : what.substr(end));
+}
+
+// That line, without its indentation ("" when there is none).
+inline std::string placeText(const std::string& what) {
+  const std::size_t place = what.find("\n  in ");
+  if (place == std::string::npos) return "";
+  const std::size_t end = what.find('\n', place + 1);
+  return what.substr(place + 3, end == std::string::npos ? std::string::npos : end - place - 3);
+}
+
 inline std::string readFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream bytes;

@@ -34,9 +34,17 @@ TEST_F(MetricOutput, TheProjectFileIsNamedAfterTheRunsProjectInItsOutputDirector
 }
 
 TEST_F(MetricOutput, AppendingKeepsEveryByteOfAnEarlierFile) {
-  const std::string earlier = "<S>\r\n<S>STFIL x\r\n<S>STNAM x\r\n<S>OLD 1\r\nno line end";
+  const std::string earlier = "<S>\r\n<S>STFIL x\r\n<S>STNAM x\r\n<S>OLD 1\r\n";
   writeFile(projectMetricFile(), earlier);
   EXPECT_EQ(writeProjectFile(writeOneMetric), earlier + kOneMetric);
+}
+
+TEST_F(MetricOutput, ALastLineCutOffStaysALineOfItsOwn) {
+  // A run killed while it wrote: the next run's first line is not glued
+  // onto the cut one.
+  const std::string earlier = "<S>\r\n<S>STFIL x\r\n<S>STNAM x\r\n<S>STCY";
+  writeFile(projectMetricFile(), earlier);
+  EXPECT_EQ(writeProjectFile(writeOneMetric), earlier + "\r\n" + kOneMetric);
 }
 
 TEST_F(MetricOutput, TheOlderErrorFileKindWritesTheFileToo) {
@@ -88,8 +96,8 @@ TEST_F(MetricOutput, AMissingOutputDirectoryIsReportedWithSourceAndDirectory) {
     FAIL() << "no exception";
   } catch (const U_UserException& e) {
     EXPECT_NE(dynamic_cast<const M_ZEKCannotOpenMetricFile*>(&e), nullptr);
-    EXPECT_EQ(std::string(e.what()),
-              "Cannot write metric file for '" + missing + "/proj' in output directory '" + missing + "'.");
+    EXPECT_EQ(std::string(e.what()), "Cannot write metric file for '" + missing + "/proj' in output directory '" +
+                                         missing + "'.\n  in '" + missing + "/proj.met': No such file or directory");
   }
   EXPECT_EQ(M_metricWriter(), nullptr);
   EXPECT_FALSE(std::filesystem::exists(missing));

@@ -94,13 +94,22 @@ TEST(ViaTokenizer, LongLinesArriveIn1023BytePieces) {
   EXPECT_EQ(tokenize(std::string(1022, ' ') + "\\\nb\n").words, (Words{"\\", "b"}));
 }
 
-TEST(ViaTokenizer, ZeroBytesEndTheirPiece) {
-  // The zero byte also takes the newline of its piece, so the word goes on.
-  EXPECT_EQ(tokenize(std::string("ab\0cd ef\ngh\n", 12)).words, Words{"abgh"});
-  std::string binary;
-  for (int i = 0; i < 5000; ++i) binary += static_cast<char>((i * 7919) % 256);
-  const Tokenized result = tokenize(binary);  // must simply come to an end
-  for (const std::string& word : result.words) EXPECT_EQ(word.find('\0'), std::string::npos);
+TEST(ViaTokenizer, AZeroByteIsAnErrorNamingFileAndLine) {
+  // Never read as the end of its line: "main.c\0util.c\nstock.c" would
+  // give the one word "main.cstock.c".
+  std::string buffer("main.c\nstock.c\nmain.c\0util.c\nx.c\n", 33);
+  zum::File file(::fmemopen(buffer.data(), buffer.size(), "rb"));
+  std::ostringstream messages;
+  zum::ViaTokenizer tokenizer(file.get(), messages, "list.lst", 1);
+  std::string word;
+  EXPECT_TRUE(tokenizer.next(word));
+  EXPECT_TRUE(tokenizer.next(word));
+  try {
+    tokenizer.next(word);
+    ADD_FAILURE() << "read past the zero byte: " << word;
+  } catch (const C_ZeroByteException& failure) {
+    EXPECT_STREQ(failure.what(), "\nERROR: Unexpected zero byte in 'list.lst' at line 3\n\n");
+  }
 }
 
 TEST(VariableSubstitution, FormsAndLiteralDollars) {
@@ -113,10 +122,10 @@ TEST(VariableSubstitution, FormsAndLiteralDollars) {
   EXPECT_EQ(messages.str(), "\nERROR: Badly formed variable substitution:\n\ta${ZUM_TEST_V\n");
 }
 
-TEST(LineReader, JoinsContinuationsAndKeepsNewlines) {
+TEST(OptionTextLines, JoinsContinuationsAndKeepsNewlines) {
   std::string text = "one\\\ntwo\r\nthree";
   zum::File file(::fmemopen(text.data(), text.size(), "rb"));
-  zum::LineReader lines(file.get());
+  zum::TextLineReader lines(file.get());
   std::string line;
   ASSERT_TRUE(lines.read(line));
   EXPECT_EQ(line, "onetwo\n");

@@ -10,6 +10,7 @@
 #include "messages/ErrorFileExceptions.h"
 #include "messages/LocationText.h"
 #include "messages/SuppressionRecord.h"
+#include "util/InputFile.h"
 #include "util/Path.h"
 
 namespace {
@@ -63,7 +64,7 @@ void printDamage(std::size_t recordOffset, std::size_t stopOffset, const char* w
 bool dumpErrorFile(const std::string& fileName, std::ostream& out) {
   std::string bytes;
   if (const int error = R_readWholeFile(fileName, bytes); error != 0) {
-    out << "file " << fileName << ": cannot be read: " << std::strerror(error) << '\n';
+    out << "file " << fileName << ": cannot be read: " << zum::describeFileError(error) << '\n';
     return false;
   }
   // Older files name their source only through the file's own name.

@@ -6,6 +6,7 @@
 #include "messages/BinaryFile.h"
 #include "messages/ErrorFileDecoder.h"
 #include "util/Exception.h"
+#include "util/InputFile.h"
 #include "util/Path.h"
 
 namespace {
@@ -24,7 +25,7 @@ ReportFindings readFindings(const std::string& path) {
   ReportFindings findings;
   std::string bytes;
   if (const int error = R_readWholeFile(path, bytes); error != 0) {
-    findings.damage = std::string("cannot be read: ") + std::strerror(error);
+    findings.damage = "cannot be read: " + zum::describeFileError(error);
     return findings;
   }
   // Older files name their source only through the file's own name.

@@ -1,7 +1,8 @@
 #include "anlsrslt/model/InputText.h"
 
-#include <unistd.h>
+#include <string>
 
+#include "options/ShiftJis.h"
 #include "options/TextTranslation.h"
 
 bool P_metricTextIsInternal() {
@@ -9,11 +10,11 @@ bool P_metricTextIsInternal() {
   return encoding == XF_ASC || encoding == XF_EUC;
 }
 
-U_String P_readInternalText(int fd) {
-  U_String text;
-  char block[65536];
-  ssize_t count;
-  while ((count = ::read(fd, block, sizeof block)) > 0) text.append(block, static_cast<std::size_t>(count));
-  ::close(fd);
-  return XF_toInternal(text);
+U_String P_toInternalText(std::string_view text, const U_String& path) {
+  try {
+    return XF_toInternal(text);
+  } catch (XF_CharacterOutOfRangeException& failure) {
+    failure.setPlace("in '" + path + "' at line " + std::to_string(zum::lineAt(text, failure.offset())));
+    throw;
+  }
 }

@@ -17,7 +17,10 @@ std::size_t LineReader::readSome(char* into, std::size_t room) {
   for (;;) {
     ssize_t got = ::read(fd_, into, room);
     if (got >= 0) return static_cast<std::size_t>(got);
-    if (errno != EINTR) return 0;
+    if (errno != EINTR) {
+      error_ = errno != 0 ? errno : EIO;
+      return 0;
+    }
   }
 }
 

@@ -24,7 +24,7 @@ class LineReader {
 
   // Calls fn(line) for every line, without its "\n" and without a "\r"
   // just before it. A last line without "\n" counts. A read error ends the
-  // file as if it were its end.
+  // lines; error() tells it from the end of the file.
   template <class Fn>
   void forEachLine(Fn&& fn) {
     std::size_t begin = 0;  // start of the first unprocessed byte
@@ -54,6 +54,9 @@ class LineReader {
     }
   }
 
+  // The error number of a failed read, else 0.
+  int error() const noexcept { return error_; }
+
  private:
   static std::string_view trimCarriageReturn(std::string_view line) noexcept {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
@@ -63,6 +66,7 @@ class LineReader {
   void grow();
 
   int fd_;
+  int error_ = 0;
   std::size_t capacity_;
   std::unique_ptr<char[]> buffer_;
 };

@@ -1,7 +1,5 @@
 #include "anlsrslt/model/Source.h"
 
-#include <fcntl.h>
-
 #include <fstream>
 #include <memory>
 #include <vector>
@@ -13,6 +11,7 @@
 #include "anlsrslt/model/ReadContext.h"
 #include "anlsrslt/model/RecordReaders.h"
 #include "options/RunSettings.h"
+#include "util/InputFile.h"
 #include "util/Path.h"
 #include "util/ProcessState.h"
 
@@ -49,16 +48,19 @@ U_Handle<P_Source> P_beginSource(int index, int count, const XF_Filename& file, 
 }
 
 void P_readMetricFile(const U_String& path) {
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw P_FileOpenException(path);
+  zum::InputFile file(path);
+  if (!file.isOpen()) throw P_FileOpenException(path);
   P_beginMetricFile();
   const P_RecordReaderRegistry& registry = P_recordReaders();
   const auto dispatch = [&registry](std::string_view line) { P_dispatchRecordLine(registry, line); };
   if (P_metricTextIsInternal()) {
-    zum::LineReader reader(fd);
+    zum::LineReader reader(file.release());
     reader.forEachLine(dispatch);
+    if (reader.error() != 0) throw P_FileOpenException(path);
   } else {
-    zum::forEachLineOf(P_readInternalText(fd), dispatch);
+    std::string text;
+    if (!file.readAll(text)) throw P_FileOpenException(path);
+    zum::forEachLineOf(P_toInternalText(text, path), dispatch);
   }
   // A graph whose line record never came ends with its file.
   P_finishPendingControlGraph();

@@ -58,6 +58,9 @@ void P_readSourceFiles(const P_Source& source);
 U_Handle<P_Source> P_readSource(int index, int count, const XF_Filename& file, const U_String& outputDirectory);
 
 // Reads one metric file (the part of P_readSourceFiles before the error file).
+// Only a regular file is read: a directory, a pipe or a device, and a file
+// whose reading fails, raise P_FileOpenException (for a failure part way,
+// after the records before it were read).
 void P_readMetricFile(const U_String& path);
 
 // The hook for reading a source's error file: called right after its metric
