@@ -11,9 +11,9 @@
 
 namespace {
 
-// "%R" writes at most this much for one directive, whatever the count, and
-// a caret line has at most this many blanks: counts and columns come from
-// files and may be absurd.
+// "%R" and the blanks of a caret line never make a rendering longer than
+// this, whatever the count or the column: both come from files and may be
+// absurd.
 constexpr std::size_t kRepeatLimit = 1 << 20;
 
 class Evaluator {
@@ -185,15 +185,17 @@ class Evaluator {
     const int col = column();
     if (col <= 0) return;
     if (subject_.depth > 0 && !samePlace(true, false)) return;
-    out_.append(std::min(static_cast<std::size_t>(col - 1), kRepeatLimit), ' ');
+    out_.append(std::min(static_cast<std::size_t>(col - 1), room()), ' ');
     out_ += "^\n";
   }
 
   void repeat(const U_String& text, long long count) {
     if (count <= 0 || text.empty()) return;
-    const auto most = static_cast<long long>(kRepeatLimit / text.size());
+    const auto most = static_cast<long long>(room() / text.size());
     for (long long n = std::min(count, most); n > 0; --n) out_ += text;
   }
+
+  std::size_t room() const { return out_.size() < kRepeatLimit ? kRepeatLimit - out_.size() : 0; }
 
   const FM_TokenList& tokens_;
   const FM_Subject& subject_;

@@ -14,6 +14,7 @@ U_String breakLines(std::string_view text, const FM_LineLayout& layout) {
   std::size_t lineTextStart = 0;
   long long column = 0;
   for (const char c : text) {
+    if (out.size() >= kMaxLayoutLength) break;
     if (c == '\n') {
       out += c;
       lineTextStart = out.size();

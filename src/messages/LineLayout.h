@@ -2,6 +2,7 @@
 // "%w", "%W" or "%s" does to the whole text.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 #include "util/String.h"
@@ -22,5 +23,7 @@ struct FM_LineLayout {
 // blank after the continuation text of the current line becomes the break;
 // otherwise, or when there is none, the break goes before the character.
 // A break is a newline followed by the continuation text, and the count
-// continues from the length of the continuation text.
+// continues from the length of the continuation text. Breaks stop once the
+// result reaches kMaxLayoutLength; the rest of the text is left out.
+inline constexpr std::size_t kMaxLayoutLength = 16u << 20;
 U_String FM_layOut(std::string_view text, const FM_LineLayout& layout);

@@ -166,6 +166,15 @@ TEST(FormatEvaluator, NestingGroupsAndDepth) {
   EXPECT_EQ(c.render("%?u==1%(%s1%)abc"), "a");
 }
 
+TEST(FormatEvaluator, AbsurdCountsStayBounded) {
+  Case c;
+  c.diagnostic = U_make<M_Diagnostic>(7, U_Location(file("/p/a.c", "a.c"), 2000000000, 2000000000));
+  EXPECT_EQ(c.render("%R(%l,ab)%R(%c,ab)").size(), std::size_t{1} << 20);
+  EXPECT_EQ(c.render("%^").size(), (std::size_t{1} << 20) + 2);
+  FM_LineLayout layout{FM_LineMode::kHardBreaks, 1, std::string(100, '-'), 8};
+  EXPECT_LE(FM_layOut(std::string(1 << 18, 'x'), layout).size(), kMaxLayoutLength + 101);
+}
+
 TEST(FormatEvaluator, RememberAndForget) {
   Case c;
   EXPECT_FALSE(c.rendering("%t").remember);
