@@ -66,6 +66,13 @@ TEST_F(Report, FindingsAsCompilersShowThem) {
             std::string::npos);
   EXPECT_EQ(r.out.substr(r.out.rfind('\n', r.out.size() - 2) + 1), "inventory.err: 19 findings: 1 warning, 18 advisory\n");
 
+  // The older generation of error files, which keeps no message lists.
+  run(ZUM_BINARY, {"ZEK", "-cmaf", "old", "-list", "inventory.lst", "-debug", "zekoutput"});
+  const auto older = report({"old.err"});
+  EXPECT_EQ(older.exitCode, 0);
+  EXPECT_EQ(older.out.substr(older.out.rfind('\n', older.out.size() - 2) + 1),
+            "old.err: 19 findings: 1 warning, 18 advisory\n");
+
   // A format string instead; the listed places one level deeper.
   const auto formatted = report({"inventory.err", "--format", "%?u%(  %)%N %f:%l %?v%([%v]%)"});
   EXPECT_EQ(formatted.exitCode, 0);
