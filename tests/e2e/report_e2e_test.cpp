@@ -6,6 +6,8 @@
 #include <filesystem>
 
 #include "ZumRunner.h"
+#include "messages/Diagnostic.h"
+#include "messages/OutputVarnix2.h"
 
 namespace {
 
@@ -104,6 +106,31 @@ TEST_F(Report, SarifThatTheSchemaAccepts) {
             "1500 note External object 'g_legacyBanner' is declared but neither defined nor used in the project\n"
             "{'artifactLocation': {'uri': 'report.c'}, 'region': {'startLine': 7}}\n"
             "[\"Declaration of 'g_legacyBanner'\", \"Declaration of 'g_legacyBanner'\"]\n");
+
+  // Names and texts that are no UTF-8 still make valid JSON; a hidden
+  // finding is a suppressed result.
+  {
+    M_OutputVarnix2 output(false);
+    output.open(scratch_.path("run/odd.err").string());
+    const XF_Filename odd(U_Filename("/p/dir/\xc3\xa4\xff.c"), U_Filename("dir/\xc3\xa4\xff.c"));
+    M_Diagnostic diagnostic(1503, U_Location(odd, 3, 2));
+    diagnostic.addString("\xff\"x\n");
+    output.writeDiagnostic(diagnostic, true);
+    output.close();
+  }
+  const auto odd = report({"odd.err", "--sarif", "odd.sarif"});
+  EXPECT_EQ(odd.out, "odd.err: no findings; 1 hidden\n");
+  const auto oddCheck = run("/usr/bin/python3", {"-c",
+                                                "import json, sys\n"
+                                                "result = json.load(open(sys.argv[1]))['runs'][0]['results'][0]\n"
+                                                "print(ascii(result['message']['text']), result['suppressions'])\n"
+                                                "print(result['locations'][0]['physicalLocation'])\n",
+                                                "odd.sarif"});
+  EXPECT_EQ(oddCheck.err, "");
+  EXPECT_EQ(oddCheck.out,
+            std::string(R"x('External function \'\xff"x\n\' is defined but never called in the project')x") +
+                " [{'kind': 'inSource'}]\n"
+                "{'artifactLocation': {'uri': 'dir/%C3%A4%FF.c'}, 'region': {'startLine': 3, 'startColumn': 2}}\n");
 
   // Absolute names under the source root become relative to it: here the
   // project file, where a source without files is reported.
