@@ -11,6 +11,7 @@
 #include "checks/UnusedExternal.h"
 #include "metrics/ClassMetrics.h"
 #include "metrics/FunctionMetrics.h"
+#include "namecheck/NameCheck.h"
 #include "options/CmdArgs.h"
 #include "options/DebugSwitches.h"
 #include "options/ProductTable.h"
@@ -79,7 +80,7 @@ std::vector<ModuleSlot> modulesOfRun(const ModuleChoice& choice) {
   if (choice.mode == MultiFile)
     addMultiFileModules(slots, choice.productBits);
   else if (choice.mode == SingleFile && choice.nameRuleFileGiven)
-    slots.push_back({"nameCheck", nullptr});
+    slots.push_back({"nameCheck", &configureNameCheck});
   if (choice.isDebugSwitchSet && choice.isDebugSwitchSet("pcom_test")) {
     for (const ModuleSlot& module : testModules())
       if (choice.isDebugSwitchSet(module.name)) slots.push_back(module);

@@ -4,6 +4,8 @@
 #include "checks/Reporting.h"
 #include "namecheck/RuleFile.h"
 #include "namecheck/RuleMatch.h"
+#include "options/OutputLocation.h"
+#include "options/RunSettings.h"
 #include "util/ProcessState.h"
 
 namespace zum {
@@ -58,4 +60,7 @@ void configureNameCheck(const std::string& ruleFile, const std::string& outputDi
   configureNameCheck(readRuleFile(ruleFile, outputDirectory));
 }
 
+void configureNameCheck() { configureNameCheck(C_runSettings().nameRuleFile, runOutputLocation().outputDirectory); }
+
 }  // namespace zum
+

@@ -30,6 +30,7 @@ C_RunSettings C_readRunSettings(const C_Options& options) {
   settings.expandFileNames = options.expandFileNames().value();
   settings.metrics = options.metrics().value();
   settings.moduleOptions = options.prodOption().values();
+  settings.nameRuleFile = options.nameRuleFile().value();
   settings.standard = options.standard().value();
   settings.userMessageFile = options.usrFile().value();
   settings.userMessagePath = options.usrPath().value();

@@ -40,6 +40,8 @@ struct C_RunSettings {
   bool metrics = true;
   // The values of "prodoption", the options of the analysis modules.
   std::vector<U_String> moduleOptions;
+  // The rule file of the name check ("namerulefile").
+  U_String nameRuleFile;
 
   // Message texts: the message table ("standard", the user's message file
   // "usrfile" in "usrpath"), the layout of text lines ("tabstop"), and the
