@@ -78,13 +78,8 @@ TEST(JsonForms, MembersAreKeptInByteOrderOnceEach) {
 }
 
 TEST(JsonForms, TypeCodes) {
-  EXPECT_EQ(static_cast<int>(read("null").type()), 0);
-  EXPECT_EQ(static_cast<int>(read("false").type()), 1);
-  EXPECT_EQ(static_cast<int>(read("7").type()), 2);
-  EXPECT_EQ(static_cast<int>(read("7.5").type()), 3);
-  EXPECT_EQ(static_cast<int>(read("'s'").type()), 4);
-  EXPECT_EQ(static_cast<int>(read("[]").type()), 5);
-  EXPECT_EQ(static_cast<int>(read("{}").type()), 6);
+  const char* const texts[] = {"null", "false", "7", "7.5", "'s'", "[]", "{}"};
+  for (int code = 0; code < 7; ++code) EXPECT_EQ(static_cast<int>(read(texts[code]).type()), code) << texts[code];
 }
 
 TEST(JsonNumbers, IntegersWrapAndPointsMakeNumbers) {
