@@ -39,7 +39,8 @@ std::size_t findSpelling(std::string_view name, std::string_view spelling) noexc
   // first character to the next unless a marker may stand for it.
   const char first = spelling.front();
   const bool markable = std::string_view("<>(),").find(first) != std::string_view::npos;
-  for (std::size_t at = markable ? 0 : name.find(first); at != std::string_view::npos && at + spelling.size() <= name.size();
+  for (std::size_t at = markable ? 0 : name.find(first);
+       at != std::string_view::npos && at + spelling.size() <= name.size();
        at = markable ? at + 1 : name.find(first, at + 1)) {
     if (sameSpelling(name.substr(at, spelling.size()), spelling)) return at;
   }

@@ -10,6 +10,7 @@
 // in the same order.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <vector>
 

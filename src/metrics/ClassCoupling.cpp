@@ -42,8 +42,8 @@ FlatMap<const char*, SymbolSet> relatedClasses() {
 
 struct Coupling {
   const char* className;
-  PI_SymbolHandle member;     // of another class
-  const char* memberClass;    // its scope text
+  PI_SymbolHandle member;   // of another class
+  const char* memberClass;  // its scope text
   bool operator<(const Coupling& other) const {
     return std::tie(className, member) < std::tie(other.className, other.member);
   }

@@ -49,9 +49,7 @@ struct EncapsulationState {
 
 EncapsulationState& state() { return ProcessState::get<EncapsulationState>(); }
 
-bool isPublic(PI_DefineHandle define) {
-  return PI_isDefineExplicitPublic(define) || PI_isDefineImplicitPublic(define);
-}
+bool isPublic(PI_DefineHandle define) { return PI_isDefineExplicitPublic(define) || PI_isDefineImplicitPublic(define); }
 
 void noteNewSymbol(PI_SymbolHandle symbol, PI_DefineHandle define) {
   if (!state().recording) return;
@@ -69,9 +67,7 @@ void noteDefinition(PI_SymbolHandle symbol, PI_DefineHandle define) {
   }
 }
 
-bool isThresholdOption(PI_OptionHandle option) {
-  return std::strcmp(PI_getOptionName(option), kThresholdOption) == 0;
-}
+bool isThresholdOption(PI_OptionHandle option) { return std::strcmp(PI_getOptionName(option), kThresholdOption) == 0; }
 
 bool thresholdOptionGiven() {
   bool given = false;
@@ -97,7 +93,9 @@ bool isHiddenMember(const std::vector<PI_SymbolHandle>& members, PI_SymbolHandle
                             [&order](PI_SymbolHandle a, PI_SymbolHandle b) { return order.less(a, b); });
 }
 
-const char* scopeOf(PI_SymbolHandle symbol) { return scopeTextOf(PI_getDefineQualName(PI_getSymbolCurrentDefine(symbol))); }
+const char* scopeOf(PI_SymbolHandle symbol) {
+  return scopeTextOf(PI_getDefineQualName(PI_getSymbolCurrentDefine(symbol)));
+}
 
 // Per class: u / n x (1 - 1 / sqrt(n)), in single precision, where n
 // counts its hidden data members and u those an accessor of the class

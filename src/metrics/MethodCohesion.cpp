@@ -67,8 +67,8 @@ ClassValues countGroups() {
   std::vector<Use> uses;
   for (const MemberReference& reference : memberReferences()) {
     if (reference.subjectScope != reference.objectScope) continue;
-    uses.push_back({reference.objectScope, PI_getRelationObject(reference.relation),
-                    PI_getRelationSubject(reference.relation)});
+    uses.push_back(
+        {reference.objectScope, PI_getRelationObject(reference.relation), PI_getRelationSubject(reference.relation)});
   }
   std::stable_sort(uses.begin(), uses.end(), [](const Use& a, const Use& b) { return a.className < b.className; });
   ClassValues values;

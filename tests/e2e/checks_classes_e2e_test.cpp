@@ -54,8 +54,9 @@ class DefaultConstructors : public ::testing::Test {
                                                "<DEFINE> Member::@constructor() widget.cpp 17 N DF OF C X ()vd 1\n");
   }
   void writeMain(const std::string& body) {
-    project_.writeMetricFile("main.cpp", kWidgetHeader + "<DEFINE> main() main.cpp 3 N DC OF F X ()ni -\n"
-                                                         "<DEFINE> main() main.cpp 3 N DF OF F X ()ni -\n" +
+    project_.writeMetricFile("main.cpp", kWidgetHeader +
+                                             "<DEFINE> main() main.cpp 3 N DC OF F X ()ni -\n"
+                                             "<DEFINE> main() main.cpp 3 N DF OF F X ()ni -\n" +
                                              body);
   }
   std::vector<std::string> findings() {
@@ -78,26 +79,30 @@ TEST_F(DefaultConstructors, OneNobodyCallsAllocatesOrBuildsAsAPartIsReported) {
 }
 
 TEST_F(DefaultConstructors, AllocatingTheClassWithPlainOrArrayNewUsesIt) {
-  writeMain("<R>C main() Gizmo::@constructor() 5 -\n<ALLOC> Widget plain main.cpp 6 9\n"
-            "<ALLOC> Gadget array main.cpp 7 9\n");
+  writeMain(
+      "<R>C main() Gizmo::@constructor() 5 -\n<ALLOC> Widget plain main.cpp 6 9\n"
+      "<ALLOC> Gadget array main.cpp 7 9\n");
   EXPECT_EQ(findings(), std::vector<std::string>{});
   // An allocation of the old kind builds nothing.
-  writeMain("<R>C main() Gizmo::@constructor() 5 -\n<ALLOC> Widget old main.cpp 6 9\n"
-            "<ALLOC> Gadget plain main.cpp 7 9\n");
+  writeMain(
+      "<R>C main() Gizmo::@constructor() 5 -\n<ALLOC> Widget old main.cpp 6 9\n"
+      "<ALLOC> Gadget plain main.cpp 7 9\n");
   EXPECT_EQ(findings(), std::vector<std::string>{unused(5, "Widget")});
 }
 
 TEST_F(DefaultConstructors, AnObjectOfTheClassOrAConstructorCalledByAConstructorUsesIt) {
   // An extern object of class Widget; Gadget's constructor built from another constructor.
-  writeMain("<DEFINE> g_widget main.cpp 1 N DC OV F X {cWidget} -\n<R>C main() Gizmo::@constructor() 5 -\n"
-            "<EXTV> main() g_widget 5\n<R>C Gizmo::@constructor() Gadget::@constructor() 16 -\n");
+  writeMain(
+      "<DEFINE> g_widget main.cpp 1 N DC OV F X {cWidget} -\n<R>C main() Gizmo::@constructor() 5 -\n"
+      "<EXTV> main() g_widget 5\n<R>C Gizmo::@constructor() Gadget::@constructor() 16 -\n");
   EXPECT_EQ(findings(), std::vector<std::string>{});
 }
 
 TEST(DefaultConstructorCheck, OnlyTheCppProductChecks) {
   ProjectRun project("");
-  project.writeMetricFile("a.cpp", "<DEFINE> A a.h 1 I DC TG F X {cA} -\n"
-                                   "<DEFINE> A::@constructor() a.h 2 I DC OF C X ()vd 1\n");
+  project.writeMetricFile("a.cpp",
+                          "<DEFINE> A a.h 1 I DC TG F X {cA} -\n"
+                          "<DEFINE> A::@constructor() a.h 2 I DC OF C X ()vd 1\n");
   EXPECT_EQ(messagesOf(project.runSimple("ZEKPP", {"a.cpp"}).findings, 1700).size(), 1u);
   EXPECT_EQ(messagesOf(project.runSimple("ZEK", {"a.cpp"}).findings, 1700).size(), 0u);
 }
@@ -141,13 +146,12 @@ TEST_F(ImplicitCopies, NoneIsUsedEveryOneOfAClassThatIsNeitherPodNorAggregateIsR
 }
 
 TEST_F(ImplicitCopies, CopyingAClassUsesTheCopyFunctionsOfWhatItHolds) {
-  EXPECT_EQ(findings("<R>C main() Wallet::@constructor(,Wallet&) 4 -\n"),
-            (std::vector<std::string>{"money.h:1: Msg=1702 #params=1 {Money}",
-                                      "money.h:5: Msg=1702 #params=1 {Wallet}"}));
+  EXPECT_EQ(
+      findings("<R>C main() Wallet::@constructor(,Wallet&) 4 -\n"),
+      (std::vector<std::string>{"money.h:1: Msg=1702 #params=1 {Money}", "money.h:5: Msg=1702 #params=1 {Wallet}"}));
   // A held class's own copy does not use its holder's.
   EXPECT_EQ(findings("<R>C main() Money::=@(Money&) 4 -\n"),
-            (std::vector<std::string>{"money.h:1: Msg=1701 #params=1 {Money}",
-                                      "money.h:5: Msg=1701 #params=1 {Wallet}",
+            (std::vector<std::string>{"money.h:1: Msg=1701 #params=1 {Money}", "money.h:5: Msg=1701 #params=1 {Wallet}",
                                       "money.h:5: Msg=1702 #params=1 {Wallet}"}));
 }
 
@@ -159,24 +163,25 @@ TEST(TemplateDefinitions, ASpecialisationAwayFromItsTemplateListsTheTemplate) {
       "<DEFINE> Box<T> box.h 3 I DC TG F X {cBox<T>} -\n<DEFINE> Box<T> box.h 3 I DF TG F X {cBox<T>} -\n"
       "<DEFINE> Box<T>::get() box.h 4 I DF OF C X ()T I\n"
       "<DEFINE> Box<bool> box.h 10 I DX TG F X {cBox<bool>} -\n";
-  project.writeMetricFile("a.cpp", box + "<DEFINE> Box<int> a.cpp 4 N DX TG F X {cBox<int>} -\n"
-                                         "<DEFINE> Box<int>::get() a.cpp 6 N DX OF C X ()ni I\n");
+  project.writeMetricFile("a.cpp", box +
+                                       "<DEFINE> Box<int> a.cpp 4 N DX TG F X {cBox<int>} -\n"
+                                       "<DEFINE> Box<int>::get() a.cpp 6 N DX OF C X ()ni I\n");
   project.writeMetricFile("b.cpp", box);
   const auto r = project.runSimple("ZEKPP", {"a.cpp", "b.cpp"});
   EXPECT_EQ(messagesOf(r.findings, 1730),
             (std::vector<std::string>{
                 "a.cpp:4: Msg=1730 #params=1 {" + messageList({"box.h:3: Msg=1597 #params=1 {Box}"}) + "}",
-                "a.cpp:6: Msg=1730 #params=1 {" + messageList({"box.h:4: Msg=1597 #params=1 {Box::get" +
-                                                               kNoParameters + "}"}) +
-                    "}"}));
+                "a.cpp:6: Msg=1730 #params=1 {" +
+                    messageList({"box.h:4: Msg=1597 #params=1 {Box::get" + kNoParameters + "}"}) + "}"}));
 }
 
 // twice(int) is defined inline in both sources; clamp(int) inline in a
 // header both include; plain(int) is no inline function.
 TEST(TemplateDefinitions, AnInlineFunctionOrTypeDefinedAtTwoPlacesListsBoth) {
   ProjectRun project("");
-  const std::string shared = "<DEFINE> clamp(int) util.h 2 I DC OF F X (ni)ni I\n"
-                             "<DEFINE> clamp(int) util.h 2 I DF OF F X (ni)ni I\n";
+  const std::string shared =
+      "<DEFINE> clamp(int) util.h 2 I DC OF F X (ni)ni I\n"
+      "<DEFINE> clamp(int) util.h 2 I DF OF F X (ni)ni I\n";
   project.writeMetricFile("a.cpp", shared +
                                        "<DEFINE> twice(int) a.cpp 3 N DC OF F X (ni)ni I\n"
                                        "<DEFINE> twice(int) a.cpp 3 N DF OF F X (ni)ni I\n"
@@ -196,12 +201,12 @@ TEST(TemplateDefinitions, AnInlineFunctionOrTypeDefinedAtTwoPlacesListsBoth) {
     return at + ": Msg=1593 #params=1 {" + entity(name) + "}";
   };
   const std::string twice = "twice\x8Eint\x8F";
-  EXPECT_EQ(messagesOf(r.findings, 1750),
-            (std::vector<std::string>{
-                ":1: Msg=1750 #params=2 {" + twice + ", " +
-                    messageList({defined("a.cpp:3", twice), defined("b.cpp:5", twice)}) + "}",
-                ":1: Msg=1750 #params=2 {Node, " + messageList({defined("a.cpp:7", "Node"), defined("b.cpp:9", "Node")}) +
-                    "}"}));
+  EXPECT_EQ(
+      messagesOf(r.findings, 1750),
+      (std::vector<std::string>{":1: Msg=1750 #params=2 {" + twice + ", " +
+                                    messageList({defined("a.cpp:3", twice), defined("b.cpp:5", twice)}) + "}",
+                                ":1: Msg=1750 #params=2 {Node, " +
+                                    messageList({defined("a.cpp:7", "Node"), defined("b.cpp:9", "Node")}) + "}"}));
 }
 
 }  // namespace

@@ -126,7 +126,8 @@ TEST(ClassBadInput, MembersOfUndeclaredClassesAndMethodsNamedLikeMembers) {
   EXPECT_EQ(valuesOf(r.metrics, "STRFC"), std::vector<std::string>{"3"});
   // The one private member of Twin is reached by its getter: 1 x (1 - 1).
   EXPECT_EQ(messagesOf(r.findings, 1760), std::vector<std::string>{});
-  EXPECT_EQ(messagesOf(r.findings, 1700), std::vector<std::string>{"a.cpp:3: Msg=1700 #params=1 {Ghost::@constructor\x8E\x8F}"});
+  EXPECT_EQ(messagesOf(r.findings, 1700),
+            std::vector<std::string>{"a.cpp:3: Msg=1700 #params=1 {Ghost::@constructor\x8E\x8F}"});
 }
 
 }  // namespace

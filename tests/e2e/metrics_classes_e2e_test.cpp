@@ -43,11 +43,11 @@ std::string classMetrics(const std::string& name, int noc, int wmc, int rfc, int
 // STLCM  Split: a and b share x, c uses y and the method b (a member too,
 //        but no member of b's group): 2. Loose's methods use no member of
 //        their class and Empty has none: 0.
-const std::string kProjectMetrics =
-    classMetrics("Shape", 2, 1, 1, 0, 1) + classMetrics("Circle", 1, 3, 3, 1, 1) +
-    classMetrics("Square", 0, 4, 4, 2, 1) + classMetrics("Ring", 0, 2, 2, 1, 1) +
-    classMetrics("Split", 0, 3, 3, 0, 2) + classMetrics("Loose", 0, 3, 3, 0, 0) + header("shapes.h", "Empty") +
-    "<S>STNOC 0\r\n<S>STWMC 0\r\n<S>STRFC 0\r\n<S>STCBO 0\r\n<S>STLCM 0\r\n";
+const std::string kProjectMetrics = classMetrics("Shape", 2, 1, 1, 0, 1) + classMetrics("Circle", 1, 3, 3, 1, 1) +
+                                    classMetrics("Square", 0, 4, 4, 2, 1) + classMetrics("Ring", 0, 2, 2, 1, 1) +
+                                    classMetrics("Split", 0, 3, 3, 0, 2) + classMetrics("Loose", 0, 3, 3, 0, 0) +
+                                    header("shapes.h", "Empty") +
+                                    "<S>STNOC 0\r\n<S>STWMC 0\r\n<S>STRFC 0\r\n<S>STCBO 0\r\n<S>STLCM 0\r\n";
 
 TEST(ClassMetrics, EachClassInSymbolOrderWithTheValuesWorkedOutByHand) {
   ProjectRun project("classes");
@@ -101,11 +101,13 @@ class MemberEncapsulation : public ::testing::Test {
     std::string ledger =
         "<DEFINE> Ledger ledger.cpp 1 N DC TG F X {cLedger} -\n<DEFINE> Ledger ledger.cpp 1 N DF TG F X {cLedger} -\n";
     for (int i = 1; i <= 9; ++i)
-      ledger += "<DEFINE> Ledger::m_" + std::to_string(i) + " ledger.cpp " + std::to_string(1 + i) + " N DC MB C N ni 3\n";
-    ledger += "<DEFINE> Ledger::sum() ledger.cpp 20 N DC OF C X ()ni G1\n"
-              "<DEFINE> Ledger::sum() ledger.cpp 20 N DF OF C X ()ni G1\n"
-              "<R>X Ledger::sum() Ledger::m_1 21 R\n<R>X Ledger::sum() Ledger::m_2 21 R\n"
-              "<R>X Ledger::sum() Ledger::m_3 22 R\n<R>X Ledger::sum() Ledger::m_3 23 R\n";
+      ledger +=
+          "<DEFINE> Ledger::m_" + std::to_string(i) + " ledger.cpp " + std::to_string(1 + i) + " N DC MB C N ni 3\n";
+    ledger +=
+        "<DEFINE> Ledger::sum() ledger.cpp 20 N DC OF C X ()ni G1\n"
+        "<DEFINE> Ledger::sum() ledger.cpp 20 N DF OF C X ()ni G1\n"
+        "<R>X Ledger::sum() Ledger::m_1 21 R\n<R>X Ledger::sum() Ledger::m_2 21 R\n"
+        "<R>X Ledger::sum() Ledger::m_3 22 R\n<R>X Ledger::sum() Ledger::m_3 23 R\n";
     project_.writeMetricFile("account.cpp", account);
     project_.writeMetricFile("ledger.cpp", ledger);
   }
