@@ -80,6 +80,10 @@ bool isDiscardedName(const clang::Expr* expr) {
 
 }  // namespace
 
+void RecordMaker::branch(Walk& walk) {
+  if (walk.tally) ++walk.tally->decisions;
+}
+
 void RecordMaker::body(const clang::FunctionDecl* decl) {
   FunctionTally tally;
   Walk walk;
@@ -111,7 +115,7 @@ void RecordMaker::statement(const clang::Stmt* stmt, Walk& walk) {
     }
     case clang::Stmt::CaseStmtClass: {
       const auto* caseStmt = llvm::cast<clang::CaseStmt>(stmt);
-      ++walk.tally->decisions;
+      branch(walk);
       expression(caseStmt->getLHS(), Access::Read, 'C', walk);
       expression(caseStmt->getRHS(), Access::Read, 'C', walk);
       statement(caseStmt->getSubStmt(), walk);
@@ -123,7 +127,7 @@ void RecordMaker::statement(const clang::Stmt* stmt, Walk& walk) {
     case clang::Stmt::DoStmtClass:
     case clang::Stmt::CXXForRangeStmtClass:
     case clang::Stmt::CXXCatchStmtClass:
-      ++walk.tally->decisions;
+      branch(walk);
       break;
     default:
       break;
@@ -193,7 +197,7 @@ void RecordMaker::expression(const clang::Expr* expr, Access access, char contex
         expression(binary->getRHS(), Access::Read, context, walk);
         return;
       }
-      if (walk.tally) ++walk.tally->decisions;
+      branch(walk);
       // "0 && f ()", "1 || f ()": f is never called.
       const std::optional<bool> known = constantCondition(binary->getLHS(), context_);
       const bool reached = !known || *known == (binary->getOpcode() == clang::BO_LAnd);
@@ -205,7 +209,7 @@ void RecordMaker::expression(const clang::Expr* expr, Access access, char contex
     case clang::Stmt::ConditionalOperatorClass:
     case clang::Stmt::BinaryConditionalOperatorClass: {
       const auto* conditional = llvm::cast<clang::AbstractConditionalOperator>(expr);
-      if (walk.tally) ++walk.tally->decisions;
+      branch(walk);
       expression(conditional->getCond(), Access::Read, context, walk);
       // Of a condition the compiler knows, only one branch is code.
       const std::optional<bool> known = constantCondition(conditional->getCond(), context_);
