@@ -5,8 +5,10 @@
 #include "checks/AllocationMismatch.h"
 #include "checks/DefaultConstructors.h"
 #include "checks/ImplicitCopyFunctions.h"
+#include "checks/InitialisationOrder.h"
 #include "checks/LocalExternal.h"
 #include "checks/Recursion.h"
+#include "checks/SimilarIdentifiers.h"
 #include "checks/TemplateDefinitions.h"
 #include "checks/UnusedExternal.h"
 #include "metrics/ClassMetrics.h"
@@ -34,10 +36,10 @@ void addCommonChecks(std::vector<ModuleSlot>& slots, int productBits) {
 }
 
 void addCppChecks(std::vector<ModuleSlot>& slots) {
-  slots.push_back({"initialisationOrder", nullptr});
+  slots.push_back({"initialisationOrder", &configureInitialisationOrder});
   slots.push_back({"unusedDefaultConstructor", &configureUnusedDefaultConstructor});
-  slots.push_back({"identifiersTooSimilar", nullptr});
-  slots.push_back({"identifiersSimilarToN", nullptr});
+  slots.push_back({"identifiersTooSimilar", &configureIdentifiersTooSimilar});
+  slots.push_back({"identifiersSimilarToN", &configureIdentifiersSimilarToN});
   slots.push_back({"templateDefinition", &configureTemplateDefinition});
   slots.push_back({"templateInlineDefinition", &configureTemplateInlineDefinition});
   slots.push_back({"classMember", &configureClassMember});

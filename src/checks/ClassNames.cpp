@@ -14,8 +14,17 @@ namespace {
 // Types are interned and few: each is worked out once.
 struct ClassOfTypeMemo {
   FlatMap<const char*, const char*> classOf;
+  FlatMap<const char*, const char*> tagOf;
   std::string scratch;
 };
+
+// The interned name spelt by `name` once its lists are marked; null when
+// the run never interned it (then no class of the run has that name).
+const char* internedMarkedName(std::string_view name, std::string& scratch) {
+  if (name.empty()) return nullptr;
+  markQualifiedName(name, scratch);
+  return U_SingletonStringStore<SimpleStringCompare>::instance().find(scratch);
+}
 
 std::string_view elementTypeOf(std::string_view type) {
   while (type.size() > 4 && type.front() == '[') {
@@ -40,13 +49,20 @@ const char* classOfValueType(const char* type) {
   ClassOfTypeMemo& memo = ProcessState::get<ClassOfTypeMemo>();
   auto [known, isNew] = memo.classOf.tryEmplace(type);
   if (!isNew) return *known;
-  const std::string_view name = classNameOfTagType(elementTypeOf(type));
+  const char* found = internedMarkedName(classNameOfTagType(elementTypeOf(type)), memo.scratch);
+  *known = found;
+  return found;
+}
+
+const char* tagNameOfType(const char* type) {
+  if (!type || type[0] != '{') return nullptr;
+  ClassOfTypeMemo& memo = ProcessState::get<ClassOfTypeMemo>();
+  auto [known, isNew] = memo.tagOf.tryEmplace(type);
+  if (!isNew) return *known;
+  // "{" kind name "}": the name starts after the kind letter.
+  std::string_view text(type);
   const char* found = nullptr;
-  if (!name.empty()) {
-    markQualifiedName(name, memo.scratch);
-    // Only names the run interned can be the name of a class it knows.
-    found = U_SingletonStringStore<SimpleStringCompare>::instance().find(memo.scratch);
-  }
+  if (text.size() >= 3 && text.back() == '}') found = internedMarkedName(text.substr(2, text.size() - 3), memo.scratch);
   *known = found;
   return found;
 }

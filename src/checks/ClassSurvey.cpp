@@ -21,6 +21,7 @@ void survey(ClassSurvey& found) {
   forEachSymbol([&found](PI_SymbolHandle symbol, PI_DefineHandle define) {
     const bool definition = PI_isDefineDefinition(define);
     if (definition) found.definedSymbols.push_back(symbol);
+    if (definition && PI_isDefineTag(define)) found.tagDefinitions[PI_getDefineQualName(define)] = define;
     if (PI_isDefineFunction(define)) {
       if (definition && !PI_isDefineImplicit(define)) found.functionDefinitions.push_back({symbol, define});
       if (maySpellSpecialMember(PI_getDefineQualName(define))) found.specialFunctions.push_back({symbol, define});

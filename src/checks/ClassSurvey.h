@@ -28,6 +28,9 @@ struct ClassSurvey {
   FlatMap<const char*, bool> memberTypes;
   // The symbols that have a definition (their current define is one).
   std::vector<PI_SymbolHandle> definedSymbols;
+  // The defined tags (classes, structs, unions, enums) by qualified name:
+  // the definition of the last symbol of that name.
+  FlatMap<const char*, PI_DefineHandle> tagDefinitions;
 };
 
 const ClassSurvey& classSurvey();

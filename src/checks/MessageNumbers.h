@@ -28,6 +28,23 @@ inline constexpr int kPlainAllocation = 3966;
 inline constexpr int kArrayAllocation = 3967;
 inline constexpr int kOldAllocation = 3968;
 
+// Initialisation order: an object initialised from another object, or
+// through functions its initialiser calls, that may not be ready yet.
+inline constexpr int kInitialisedFromOtherFile = 1550;
+inline constexpr int kInitialisedFromLaterInFile = 1551;
+inline constexpr int kBuiltFromOtherFile = 1552;
+inline constexpr int kBuiltFromLaterInFile = 1553;
+inline constexpr int kInitialisedFromUndefined = 1554;
+inline constexpr int kCalledUsesLaterInFile = 1555;
+inline constexpr int kCalledUsesBuiltLaterInFile = 1556;
+inline constexpr int kCalledUsesOtherFile = 1557;
+inline constexpr int kCalledUsesBuiltInOtherFile = 1558;
+inline constexpr int kCalledUsesUndefined = 1559;
+
+// Identifiers a reader could confuse.
+inline constexpr int kIdentifiersTooSimilar = 1710;
+inline constexpr int kIdentifiersSimilarToN = 1711;
+
 // C++ classes: default constructors, implicit copy functions, templates
 // and inline definitions, member encapsulation.
 inline constexpr int kUnusedDefaultConstructor = 1700;

@@ -15,4 +15,14 @@ PI_DefineHandle preferredDefine(PI_SymbolHandle symbol) {
   return found ? found : last;
 }
 
+PI_DefineHandle firstDefineOf(PI_SymbolHandle symbol, bool (*test)(PI_DefineHandle)) {
+  PI_DefineHandle found = nullptr;
+  // Walked to the end: an iterator id is given back only there.
+  for (int it = PI_getSymbolFirstDefine(symbol); !PI_isDefineIterEnd(it); PI_getDefineIterNext(it)) {
+    PI_DefineHandle define = PI_getDefineIterData(it);
+    if (!found && test(define)) found = define;
+  }
+  return found;
+}
+
 }  // namespace zum

@@ -1,5 +1,5 @@
-// The define that the checks of C++ classes look at for a symbol: one that
-// is more than a declaration when the symbol has one.
+// Which of a symbol's defines a check looks at: for the checks of C++
+// classes, one that is more than a declaration when the symbol has one.
 #pragma once
 
 #include "anlsrslt/include/PI_Interface.h"
@@ -11,5 +11,9 @@ namespace zum {
 // when all are declarations, the last one. Null for a symbol without
 // defines.
 PI_DefineHandle preferredDefine(PI_SymbolHandle symbol);
+
+// The first define of `symbol`, in the order of its define iterator, that
+// passes `test`; null when none does.
+PI_DefineHandle firstDefineOf(PI_SymbolHandle symbol, bool (*test)(PI_DefineHandle));
 
 }  // namespace zum
