@@ -15,8 +15,11 @@ example="${1:-inventory}"
 case "$example" in
   inventory) product=ZEK; options=() ;;
   # The C++ run also checks member encapsulation, whose threshold is a
-  # module option.
-  ledger) product=ZEKPP; options=(-prodoption class::member_encapsulation_ratio=0.4) ;;
+  # module option, and names that differ in letter case only or agree in
+  # their first 12 characters.
+  ledger) product=ZEKPP
+          options=(-prodoption class::member_encapsulation_ratio=0.4 -prodoption close_name::any_case+
+                   -prodoption close_name::sig_char=12) ;;
   *) echo "usage: bash scripts/example.sh [inventory|ledger]" >&2; exit 2 ;;
 esac
 bash scripts/setup-debian.sh

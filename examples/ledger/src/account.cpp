@@ -30,3 +30,12 @@ bool Checking::withdraw(Money amount) {
 }
 
 long Checking::monthlyFee() const { return m_balance < 0 ? 250 : 0; }
+
+// The bank's charges and limits.
+static long s_penaltyRate = g_overdraftLimit / 1000;
+long g_monthlyFee = 250;
+long g_overdraftLimit = 50000;
+static long s_interestBasis = g_centralRate;
+static Money s_serviceCharge(clampCents(g_monthlyFee));
+
+long riskMargin() { return s_serviceCharge.cents() + g_centralRate * s_penaltyRate / s_interestBasis; }

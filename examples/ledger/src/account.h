@@ -42,3 +42,9 @@ class Checking : public Account {
  private:
   long m_overdraft;
 };
+
+// The bank's charges and limits, in cents.
+extern long g_monthlyFee;
+extern long g_overdraftLimit;
+extern long g_centralRate;  // kept by the host system, outside the ledger
+long riskMargin();

@@ -25,7 +25,7 @@ Account* Ledger::find(int id) const {
 bool Ledger::transfer(int from, int to, long cents) {
   Account* source = find(from);
   Account* target = find(to);
-  if (!source || !target) return false;
+  if (!source || !target || cents > g_transferLimit || cents > g_transferLimitPerDay) return false;
   Transaction* t = new Transaction(source, target, Money(clampCents(cents)));
   return m_log.add(t) && t->apply();
 }
@@ -34,4 +34,17 @@ long Ledger::total() const {
   long sum = 0;
   for (int i = 0; i < m_count; ++i) sum += m_accounts[i]->balance();
   return sum;
+}
+
+// Limits of transfers, worked out at start-up.
+long g_transferLimit = g_overdraftLimit * 4;
+static Money s_minimumTransfer(g_monthlyFee);
+static long dailyLimit();
+long g_transferLimitPerDay = dailyLimit();
+static Money s_openingBonus(g_bonusCents);
+long g_bonusCents = 1000;
+static long s_weeklyCap = 700000;
+
+static long dailyLimit() {
+  return clampCents(s_weeklyCap / 7 - riskMargin()) + s_minimumTransfer.cents() + s_openingBonus.cents();
 }

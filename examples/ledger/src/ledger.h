@@ -18,3 +18,8 @@ class Ledger {
   int m_count;
   Registry<Transaction> m_log;
 };
+
+// Limits of transfers and the opening bonus, in cents.
+extern long g_transferLimit;
+extern long g_transferLimitPerDay;
+extern long g_bonusCents;

@@ -17,5 +17,5 @@ void Report::line(Account& account) const {
 void Report::print() const {
   for (int id = 1; id <= m_ledger->accounts(); ++id)
     if (Account* account = m_ledger->find(id)) line(*account);
-  std::printf("total %ld\n", m_ledger->total());
+  std::printf("total %ld, limits %ld/%ld\n", m_ledger->total(), g_transferLimit, g_transferLimitPerDay);
 }
