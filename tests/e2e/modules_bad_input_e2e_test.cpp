@@ -1,6 +1,7 @@
 // Projects the checks and metrics must survive: records naming what their
-// source never declared, metric values that are no numbers, and a call
-// cycle through a hundred thousand functions.
+// source never declared, metric values that are no numbers, a call cycle
+// through a hundred thousand functions, and module options that are no
+// JSON.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -70,6 +71,25 @@ TEST(BadInput, ACycleThroughAHundredThousandFunctionsIsOneFinding) {
       << cycles[0].substr(0, 200);
   EXPECT_NE(std::find(r.metrics.begin(), r.metrics.end(), "<S>STNRA 1"), r.metrics.end());
   EXPECT_NE(std::find(r.metrics.begin(), r.metrics.end(), "<S>STNEA 1"), r.metrics.end());
+}
+
+// A value that is no JSON is reported and ignored; the run goes on with
+// the values that are.
+TEST(BadInput, SimilarityOptionsThatAreNoJsonAreReportedAndIgnored) {
+  ProjectRun project("");
+  project.writeMetricFile("a.cpp", "<DEFINE> my_var a.cpp 1 N DC OV F X ni -\n<DEFINE> myvar a.cpp 2 N DC OV F X ni -\n");
+  const auto r = project.runSimple("ZEKPP", {"a.cpp"},
+                                   {"-nomsg", "1500", "-prodoption", "close_name::similar=[\"O0\"", "-prodoption",
+                                    "close_name::ignore=['_']", "-prodoption", "close_name::similar+"});
+  EXPECT_EQ(r.run.exitCode, 0);
+  EXPECT_EQ(r.run.err, "");
+  EXPECT_EQ(r.findings, (std::vector<std::string>{
+                            "ERROR: option parsing: unexpected end of input line:1 column: 6",
+                            "ERROR: option parsing",
+                            ":1: Msg=1710 #params=3 {my_var, myvar, MsgList={a.cpp:1: Msg=1594 #params=1 {" +
+                                moduletest::entity("my_var") + "} ; a.cpp:2: Msg=1594 #params=1 {" +
+                                moduletest::entity("myvar") + "}}}",
+                        }));
 }
 
 }  // namespace
