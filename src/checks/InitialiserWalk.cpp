@@ -56,9 +56,8 @@ void InitialiserWalk::walk(PI_SymbolHandle start, std::vector<ReachedUse>& found
     return std::make_tuple(order.serial(reached.used), order.serial(reached.user));
   };
   std::sort(found.begin(), found.end(), [&key](const ReachedUse& a, const ReachedUse& b) { return key(a) < key(b); });
-  found.erase(std::unique(found.begin(), found.end(),
-                          [](const ReachedUse& a, const ReachedUse& b) { return a.used == b.used && a.user == b.user; }),
-              found.end());
+  const auto same = [](const ReachedUse& a, const ReachedUse& b) { return a.used == b.used && a.user == b.user; };
+  found.erase(std::unique(found.begin(), found.end(), same), found.end());
 }
 
 std::span<const ReachedUse> InitialiserWalk::from(PI_SymbolHandle start) {

@@ -78,7 +78,9 @@ class NormalisedNames {
     filed_.push_back({std::hash<std::string>()(text), texts_.size(), static_cast<std::uint32_t>(text.size()), name});
     texts_ += text;
   }
-  std::string_view text(const Filed& filed) const { return std::string_view(texts_).substr(filed.offset, filed.length); }
+  std::string_view text(const Filed& filed) const {
+    return std::string_view(texts_).substr(filed.offset, filed.length);
+  }
   bool sameText(const Filed& a, const Filed& b) const { return a.hash == b.hash && text(a) == text(b); }
   // By text (its hash first), then by name, then in identity order.
   bool less(const Filed& a, const Filed& b) const {
@@ -125,7 +127,8 @@ void checkTooSimilar() {
   });
   std::vector<PI_SymbolHandle> symbols;
   for (auto& [pair, named] : pairs) {
-    std::sort(named.begin(), named.end(), [](const NamedSymbol& a, const NamedSymbol& b) { return a.serial < b.serial; });
+    std::sort(named.begin(), named.end(),
+              [](const NamedSymbol& a, const NamedSymbol& b) { return a.serial < b.serial; });
     symbols.clear();
     for (std::size_t i = 0; i < named.size(); ++i)
       if (i == 0 || named[i].symbol != named[i - 1].symbol) symbols.push_back(named[i].symbol);

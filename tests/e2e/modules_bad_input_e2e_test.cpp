@@ -77,7 +77,8 @@ TEST(BadInput, ACycleThroughAHundredThousandFunctionsIsOneFinding) {
 // the values that are.
 TEST(BadInput, SimilarityOptionsThatAreNoJsonAreReportedAndIgnored) {
   ProjectRun project("");
-  project.writeMetricFile("a.cpp", "<DEFINE> my_var a.cpp 1 N DC OV F X ni -\n<DEFINE> myvar a.cpp 2 N DC OV F X ni -\n");
+  project.writeMetricFile("a.cpp",
+                          "<DEFINE> my_var a.cpp 1 N DC OV F X ni -\n<DEFINE> myvar a.cpp 2 N DC OV F X ni -\n");
   const auto r = project.runSimple("ZEKPP", {"a.cpp"},
                                    {"-nomsg", "1500", "-prodoption", "close_name::similar=[\"O0\"", "-prodoption",
                                     "close_name::ignore=['_']", "-prodoption", "close_name::similar+"});

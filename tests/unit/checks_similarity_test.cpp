@@ -74,7 +74,8 @@ TEST_F(Similarity, TheNormalisationFindsThePairsItsSettingsMake) {
   for (const Pair& row : table) {
     restart();
     runWith(row.options, {{"a.cpp", declared(row.a, "a.cpp", 1) + declared(row.b, "a.cpp", 2)}});
-    EXPECT_EQ(countOf(1710), row.similar ? 1u : 0u) << row.a << " " << row.b << " " << ::testing::PrintToString(row.options);
+    EXPECT_EQ(countOf(1710), row.similar ? 1u : 0u)
+        << row.a << " " << row.b << " " << ::testing::PrintToString(row.options);
   }
 }
 
