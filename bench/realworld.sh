@@ -23,7 +23,14 @@ set -euo pipefail
 trap 'echo "realworld.sh: a step failed (line $LINENO)" >&2' ERR
 cd "$(dirname "$0")/.."
 repo=$PWD
-REALWORLD=${REALWORLD:-$(cd .. && pwd)/shared/realworld}
+# The sources lie in shared/realworld beside the repository (or beside the
+# folder of its worktrees).
+if [ -z "${REALWORLD:-}" ]; then
+  for candidate in ../shared/realworld ../../shared/realworld; do
+    [ -d "$candidate" ] && REALWORLD=$(cd "$candidate" && pwd) && break
+  done
+fi
+REALWORLD=${REALWORLD:?set REALWORLD to the folder holding zlib and lua}
 WORK=${WORK:-/tmp/zum-realworld}
 BUILD=${BUILD:-build-release}
 RUNS=${RUNS:-3}
