@@ -38,11 +38,11 @@ cd "$run"
 echo "\$ zum $product -cmaf $example ${options[*]} -list $example.lst"
 ../zum "$product" -cmaf "$example" "${options[@]}" -list "$example.lst"
 echo
-# C++ names keep the bytes that mark their template and parameter lists;
-# they are shown here as the source spells them.
-spelt() { LC_ALL=C sed $'s/\x8c/</g; s/\x8d/>/g; s/\x8e/(/g; s/\x8f/)/g; s/\x90/,/g'; }
 echo "\$ zum-report $example.err --sarif $example.sarif"
-../zum-report "$example.err" --sarif "$example.sarif" | spelt
+../zum-report "$example.err" --sarif "$example.sarif"
 echo
+# C++ names in the metric file keep the bytes that mark their template and
+# parameter lists; they are shown here as the source spells them.
+spelt() { LC_ALL=C sed $'s/\x8c/</g; s/\x8d/>/g; s/\x8e/(/g; s/\x8f/)/g; s/\x90/,/g'; }
 echo "Metrics ($example.met):"
 tr -d '\r' < "$example.met" | spelt

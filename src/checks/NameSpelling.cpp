@@ -2,25 +2,15 @@
 
 #include <algorithm>
 
+#include "anlsrslt/model/QualifiedName.h"
+
 namespace zum {
 
 namespace {
 
-// The character a list marker stands for; any other byte stands for itself.
-char spelt(char c) noexcept {
-  switch (static_cast<unsigned char>(c)) {
-    case 0x8C: return '<';
-    case 0x8D: return '>';
-    case 0x8E: return '(';
-    case 0x8F: return ')';
-    case 0x90: return ',';
-    default: return c;
-  }
-}
-
 bool sameSpelling(std::string_view text, std::string_view spelling) noexcept {
   return std::equal(text.begin(), text.end(), spelling.begin(), spelling.end(),
-                    [](char a, char b) { return spelt(a) == b; });
+                    [](char a, char b) { return listCharacterOf(a) == b; });
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "anlsrslt/model/QualifiedName.h"
 #include "messages/MessageText.h"
 #include "messages/Param.h"
 
@@ -11,8 +12,9 @@ MessageView describe(const M_MessageTable& table, const M_Diagnostic& diagnostic
   view.level = table.levelNumber(entry.levelName);
   view.levelName = table.levelDisplayName(view.level);
   if (view.levelName.empty()) view.levelName = entry.levelName;
-  view.text = M_substituteParameters(entry.text, diagnostic);
-  view.hint = M_substituteParameters(entry.secondText, diagnostic);
+  // Names keep the list markers of the model; a reader sees the characters.
+  view.text = zum::withListCharacters(M_substituteParameters(entry.text, diagnostic));
+  view.hint = zum::withListCharacters(M_substituteParameters(entry.secondText, diagnostic));
   return view;
 }
 

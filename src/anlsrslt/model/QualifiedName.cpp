@@ -310,4 +310,10 @@ void removeTemplateArguments(std::string_view marked, std::string& out) {
   if (i < marked.size()) out.append(marked.substr(i));
 }
 
+std::string withListCharacters(std::string_view text) {
+  std::string shown(text);
+  for (char& c : shown) c = listCharacterOf(c);
+  return shown;
+}
+
 }  // namespace zum

@@ -49,6 +49,22 @@ std::string_view simpleIdentifierOf(std::string_view component) noexcept;
 // From the identifier's first 0x8C to its last 0x8D, markers included.
 std::string_view templateParametersOf(std::string_view identifier) noexcept;
 
+// The character a list marker stands for; any other byte stands for itself.
+constexpr char listCharacterOf(char c) noexcept {
+  switch (static_cast<unsigned char>(c)) {
+    case 0x8C: return '<';
+    case 0x8D: return '>';
+    case 0x8E: return '(';
+    case 0x8F: return ')';
+    case 0x90: return ',';
+    default: return c;
+  }
+}
+
+// `text` with every list marker turned back into the character it stands
+// for: how a name is shown to a reader.
+std::string withListCharacters(std::string_view text);
+
 // `marked` with every marked template argument list removed.
 void removeTemplateArguments(std::string_view marked, std::string& out);
 
