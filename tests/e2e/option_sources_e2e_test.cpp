@@ -81,12 +81,12 @@ TEST_F(OptionSources, TenMegabyteOneLineViaFile) {
 
 TEST_F(OptionSources, AZeroByteIsAnErrorNamingTheFileAndLine) {
   // Never a silent merge of two names ("main.cstock.c", util.c dropped).
-  scratch_.write("p.lst", std::string("* sources\nmain.c\0util.c\nstock.c\n", 30));
+  scratch_.write("p.lst", std::string("* sources\nmain.c\0util.c\nstock.c\n", 32));
   auto r = run({"ZEK", "-cmaf", "p", "-list", "p.lst"});
   EXPECT_EQ(r.err, "\nERROR: Unexpected zero byte in 'p.lst' at line 2\n\n" + kUsage);
   EXPECT_EQ(r.exitCode, 10);
   // The same in the options section of the configuration file.
-  scratch_.write("bin/zek.cfg", std::string("#options\n-echo x\n\0", 20));
+  scratch_.write("bin/zek.cfg", std::string("#options\n-echo x\n\0", 18));
   r = run({"ZEK", "-cmaf", "p", "f.c"});
   EXPECT_EQ(r.err, "\nERROR: Unexpected zero byte in '" + scratch_.path("bin").string() + "/zek.cfg' at line 3\n\n" + kUsage);
 }
