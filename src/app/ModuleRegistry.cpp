@@ -4,10 +4,13 @@
 #include "app/testmodules/TestModules.h"
 #include "checks/AllocationMismatch.h"
 #include "checks/DefaultConstructors.h"
+#include "checks/DuplicateFilenames.h"
+#include "checks/IdentifierReuse.h"
 #include "checks/ImplicitCopyFunctions.h"
 #include "checks/InitialisationOrder.h"
 #include "checks/LocalExternal.h"
 #include "checks/Recursion.h"
+#include "checks/Redeclarations.h"
 #include "checks/SimilarIdentifiers.h"
 #include "checks/TemplateDefinitions.h"
 #include "checks/UnusedExternal.h"
@@ -28,11 +31,11 @@ void addCommonChecks(std::vector<ModuleSlot>& slots, int productBits) {
   if (!(productBits & kProductZek)) slots.push_back({"directRecursion", &configureDirectRecursion});
   slots.push_back({"indirectRecursion", &configureIndirectRecursion});
   slots.push_back({"localExternal", &configureLocalExternal});
-  slots.push_back({"typedefReuse", nullptr});
-  slots.push_back({"duplicateDefinition", nullptr});
-  slots.push_back({"incompatibleDeclaration", nullptr});
-  slots.push_back({"duplicateDeclaration", nullptr});
-  slots.push_back({"identifierReuse", nullptr});
+  slots.push_back({"typedefReuse", &configureTypedefReuse});
+  slots.push_back({"duplicateDefinition", &configureDuplicateDefinition});
+  slots.push_back({"incompatibleDeclaration", &configureIncompatibleDeclaration});
+  slots.push_back({"duplicateDeclaration", &configureDuplicateDeclaration});
+  slots.push_back({"identifierReuse", &configureIdentifierReuse});
 }
 
 void addCppChecks(std::vector<ModuleSlot>& slots) {
@@ -66,7 +69,7 @@ void addMultiFileModules(std::vector<ModuleSlot>& slots, int productBits) {
   const bool cpp = (productBits & kProductZekpp) != 0;
   addCommonChecks(slots, productBits);
   if (cpp) addCppChecks(slots);
-  slots.push_back({"duplicateFilenames", nullptr});
+  slots.push_back({"duplicateFilenames", &configureDuplicateFilenames});
   if (cpp) {
     addClassMetrics(slots);
     slots.push_back({"allocationMismatch", &configureAllocationMismatch});

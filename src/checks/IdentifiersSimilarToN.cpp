@@ -9,7 +9,6 @@
 
 #include "checks/PreferredDefine.h"
 #include "checks/MessageNumbers.h"
-#include "checks/NameText.h"
 #include "checks/SimilarIdentifiers.h"
 #include "checks/SimilarNames.h"
 #include "checks/SimilarityOptions.h"
@@ -31,7 +30,7 @@ std::vector<NamedSymbol> longIdentifiers(std::size_t significant) {
     // The simple identifier belongs to the symbol's key, which all its
     // defines share: a short one rules the symbol out before its defines
     // are searched for a declaration.
-    if (!current || !mayHaveSimpleIdentifierOf(PI_getDefineQualName(current), significant)) return;
+    if (!current || simpleIdentifierIn(PI_getDefineQualName(current)).size() < significant) return;
     PI_DefineHandle define = PI_isDefineDeclaration(current) ? current : firstDefineOf(symbol, &isDeclaration);
     if (!define || PI_isDefineImplicit(define)) return;
     const char* qualName = PI_getDefineQualName(define);

@@ -18,6 +18,33 @@ inline constexpr int kObjectUsedInOneOtherFile = 1531;
 inline constexpr int kFunctionUsedInOneOtherFile = 1532;
 inline constexpr int kObjectUsedByOneFunctionInOtherFile = 1533;
 
+// One name with several declarations: a typedef name reused by another
+// define, by typedefs of several types, by typedefs of one type at several
+// places; a definition at several places; incompatible declarations; an
+// external declared more than once, and never defined.
+inline constexpr int kTypedefNameReused = 1506;
+inline constexpr int kTypedefNameReusedForTypes = 1507;
+inline constexpr int kTypedefNameRepeated = 1508;
+inline constexpr int kDuplicateDefinition = 1509;
+inline constexpr int kIncompatibleDeclaration = 1510;
+inline constexpr int kDuplicateDeclaration = 1512;
+inline constexpr int kDuplicateDeclarationUndefined = 1513;
+
+// Files of the project with one base name.
+inline constexpr int kDuplicateFilename = 1515;
+inline constexpr int kDuplicateFilenameIgnoringCase = 1516;
+inline constexpr int kForwardHeader = 1517;
+
+// One unqualified name for objects or functions of different linkage or
+// storage.
+inline constexpr int kExternalAndInternal = 1525;
+inline constexpr int kExternalAndNoLinkage = 1526;
+inline constexpr int kInternalTwice = 1527;
+inline constexpr int kInternalAndNoLinkage = 1528;
+inline constexpr int kStaticAndLocal = 1529;
+inline constexpr int kUnnamedNamespaceAndInternal = 1720;
+inline constexpr int kUnnamedNamespaceAndNoLinkage = 1721;
+
 // Recursion.
 inline constexpr int kIndirectRecursion = 1520;
 inline constexpr int kDirectRecursion = 1521;
@@ -55,8 +82,10 @@ inline constexpr int kDefinedAtSeveralPlaces = 1750;
 inline constexpr int kMemberEncapsulation = 1760;
 
 // Sub-messages of message lists.
+inline constexpr int kFile = 1578;
 inline constexpr int kUse = 1579;
 inline constexpr int kCall = 1580;
+inline constexpr int kListedDefine = 1581;
 inline constexpr int kDefinition = 1593;
 inline constexpr int kDeclaration = 1594;
 inline constexpr int kTemplateOfOrigin = 1597;

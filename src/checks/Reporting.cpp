@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <string>
 #include <unordered_map>
 
 #include "checks/MessageNumbers.h"
@@ -73,6 +74,61 @@ U_Handle<M_Diagnostic> definitionMessage(const U_Location& location, const char*
 
 U_Handle<M_Diagnostic> declarationMessage(const U_Location& location, const char* qualifiedName) {
   return namingMessage(msg::kDeclaration, location, qualifiedName);
+}
+
+U_Handle<M_Diagnostic> fileMessage(const char* file) {
+  U_Handle<M_Diagnostic> diagnostic = newDiagnostic(msg::kFile, projectLocation());
+  diagnostic->addString(file);
+  return diagnostic;
+}
+
+namespace {
+
+// A tag whose type string is no tag type ("{s...}") is not asked whether it
+// is a struct or a class: the model treats such a question as a broken
+// invariant, and a damaged record should not end the run.
+bool hasTagType(PI_DefineHandle define) {
+  const char* type = PI_getDefineType(define);
+  return type[0] == '{' && std::char_traits<char>::length(type) > 3;
+}
+
+const char* kindText(PI_DefineHandle define) {
+  const bool tagType = PI_isDefineTag(define) && hasTagType(define);
+  if (tagType && PI_isDefineStruct(define)) return "Struct";
+  if (tagType && PI_isDefineClass(define)) return "Class";
+  if (PI_isDefineEnumerator(define)) return "Enumerator";
+  if (PI_isDefineFunction(define)) return "Function";
+  if (PI_isDefineMacro(define)) return "Macro";
+  if (PI_isDefineMember(define)) return "Member";
+  if (PI_isDefineTag(define)) return "Tag";
+  if (PI_isDefineTypedef(define)) return "Typedef";
+  if (PI_isDefineVariable(define)) return "Variable";
+  return "Unknown kind";
+}
+
+const char* definitionText(PI_DefineHandle define) {
+  if (PI_isDefineDefinition(define)) return "definition";
+  if (PI_isDefineDeclaration(define)) return "declaration";
+  return "unknown define";
+}
+
+}  // namespace
+
+U_Handle<M_Diagnostic> listedDefineMessage(PI_DefineHandle define) {
+  U_Handle<M_Diagnostic> diagnostic = newDiagnostic(msg::kListedDefine, defineLocation(define));
+  diagnostic->addString(kindText(define));
+  diagnostic->addString(definitionText(define));
+  return diagnostic;
+}
+
+U_Handle<M_Diagnostic> PlaceMessages::at(PI_DefineHandle define, const char* qualifiedName) {
+  const Key key{DefinePlace::of(define), qualifiedName};
+  if (key == lastKey_) return last_;
+  auto [entry, isNew] = made_.try_emplace(key);
+  if (isNew) entry->second = namingMessage(messageNumber_, fileLineLocation(key.place.file, key.place.line), qualifiedName);
+  lastKey_ = key;
+  last_ = entry->second;
+  return last_;
 }
 
 void addMessageList(M_Diagnostic& diagnostic, std::vector<U_Handle<M_Diagnostic>> list) {

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <functional>
+#include <unordered_map>
 #include <vector>
 
 #include "anlsrslt/include/PI_Interface.h"
+#include "checks/SymbolDefines.h"
 #include "messages/Diagnostic.h"
 #include "util/Location.h"
 
@@ -30,6 +32,42 @@ void addEntityName(M_Diagnostic& diagnostic, const char* qualifiedName);
 U_Handle<M_Diagnostic> useMessage(const U_Location& location);
 U_Handle<M_Diagnostic> definitionMessage(const U_Location& location, const char* qualifiedName);
 U_Handle<M_Diagnostic> declarationMessage(const U_Location& location, const char* qualifiedName);
+
+// A file (1578): the file name as recorded, at the project location.
+U_Handle<M_Diagnostic> fileMessage(const char* file);
+// A define listed by kind (1581), at the define's location: its kind
+// ("Struct", "Class", "Enumerator", "Function", "Macro", "Member", "Tag",
+// "Typedef", "Variable" or "Unknown kind") and whether it is a
+// "definition", a "declaration" or an "unknown define".
+U_Handle<M_Diagnostic> listedDefineMessage(PI_DefineHandle define);
+
+// Declarations (1594) or definitions (1593) at the places of defines. A
+// place and name is made into a diagnostic once: a list that names a place
+// many times (a header's declaration in every source that includes it)
+// holds that one diagnostic many times.
+class PlaceMessages {
+ public:
+  explicit PlaceMessages(int messageNumber) : messageNumber_(messageNumber) {}
+  // At the define's place, naming `qualifiedName` (an interned name).
+  U_Handle<M_Diagnostic> at(PI_DefineHandle define, const char* qualifiedName);
+
+ private:
+  struct Key {
+    DefinePlace place;
+    const char* name;
+    bool operator==(const Key&) const = default;
+  };
+  struct KeyHash {
+    std::size_t operator()(const Key& key) const noexcept {
+      return DefinePlaceHash()(key.place) * 31 + std::hash<const char*>()(key.name);
+    }
+  };
+  int messageNumber_;
+  std::unordered_map<Key, U_Handle<M_Diagnostic>, KeyHash> made_;
+  // Lists name one place many times in a row.
+  Key lastKey_{{nullptr, 0}, nullptr};
+  U_Handle<M_Diagnostic> last_;
+};
 
 // Appends `list` as a message-list parameter: sorted with the diagnostic
 // order under the debug switch "sort-messages", else in the order it was

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "anlsrslt/include/PI_Interface.h"
 
@@ -20,5 +21,8 @@ class SymbolOrder {
 
 // The order of the run's symbols.
 const SymbolOrder& symbolOrder();
+
+// Sorts `symbols` into identity order.
+void sortBySymbolOrder(std::vector<PI_SymbolHandle>& symbols);
 
 }  // namespace zum

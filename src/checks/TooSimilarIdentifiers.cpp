@@ -12,7 +12,6 @@
 
 #include "checks/IdentifierNormaliser.h"
 #include "checks/MessageNumbers.h"
-#include "checks/NameText.h"
 #include "checks/SimilarIdentifiers.h"
 #include "checks/SimilarNames.h"
 #include "checks/SimilarityOptions.h"

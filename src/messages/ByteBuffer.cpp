@@ -1,6 +1,7 @@
 #include "messages/ByteBuffer.h"
 
 #include <algorithm>
+#include <cstring>
 
 void R_ByteBuffer::putInt32(std::int32_t value) {
   const auto word = static_cast<std::uint32_t>(value);
@@ -12,6 +13,12 @@ void R_ByteBuffer::putInt32(std::int32_t value) {
 void R_ByteBuffer::putByte(std::uint8_t value) { bytes_.push_back(static_cast<char>(value)); }
 
 void R_ByteBuffer::putBytes(std::string_view bytes) { bytes_.append(bytes); }
+
+void R_ByteBuffer::putCopy(std::size_t begin, std::size_t end) {
+  const std::size_t at = bytes_.size();
+  bytes_.resize(at + (end - begin));
+  std::memcpy(bytes_.data() + at, bytes_.data() + begin, end - begin);
+}
 
 void R_ByteBuffer::markText(std::size_t begin) {
   if (begin < bytes_.size()) texts_.push_back(Span{begin, bytes_.size()});

@@ -15,6 +15,9 @@ class R_ByteBuffer {
   void putInt32(std::int32_t value);
   void putByte(std::uint8_t value);
   void putBytes(std::string_view bytes);
+  // Appends a copy of the bytes from `begin` to `end`, which are already in
+  // the buffer.
+  void putCopy(std::size_t begin, std::size_t end);
   // Marks the bytes from `begin` to the current end as one text field.
   void markText(std::size_t begin);
 

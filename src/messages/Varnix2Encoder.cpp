@@ -123,8 +123,26 @@ void M_Varnix2Encoder::writeMacroHistory(R_ByteBuffer& out, const U_MacroHistory
 void R_writeParamTypeVisitor::visitMsgList(const M_ParamMsgListType& param) {
   out_.putByte(fmt::kParamMessageList);
   out_.putInt32(static_cast<std::int32_t>(param.diagnostics().size()));
-  // The list's own diagnostics are never written as suppressed.
-  for (const auto& diagnostic : param.diagnostics()) encoder_.writeDiagnosticBody(out_, *diagnostic, false);
+  // The list's own diagnostics are never written as suppressed. A list may
+  // hold one diagnostic many times in a row (a header's declaration, once
+  // for every source that includes the header). Once it has been written,
+  // each file, name and location in it is referred to by number, so from
+  // its second writing on its bytes are the same: they are copied.
+  const M_Diagnostic* previous = nullptr;
+  bool settled = false;
+  std::size_t begin = 0;
+  std::size_t end = 0;
+  for (const auto& diagnostic : param.diagnostics()) {
+    if (diagnostic.pointer() == previous && settled) {
+      out_.putCopy(begin, end);
+      continue;
+    }
+    settled = diagnostic.pointer() == previous;
+    previous = diagnostic.pointer();
+    begin = out_.size();
+    encoder_.writeDiagnosticBody(out_, *diagnostic, false);
+    end = out_.size();
+  }
 }
 
 void R_writeParamTypeVisitor::visitList(const M_ParamListType& param) {

@@ -6,6 +6,7 @@
 #include "anlsrslt/include/PI_Interface.h"
 #include "anlsrslt/model/Define.h"
 #include "anlsrslt/model/NameParts.h"
+#include "anlsrslt/model/QualifiedName.h"
 #include "util/Assert.h"
 
 using zum::checkedDefine;
@@ -53,7 +54,8 @@ const char* PI_getDefineUnqualName(PI_DefineHandle def) {
 const char* PI_getDefineIdentifier(PI_DefineHandle def) { return partsOf(def).identifier.c_str(); }
 const char* PI_getDefineSimpleIdentifier(PI_DefineHandle def) { return partsOf(def).simpleIdentifier.c_str(); }
 const char* PI_getDefineTemplateParameters(PI_DefineHandle def) { return partsOf(def).templateParameters.c_str(); }
-bool PI_isTemplateOrSpecialisation(PI_DefineHandle def) { return partsOf(def).templateOrSpecialisation; }
+// The shape worked this out from the same name when the line was read.
+bool PI_isTemplateOrSpecialisation(PI_DefineHandle def) { return checkedDefine(def).isTemplateOrSpecialisation(); }
 
 bool PI_isDefineMain(PI_DefineHandle def) {
   return checkedDefine(def).hasExternalLinkage() && partsOf(def).identifier.view() == "main";
@@ -142,3 +144,8 @@ bool P_hasDefineFlagG(P_Define* def) { return hasFlag(def, P_FlagG); }
 bool P_hasDefineFlagT(P_Define* def) { return hasFlag(def, P_FlagT); }
 bool P_hasDefineFlagU(P_Define* def) { return hasFlag(def, P_FlagU); }
 const char* P_getDefineQualNameNoTemplateArgs(P_Define* def) { return partsOf(def).noTemplateArgs.c_str(); }
+
+P_NameTexts P_getDefineNameTexts(P_Define* def) {
+  const std::string_view component = zum::splitLastComponent(checkedDefine(def).qualName().view()).component;
+  return {component, zum::identifierOf(component)};
+}

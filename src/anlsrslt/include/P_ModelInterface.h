@@ -2,6 +2,9 @@
 // registrations the built-in modules use beside PI_Interface.h.
 #pragma once
 
+#include <span>
+#include <string_view>
+
 #include "anlsrslt/include/PI_Interface.h"
 
 // The plain define callbacks: every define that the symbol table does not
@@ -19,6 +22,27 @@ bool P_hasDefineFlagT(PI_DefineHandle define);
 bool P_hasDefineFlagU(PI_DefineHandle define);
 // The qualified name with every template argument list removed.
 const char* P_getDefineQualNameNoTemplateArgs(PI_DefineHandle define);
+
+// Calls `visit(symbol, context)` for every symbol of the run, in creation
+// order: the walk of PI_getFirstSymbol without the iterator, for the checks
+// that visit every one of millions of symbols.
+void P_forEachSymbol(void (*visit)(PI_SymbolHandle symbol, void* context), void* context);
+
+// The defines of the symbol in the order of PI_getSymbolFirstDefine,
+// without the iterator: valid until the symbol is changed, which it is not
+// once the sources are read.
+std::span<const PI_DefineHandle> P_getSymbolDefines(PI_SymbolHandle symbol);
+
+// The last component of the define's qualified name, parameter list
+// included (what PI_getDefineUnqualName gives for a function), and its
+// identifier (what PI_getDefineIdentifier gives), as views into the
+// qualified name: split anew on each call instead of being interned and
+// kept, for the checks that look at the name of every symbol of a run.
+struct P_NameTexts {
+  std::string_view component;
+  std::string_view identifier;
+};
+P_NameTexts P_getDefineNameTexts(PI_DefineHandle define);
 
 // An array type whose dimension is "?" or "0".
 bool P_isUndimArray(const char* type);

@@ -21,6 +21,11 @@ P_Define* checkedElement(P_Define* def) {
 
 }  // namespace
 
+std::span<const PI_DefineHandle> P_getSymbolDefines(PI_SymbolHandle symbol) {
+  const auto& defines = zum::checkedSymbol(symbol).defines();
+  return {defines.begin(), defines.end()};
+}
+
 extern "C" {
 
 int PI_getSymbolFirstDefine(PI_SymbolHandle symbol) {

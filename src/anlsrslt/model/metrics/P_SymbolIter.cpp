@@ -1,5 +1,6 @@
 // The symbol iterator.
 #include "anlsrslt/include/PI_Interface.h"
+#include "anlsrslt/include/P_ModelInterface.h"
 #include "anlsrslt/model/Symbol.h"
 #include "anlsrslt/model/SymbolTable.h"
 #include "anlsrslt/model/impl/IteratorContainers.h"
@@ -7,6 +8,13 @@
 
 namespace {
 constexpr const char* kUnit = "anlsrslt/model/metrics/P_SymbolIter";
+}
+
+void P_forEachSymbol(void (*visit)(PI_SymbolHandle symbol, void* context), void* context) {
+  for (P_Symbol* symbol : P_symbolTable().symbols()) {
+    U_require(symbol->isSane(), kUnit, __LINE__, "pos->isSet () && \"Unset DefinePtr in container.\"");
+    visit(symbol, context);
+  }
 }
 
 extern "C" {

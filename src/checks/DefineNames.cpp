@@ -1,0 +1,23 @@
+#include "checks/DefineNames.h"
+
+#include <functional>
+
+#include "anlsrslt/include/P_ModelInterface.h"
+
+namespace zum {
+
+std::uint32_t nameHash(std::string_view text) noexcept {
+  return static_cast<std::uint32_t>(std::hash<std::string_view>()(text));
+}
+
+void DefineNameCache::fill(Split& slot, PI_DefineHandle define, const char* name) {
+  const P_NameTexts texts = P_getDefineNameTexts(define);
+  slot.name = name;
+  slot.offset = static_cast<std::uint32_t>(texts.component.data() - name);
+  slot.componentSize = static_cast<std::uint32_t>(texts.component.size());
+  slot.identifierSize = static_cast<std::uint32_t>(texts.identifier.size());
+  slot.identifierHash = nameHash(texts.identifier);
+  slot.componentHash = slot.componentSize == slot.identifierSize ? slot.identifierHash : nameHash(texts.component);
+}
+
+}  // namespace zum

@@ -1,0 +1,85 @@
+// The identifier and the unqualified name of defines, as texts with their
+// hashes, for the walks over every symbol of a run.
+//
+// Splitting a qualified name costs far more than finding the split again,
+// and the defines of one line of a header share its qualified name in
+// every source that includes the header, so the split of each name of a
+// header is kept in a small direct-mapped cache keyed by the interned name.
+// The names of a source's own file mostly come once; they are split each
+// time and kept out of the cache, so as not to push out the headers'.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "anlsrslt/include/PI_Interface.h"
+
+namespace zum {
+
+// The hash the names are kept with.
+std::uint32_t nameHash(std::string_view text) noexcept;
+
+// A text with its hash.
+struct HashedName {
+  std::string_view text;
+  std::uint32_t hash;
+};
+
+class DefineNameCache {
+ public:
+  DefineNameCache() : sets_(std::size_t(1) << kSetBits) {}
+
+  // As PI_getDefineIdentifier gives it.
+  HashedName identifier(PI_DefineHandle define) {
+    const Split& split = splitOf(define);
+    return {std::string_view(split.name + split.offset, split.identifierSize), split.identifierHash};
+  }
+  // As PI_getDefineUnqualName gives it: a function's keeps its parameter list.
+  HashedName unqualName(PI_DefineHandle define) {
+    const Split& split = splitOf(define);
+    if (!PI_isDefineFunction(define))
+      return {std::string_view(split.name + split.offset, split.identifierSize), split.identifierHash};
+    return {std::string_view(split.name + split.offset, split.componentSize), split.componentHash};
+  }
+
+ private:
+  // The last component is the name from `offset` on; the identifier is its
+  // first `identifierSize` bytes.
+  struct Split {
+    const char* name = nullptr;  // the interned qualified name
+    std::uint32_t offset = 0;
+    std::uint32_t componentSize = 0;
+    std::uint32_t identifierSize = 0;
+    std::uint32_t componentHash = 0;
+    std::uint32_t identifierHash = 0;
+  };
+
+  // Each name has a set of two slots in one cache line; a new name takes
+  // the first, the one there moves to the second.
+  const Split& splitOf(PI_DefineHandle define) {
+    const char* name = PI_getDefineQualName(define);
+    const auto key = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(name));
+    Split* set = sets_[(key * 0x9E3779B97F4A7C15ull) >> (64 - kSetBits)].slots;
+    if (set[0].name == name) return set[0];
+    if (set[1].name == name) return set[1];
+    if (uncached_.name == name) return uncached_;
+    if (!PI_isDefineInHeader(define)) {
+      fill(uncached_, define, name);
+      return uncached_;
+    }
+    set[1] = set[0];
+    fill(set[0], define, name);
+    return set[0];
+  }
+  static void fill(Split& slot, PI_DefineHandle define, const char* name);
+
+  struct alignas(64) Set {
+    Split slots[2];
+  };
+  static constexpr unsigned kSetBits = 13;
+  std::vector<Set> sets_;
+  Split uncached_;  // the last name of a source's own file
+};
+
+}  // namespace zum

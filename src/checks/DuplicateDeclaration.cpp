@@ -1,0 +1,85 @@
+// Messages 1512 and 1513: an external variable or function declared more
+// than once across the project, and one that is also never defined.
+#include <span>
+#include <vector>
+
+#include "anlsrslt/include/PI_Interface.h"
+#include "checks/MessageNumbers.h"
+#include "checks/Redeclarations.h"
+#include "checks/Reporting.h"
+#include "checks/SymbolDefines.h"
+#include "checks/SymbolSet.h"
+#include "util/ProcessState.h"
+
+namespace zum {
+
+namespace {
+
+struct DuplicateDeclarationState {
+  SymbolSet candidates;
+};
+
+DuplicateDeclarationState& state() { return ProcessState::get<DuplicateDeclarationState>(); }
+
+// A declaration of an external variable or function at file or namespace
+// scope that is no template (an implicit one only when it defines).
+bool isCandidateRedeclaration(PI_DefineHandle define) {
+  if (!PI_isDefineDeclaration(define) || !PI_hasDefineExternalLinkage(define)) return false;
+  if (PI_isDefineImplicit(define) && !PI_isDefineDefinition(define)) return false;
+  if (!PI_isDefineVariable(define) && !PI_isDefineFunction(define)) return false;
+  if (!PI_hasDefineFileScope(define) && !PI_hasDefineNamespaceScope(define)) return false;
+  return !PI_isTemplateOrSpecialisation(define);
+}
+
+void noteRedeclaration(PI_SymbolHandle symbol, PI_DefineHandle define) {
+  // A header's declaration comes back from every source that includes it.
+  SymbolSet& candidates = state().candidates;
+  if (!candidates.contains(symbol) && isCandidateRedeclaration(define)) candidates.insert(symbol);
+}
+
+void reportDeclarations(PI_SymbolHandle symbol, const std::vector<PI_DefineHandle>& declarations) {
+  PI_DefineHandle current = PI_getSymbolCurrentDefine(symbol);
+  const char* name = PI_getDefineQualName(current);
+  PlaceMessages messages(msg::kDeclaration);
+  std::vector<U_Handle<M_Diagnostic>> list;
+  list.reserve(declarations.size());
+  for (PI_DefineHandle declaration : declarations) list.push_back(messages.at(declaration, name));
+
+  U_Handle<M_Diagnostic> duplicate = newDiagnostic(msg::kDuplicateDeclaration, projectLocation());
+  duplicate->addString(name);
+  addMessageList(*duplicate, list);
+  report(*duplicate);
+  if (PI_isDefineDefinition(current)) return;
+  U_Handle<M_Diagnostic> undefined = newDiagnostic(msg::kDuplicateDeclarationUndefined, projectLocation());
+  undefined->addString(name);
+  addMessageList(*undefined, std::move(list));
+  report(*undefined);
+}
+
+void checkDuplicateDeclarations() {
+  std::vector<PI_DefineHandle> declarations;
+  for (PI_SymbolHandle symbol : state().candidates.inSymbolOrder()) {
+    const std::span<const PI_DefineHandle> defines = definesOf(symbol);
+    declarations.clear();
+    std::size_t definitions = 0;
+    for (std::size_t i = 0; i < defines.size(); ++i) {
+      loadAhead(defines, i);
+      PI_DefineHandle define = defines[i];
+      if (!PI_isDefineDeclaration(define)) continue;
+      declarations.push_back(define);
+      if (PI_isDefineDefinition(define)) ++definitions;
+    }
+    // One declaration is no duplicate; several definitions are the
+    // duplicate definition's business.
+    if (declarations.size() > 1 && definitions <= 1) reportDeclarations(symbol, declarations);
+  }
+}
+
+}  // namespace
+
+void configureDuplicateDeclaration() {
+  PI_configureOnProjRedecl(&noteRedeclaration);
+  PI_configureOnAllDefine(&checkDuplicateDeclarations);
+}
+
+}  // namespace zum

@@ -1,0 +1,122 @@
+#include "checks/DuplicateFilenames.h"
+
+#include <map>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "anlsrslt/include/PI_Interface.h"
+#include "checks/MessageNumbers.h"
+#include "checks/Reporting.h"
+#include "util/ProcessState.h"
+#include "util/StringStore.h"
+
+namespace zum {
+
+namespace {
+
+struct Member {
+  const char* file;          // as recorded (interned: one pointer per file name)
+  std::string_view baseName;  // as written
+};
+
+struct DuplicateFilenamesState {
+  // By base name in lower case; members in the order they were recorded.
+  std::map<std::string, std::vector<Member>> groups;
+  std::unordered_set<const char*> recorded;
+  // An included file, and the first file seen including it under its own
+  // base name.
+  std::unordered_map<const char*, const char*> forwards;
+};
+
+DuplicateFilenamesState& state() { return ProcessState::get<DuplicateFilenamesState>(); }
+
+std::string keyOf(std::string_view baseName) {
+  std::string key(baseName);
+  for (char& c : key)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return key;
+}
+
+void record(const char* file) {
+  DuplicateFilenamesState& table = state();
+  if (!table.recorded.insert(file).second) return;
+  const std::string_view baseName = baseNameOf(file);
+  table.groups[keyOf(baseName)].push_back({file, baseName});
+}
+
+bool recordSource(PI_SourceHandle source) {
+  record(PI_getSourceFilename(source));
+  return true;
+}
+
+void raise(int messageNumber, std::string_view text, std::vector<U_Handle<M_Diagnostic>> list) {
+  U_Handle<M_Diagnostic> diagnostic = newDiagnostic(messageNumber, projectLocation());
+  diagnostic->addString(std::string(text));
+  addMessageList(*diagnostic, std::move(list));
+  report(*diagnostic);
+}
+
+// Reports the members that another file of their base name forwards to,
+// and takes them out of the group.
+void reportForwardHeaders(std::vector<Member>& group) {
+  const auto& forwards = state().forwards;
+  std::vector<Member> rest;
+  for (const Member& member : group) {
+    const auto forward = forwards.find(member.file);
+    if (forward == forwards.end()) {
+      rest.push_back(member);
+      continue;
+    }
+    raise(msg::kForwardHeader, member.baseName, {fileMessage(forward->second), fileMessage(member.file)});
+  }
+  group = std::move(rest);
+}
+
+void reportDuplicates(const std::string& key, const std::vector<Member>& group) {
+  std::vector<U_Handle<M_Diagnostic>> list;
+  bool sameCase = true;
+  for (const Member& member : group) {
+    list.push_back(fileMessage(member.file));
+    sameCase = sameCase && member.baseName == group.front().baseName;
+  }
+  if (sameCase)
+    raise(msg::kDuplicateFilename, group.front().baseName, std::move(list));
+  else
+    raise(msg::kDuplicateFilenameIgnoringCase, key, std::move(list));
+}
+
+void checkDuplicateFilenames() {
+  DuplicateFilenamesState& table = state();
+  for (int it = PI_getFirstRelationInclude(); !PI_isRelationIncludeIterEnd(it); PI_getRelationIncludeIterNext(it)) {
+    PI_RelationIncludeHandle include = PI_getRelationIncludeIterData(it);
+    const char* included = PI_getRelationIncludeSubject(include);
+    const char* including = PI_getRelationIncludeObject(include);
+    record(included);
+    if (FilenameStringCompare::equal(baseNameOf(included), baseNameOf(including)))
+      table.forwards.try_emplace(included, including);
+  }
+  for (auto& [key, group] : table.groups) {
+    if (group.size() < 2) continue;
+    std::vector<Member> members = group;
+    reportForwardHeaders(members);
+    if (members.size() > 1) reportDuplicates(key, members);
+  }
+}
+
+}  // namespace
+
+std::string_view baseNameOf(std::string_view file) noexcept {
+  if (file.ends_with('/')) file.remove_suffix(1);
+  const std::size_t slash = file.rfind('/');
+  return slash == std::string_view::npos ? file : file.substr(slash + 1);
+}
+
+void configureDuplicateFilenames() {
+  PI_configureNeedRelationInclude();
+  PI_configureOnSource(&recordSource);
+  PI_configureOnEnd(&checkDuplicateFilenames);
+}
+
+}  // namespace zum

@@ -1,0 +1,201 @@
+#include "checks/IdentifierReuse.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "anlsrslt/include/PI_Interface.h"
+#include "checks/MessageNumbers.h"
+#include "checks/Reporting.h"
+#include "checks/SymbolDefines.h"
+#include "checks/SymbolSweep.h"
+#include "util/LargeBlocks.h"
+#include "util/ProcessState.h"
+#include "util/RadixSort.h"
+
+namespace zum {
+
+namespace {
+
+// An object or function of the project that is no template, no member and
+// no parameter, at file, namespace or block scope (an implicit one only
+// when it defines).
+bool isCandidate(PI_DefineHandle define) {
+  if (!PI_isDefineVariable(define) && !PI_isDefineFunction(define)) return false;
+  if (PI_isDefineFunctionParameter(define) || PI_isDefineMember(define)) return false;
+  if (!PI_hasDefineFileScope(define) && !PI_hasDefineNamespaceScope(define) && !PI_hasDefineBlockScope(define))
+    return false;
+  if (PI_isDefineImplicit(define) && !PI_isDefineDefinition(define)) return false;
+  return !PI_isTemplateOrSpecialisation(define);
+}
+
+// A candidate under its unqualified name, which is a view into its
+// interned qualified name. `sequence` is its place in the walk over the
+// symbols, the order a group lists its defines in.
+struct Named {
+  std::uint32_t hash;
+  std::uint32_t sequence;
+  std::string_view name;
+  PI_DefineHandle define;
+};
+
+// The candidates grouped by unqualified name: sorted by a hash of the name
+// (stable, so each group keeps the order of the walk), then the names of a
+// run of equal hashes told apart.
+class NameTable {
+ public:
+  void add(PI_DefineHandle define, const HashedName& name) {
+    named_.push_back({name.hash, static_cast<std::uint32_t>(named_.size()), name.text, define});
+  }
+
+  // Groups the names; then calls `visit(group)` for each, in the order
+  // their names were first met.
+  template <class Visit>
+  void forEachGroup(Visit visit) {
+    radixSortStable(named_, [](const Named& named) { return named.hash; });
+    for (std::size_t begin = 0, end; begin < named_.size(); begin = end) {
+      for (end = begin + 1; end < named_.size() && named_[end].hash == named_[begin].hash;) ++end;
+      splitByName(begin, end);
+    }
+    std::sort(groups_.begin(), groups_.end(),
+              [this](const Group& a, const Group& b) { return named_[a.begin].sequence < named_[b.begin].sequence; });
+    for (const Group& group : groups_) visit(std::span<const Named>(named_.data() + group.begin, group.end - group.begin));
+  }
+
+ private:
+  struct Group {
+    std::size_t begin;
+    std::size_t end;
+  };
+
+  // A run of one hash nearly always holds one name; when it holds more,
+  // each name's defines are moved together, keeping their order.
+  void splitByName(std::size_t begin, std::size_t end) {
+    while (begin < end) {
+      const std::string_view name = named_[begin].name;
+      const auto rest = std::stable_partition(named_.begin() + static_cast<std::ptrdiff_t>(begin + 1),
+                                              named_.begin() + static_cast<std::ptrdiff_t>(end),
+                                              [name](const Named& named) { return named.name == name; });
+      const auto split = static_cast<std::size_t>(rest - named_.begin());
+      groups_.push_back({begin, split});
+      begin = split;
+    }
+  }
+
+  LargeVector<Named> named_;
+  std::vector<Group> groups_;
+};
+
+struct IdentifierReuseState {
+  NameTable names;
+};
+
+IdentifierReuseState& state() { return ProcessState::get<IdentifierReuseState>(); }
+
+void visitSymbol(PI_SymbolHandle, PI_DefineHandle current, DefineNameCache& cache) {
+  if (isCandidate(current)) state().names.add(current, cache.unqualName(current));
+}
+
+using List = std::vector<U_Handle<M_Diagnostic>>;
+
+enum Bucket { kUnnamed, kExternal, kInternal, kStatic, kAutomatic, kBucketCount };
+
+// The defines of one name sorted by linkage and storage. The 1594 entries
+// of a bucket are made when a message first lists them.
+class Buckets {
+ public:
+  explicit Buckets(std::span<const Named> group) {
+    PlaceSet inlineHeaderDefinitions;
+    for (const Named& named : group) {
+      PI_DefineHandle define = named.define;
+      Bucket bucket;
+      if (PI_hasDefineNamespaceScope(define) && std::string_view(PI_getDefineQualName(define)).starts_with("::@UN")) {
+        bucket = kUnnamed;
+      } else if (PI_hasDefineExternalLinkage(define)) {
+        bucket = kExternal;
+      } else if (PI_hasDefineInternalLinkage(define)) {
+        // A static inline function of a header is one function, however
+        // many sources include the header.
+        if (isInlineHeaderDefinition(define) && !inlineHeaderDefinitions.insert(define)) continue;
+        bucket = kInternal;
+      } else if (PI_hasDefineStaticStorage(define)) {
+        bucket = kStatic;
+      } else {
+        bucket = kAutomatic;
+      }
+      defines_[bucket].push_back(define);
+    }
+  }
+
+  std::size_t size(Bucket bucket) const noexcept { return defines_[bucket].size(); }
+  bool has(Bucket bucket) const noexcept { return !defines_[bucket].empty(); }
+
+  const List& entries(Bucket bucket) {
+    List& entries = entries_[bucket];
+    if (entries.empty())
+      for (PI_DefineHandle define : defines_[bucket]) entries.push_back(messages_.at(define, PI_getDefineQualName(define)));
+    return entries;
+  }
+
+ private:
+  static bool isInlineHeaderDefinition(PI_DefineHandle define) {
+    return PI_isDefineInline(define) && PI_isDefineDefinition(define) && PI_isDefineInHeader(define);
+  }
+
+  std::array<std::vector<PI_DefineHandle>, kBucketCount> defines_;
+  std::array<List, kBucketCount> entries_;
+  PlaceMessages messages_{msg::kDeclaration};
+};
+
+void raise(int messageNumber, Buckets& buckets, std::initializer_list<Bucket> parts) {
+  List list;
+  for (Bucket part : parts) {
+    const List& entries = buckets.entries(part);
+    list.insert(list.end(), entries.begin(), entries.end());
+  }
+  U_Handle<M_Diagnostic> diagnostic = newDiagnostic(messageNumber, projectLocation());
+  addMessageList(*diagnostic, std::move(list));
+  report(*diagnostic);
+}
+
+void reportGroup(Buckets& b) {
+  const bool noLinkage = b.has(kStatic) || b.has(kAutomatic);
+  if (b.has(kUnnamed) && b.has(kInternal)) raise(msg::kUnnamedNamespaceAndInternal, b, {kUnnamed, kInternal});
+  if (b.has(kUnnamed) && noLinkage) raise(msg::kUnnamedNamespaceAndNoLinkage, b, {kUnnamed, kStatic, kAutomatic});
+  if (b.has(kExternal) && b.has(kInternal)) raise(msg::kExternalAndInternal, b, {kExternal, kInternal});
+  if (b.has(kExternal) && noLinkage) raise(msg::kExternalAndNoLinkage, b, {kExternal, kStatic, kAutomatic});
+  if (b.size(kInternal) > 1) raise(msg::kInternalTwice, b, {kInternal});
+  if (b.has(kInternal) && noLinkage) raise(msg::kInternalAndNoLinkage, b, {kInternal, kStatic, kAutomatic});
+  if (b.has(kStatic) && (b.has(kAutomatic) || b.size(kStatic) > 1))
+    raise(msg::kStaticAndLocal, b, {kStatic, kAutomatic});
+}
+
+// Whether one of the defines has linkage or static storage: a name used
+// only for automatic variables is no reuse.
+bool hasLinkageOrStaticStorage(std::span<const Named> group) {
+  return std::any_of(group.begin(), group.end(), [](const Named& named) {
+    return PI_hasDefineExternalLinkage(named.define) || PI_hasDefineInternalLinkage(named.define) ||
+           PI_hasDefineStaticStorage(named.define);
+  });
+}
+
+void checkIdentifierReuse() {
+  sweepSymbols();
+  state().names.forEachGroup([](std::span<const Named> group) {
+    if (group.size() < 2 || !hasLinkageOrStaticStorage(group)) return;
+    Buckets buckets(group);
+    reportGroup(buckets);
+  });
+}
+
+}  // namespace
+
+void configureIdentifierReuse() {
+  PI_configureOnAllDefine(&checkIdentifierReuse);
+  addSymbolVisitor(&visitSymbol);
+}
+
+}  // namespace zum

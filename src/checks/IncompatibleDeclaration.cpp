@@ -1,0 +1,138 @@
+// Message 1510: an external name whose declarations across the project do
+// not agree.
+#include <set>
+#include <span>
+#include <vector>
+
+#include "anlsrslt/include/PI_Interface.h"
+#include "checks/DeclarationRules.h"
+#include "checks/MessageNumbers.h"
+#include "checks/Redeclarations.h"
+#include "checks/Reporting.h"
+#include "checks/SymbolDefines.h"
+#include "checks/SymbolSet.h"
+#include "util/Assert.h"
+#include "util/ProcessState.h"
+
+namespace zum {
+
+namespace {
+
+struct IncompatibleDeclarationState {
+  // External names that a second source declared again.
+  SymbolSet candidates;
+  SymbolSet incompatible;
+};
+
+IncompatibleDeclarationState& state() { return ProcessState::get<IncompatibleDeclarationState>(); }
+
+void noteRedeclaration(PI_SymbolHandle symbol, PI_DefineHandle define) {
+  if (PI_hasDefineExternalLinkage(define)) state().candidates.insert(symbol);
+}
+
+DeclaredKind kindOf(PI_DefineHandle define) {
+  if (PI_isDefineVariable(define)) return DeclaredKind::Variable;  // members too
+  if (PI_isDefineFunction(define)) return DeclaredKind::Function;
+  if (PI_isDefineTypedef(define)) return DeclaredKind::Typedef;
+  if (PI_isDefineMacro(define)) return DeclaredKind::Macro;
+  if (PI_isDefineTag(define)) return DeclaredKind::Tag;
+  if (PI_isDefineEnumerator(define)) return DeclaredKind::Enumerator;
+  return DeclaredKind::Other;
+}
+
+bool isUndimensionedArray(const char* type) {
+  const ArrayType array = arrayTypeOf(type);
+  return array.isArray && !array.dimensioned;
+}
+
+// What stands for `define` where array dimensions are compared: an array
+// declared without a dimension is taken with the first of its
+// redeclarations whose type is no such array, when it has one.
+PI_DefineHandle dimensionedStandIn(PI_SymbolHandle symbol, PI_DefineHandle define) {
+  if (!isUndimensionedArray(PI_getDefineType(define)) || !PI_hasSymbolDefineRedeclList(symbol, define)) return define;
+  PI_DefineHandle standIn = define;
+  // Walked to its end: an iterator left early would keep its id for the run.
+  for (int it = PI_getSymbolDefineFirstRedecl(symbol, define); !PI_isDefineIterEnd(it); PI_getDefineIterNext(it)) {
+    PI_DefineHandle redeclaration = PI_getDefineIterData(it);
+    if (standIn == define && !isUndimensionedArray(PI_getDefineType(redeclaration))) standIn = redeclaration;
+  }
+  return standIn;
+}
+
+const char* requireType(const char* type) {
+  U_require(type != nullptr, "incompatibleDeclaration", __LINE__,
+            "newType != 0 && oldType != 0 && \"Our types are not set\"");
+  return type;
+}
+
+class Judge {
+ public:
+  // Whether the defines of `symbol` disagree.
+  bool incompatible(PI_SymbolHandle symbol) {
+    defines_ = definesOf(symbol);
+    if (defines_.size() < 2) return false;
+    PI_DefineHandle first = defines_.front();
+    // Nothing conflicts with a first define that is a member.
+    const bool firstIsArray = arrayTypeOf(requireType(PI_getDefineType(first))).isArray;
+    if (!firstIsArray && PI_isDefineMember(first)) return false;
+    facts_.clear();
+    for (std::size_t i = 0; i < defines_.size(); ++i) {
+      loadAhead(defines_, i);
+      facts_.push_back(factsOf(symbol, defines_[i], firstIsArray));
+    }
+    return declarationsIncompatible(facts_);
+  }
+
+  // The defines of the last symbol judged, arrays by their stand-ins.
+  std::vector<PI_DefineHandle> standIns(PI_SymbolHandle symbol) const {
+    std::vector<PI_DefineHandle> out;
+    out.reserve(defines_.size());
+    for (PI_DefineHandle define : defines_) out.push_back(dimensionedStandIn(symbol, define));
+    return out;
+  }
+
+ private:
+  static DeclarationFacts factsOf(PI_SymbolHandle symbol, PI_DefineHandle define, bool arraysCompared) {
+    DeclarationFacts facts;
+    facts.kind = kindOf(define);
+    facts.inClass = PI_isDefineMember(define);
+    facts.type = requireType(PI_getDefineType(define));
+    facts.dimensionedType = arraysCompared ? requireType(PI_getDefineType(dimensionedStandIn(symbol, define))) : facts.type;
+    return facts;
+  }
+
+  std::span<const PI_DefineHandle> defines_;
+  std::vector<DeclarationFacts> facts_;
+};
+
+void reportIncompatible(PI_SymbolHandle symbol, const std::vector<PI_DefineHandle>& defines) {
+  std::set<U_Location, M_IsLocationLess> places;
+  for (PI_DefineHandle define : defines) places.insert(defineLocation(define));
+  const char* name = PI_getDefineQualName(PI_getSymbolCurrentDefine(symbol));
+  std::vector<U_Handle<M_Diagnostic>> list;
+  list.reserve(places.size());
+  for (const U_Location& place : places) list.push_back(declarationMessage(place, name));
+  U_Handle<M_Diagnostic> diagnostic = newDiagnostic(msg::kIncompatibleDeclaration, projectLocation());
+  diagnostic->addString(name);
+  addMessageList(*diagnostic, std::move(list));
+  report(*diagnostic);
+}
+
+void checkIncompatibleDeclarations() {
+  IncompatibleDeclarationState& check = state();
+  Judge judge;
+  for (PI_SymbolHandle symbol : check.candidates.inSymbolOrder()) {
+    if (check.incompatible.contains(symbol) || !judge.incompatible(symbol)) continue;
+    check.incompatible.insert(symbol);
+    reportIncompatible(symbol, judge.standIns(symbol));
+  }
+}
+
+}  // namespace
+
+void configureIncompatibleDeclaration() {
+  PI_configureOnProjRedecl(&noteRedeclaration);
+  PI_configureOnAllDefine(&checkIncompatibleDeclarations);
+}
+
+}  // namespace zum

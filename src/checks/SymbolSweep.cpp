@@ -1,0 +1,47 @@
+#include "checks/SymbolSweep.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "anlsrslt/include/P_ModelInterface.h"
+#include "util/ProcessState.h"
+
+namespace zum {
+
+namespace {
+
+struct SymbolSweepState {
+  std::vector<SymbolVisitor> visitors;
+  bool swept = false;
+};
+
+SymbolSweepState& state() { return ProcessState::get<SymbolSweepState>(); }
+
+struct Walk {
+  const std::vector<SymbolVisitor>& visitors;
+  DefineNameCache names;
+};
+
+void visitSymbol(PI_SymbolHandle symbol, void* context) {
+  Walk& walk = *static_cast<Walk*>(context);
+  PI_DefineHandle current = PI_getSymbolCurrentDefine(symbol);
+  if (!current) return;
+  for (SymbolVisitor visitor : walk.visitors) visitor(symbol, current, walk.names);
+}
+
+}  // namespace
+
+void addSymbolVisitor(SymbolVisitor visitor) {
+  std::vector<SymbolVisitor>& visitors = state().visitors;
+  if (std::find(visitors.begin(), visitors.end(), visitor) == visitors.end()) visitors.push_back(visitor);
+}
+
+void sweepSymbols() {
+  SymbolSweepState& sweep = state();
+  if (sweep.swept || sweep.visitors.empty()) return;
+  sweep.swept = true;
+  Walk walk{sweep.visitors, {}};
+  P_forEachSymbol(&visitSymbol, &walk);
+}
+
+}  // namespace zum

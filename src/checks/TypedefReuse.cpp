@@ -1,0 +1,146 @@
+// Messages 1506 to 1508: a typedef name that is reused, by another kind of
+// define (1506), by typedefs of several types (1507) or by typedefs of one
+// type at several places (1508).
+#include <algorithm>
+#include <bitset>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "anlsrslt/include/PI_Interface.h"
+#include "anlsrslt/include/P_ModelInterface.h"
+#include "checks/MessageNumbers.h"
+#include "checks/Redeclarations.h"
+#include "checks/Reporting.h"
+#include "checks/SymbolDefines.h"
+#include "checks/SymbolSweep.h"
+#include "util/ProcessState.h"
+#include "util/StringStore.h"
+
+namespace zum {
+
+namespace {
+
+// Everything met under one typedef name. A define may stand here more than
+// once (as a typedef that was declared, and again as a define of a symbol
+// of that name); the lists made from an entry name each place once.
+class Entry {
+ public:
+  explicit Entry(std::string_view identifier) : identifier_(identifier) {}
+
+  void add(PI_DefineHandle define) {
+    if (!PI_isDefineTypedef(define)) {
+      others_.push_back(define);
+      return;
+    }
+    const char* type = PI_getDefineType(define);
+    auto [at, isNew] = typeIndex_.try_emplace(type, types_.size());
+    if (isNew) types_.push_back({type, {}});
+    types_[at->second].typedefs.push_back(define);
+    ++typedefCount_;
+  }
+
+  std::string_view identifier() const noexcept { return identifier_; }
+  std::size_t count() const noexcept { return others_.size() + typedefCount_; }
+  void report() const;
+
+ private:
+  struct TypeGroup {
+    const char* type;  // interned
+    std::vector<PI_DefineHandle> typedefs;
+  };
+  std::string_view identifier_;
+  std::vector<PI_DefineHandle> others_;  // defines that are no typedefs
+  std::vector<TypeGroup> types_;         // in the order the types were met
+  std::unordered_map<const char*, std::size_t> typeIndex_;
+  std::size_t typedefCount_ = 0;
+};
+
+struct TypedefReuseState {
+  // Typedef names, by their text (a view into an interned qualified name).
+  std::unordered_map<std::string_view, std::size_t> byIdentifier;
+  std::vector<Entry> entries;  // in the order the names were met
+  // The hashes of the typedef names, so that most of the millions of other
+  // names are turned away without a look-up.
+  std::bitset<std::size_t(1) << 16> hashes;
+};
+
+TypedefReuseState& state() { return ProcessState::get<TypedefReuseState>(); }
+
+void noteDefine(PI_SymbolHandle, PI_DefineHandle define) {
+  if (!PI_isDefineTypedef(define)) return;
+  const std::string_view identifier = P_getDefineNameTexts(define).identifier;
+  TypedefReuseState& table = state();
+  auto [at, isNew] = table.byIdentifier.try_emplace(identifier, table.entries.size());
+  if (isNew) {
+    table.entries.emplace_back(identifier);
+    table.hashes.set(nameHash(identifier) & 0xFFFF);
+  }
+  table.entries[at->second].add(define);
+}
+
+// Every define of a symbol whose name is a typedef name joins its entry.
+void visitSymbol(PI_SymbolHandle symbol, PI_DefineHandle current, DefineNameCache& cache) {
+  TypedefReuseState& table = state();
+  if (table.entries.empty()) return;
+  const HashedName identifier = cache.identifier(current);
+  if (!table.hashes.test(identifier.hash & 0xFFFF)) return;
+  const auto found = table.byIdentifier.find(identifier.text);
+  if (found == table.byIdentifier.end()) return;
+  Entry& entry = table.entries[found->second];
+  for (PI_DefineHandle define : definesOf(symbol)) entry.add(define);
+}
+
+// One 1581 per place, in the order of the defines.
+void appendListed(const std::vector<PI_DefineHandle>& defines, std::vector<U_Handle<M_Diagnostic>>& list) {
+  PlaceSet places;
+  for (PI_DefineHandle define : defines)
+    if (places.insert(define)) list.push_back(listedDefineMessage(define));
+}
+
+void raise(int messageNumber, std::string_view identifier, std::vector<U_Handle<M_Diagnostic>> list) {
+  U_Handle<M_Diagnostic> diagnostic = newDiagnostic(messageNumber, projectLocation());
+  diagnostic->addString(std::string(identifier));
+  addMessageList(*diagnostic, std::move(list));
+  report(*diagnostic);
+}
+
+void Entry::report() const {
+  // Types in identity order.
+  std::vector<const TypeGroup*> byType;
+  for (const TypeGroup& group : types_) byType.push_back(&group);
+  std::sort(byType.begin(), byType.end(), [](const TypeGroup* a, const TypeGroup* b) {
+    return U_Identifier::fromStored(a->type) < U_Identifier::fromStored(b->type);
+  });
+  std::vector<U_Handle<M_Diagnostic>> allTypedefs;
+  for (const TypeGroup* group : byType) {
+    std::vector<U_Handle<M_Diagnostic>> list;
+    appendListed(group->typedefs, list);
+    if (list.size() > 1) raise(msg::kTypedefNameRepeated, identifier_, list);
+    allTypedefs.insert(allTypedefs.end(), list.begin(), list.end());
+  }
+  if (byType.size() >= 2 && allTypedefs.size() >= 2) raise(msg::kTypedefNameReusedForTypes, identifier_, allTypedefs);
+  if (others_.empty()) return;
+  std::vector<U_Handle<M_Diagnostic>> list;
+  appendListed(others_, list);
+  list.insert(list.end(), allTypedefs.begin(), allTypedefs.end());
+  if (list.size() > 1) raise(msg::kTypedefNameReused, identifier_, std::move(list));
+}
+
+void checkTypedefReuse() {
+  sweepSymbols();
+  for (const Entry& entry : state().entries)
+    if (entry.count() > 1) entry.report();
+}
+
+}  // namespace
+
+void configureTypedefReuse() {
+  PI_configureOnNewSymbol(&noteDefine);
+  PI_configureOnProjRedecl(&noteDefine);
+  PI_configureOnAllDefine(&checkTypedefReuse);
+  addSymbolVisitor(&visitSymbol);
+}
+
+}  // namespace zum
