@@ -17,6 +17,18 @@ std::string declared(const std::string& at, const std::string& name) {
 std::string used(const std::string& at) { return at + ": Msg=1579 #params=0"; }
 std::string list(std::initializer_list<std::string> entries) { return moduletest::messageList(entries); }
 
+// The findings of these two checks; the project holds others as well
+// (duplicate external declarations of its headers).
+std::vector<std::string> declarationFindings(const std::vector<std::string>& findings) {
+  std::vector<std::string> selected;
+  for (const std::string& line : findings) {
+    const int number = moduletest::numbersOf({line}).front();
+    if ((number >= 1500 && number <= 1505) || number == 1514 || (number >= 1531 && number <= 1533))
+      selected.push_back(line);
+  }
+  return selected;
+}
+
 // In the order the checks run, each in the order the symbols were made;
 // message lists sorted ("sort-messages").
 const std::vector<std::string> kSorted{
@@ -50,13 +62,13 @@ TEST(DeclarationChecks, EveryFindingOfTheProjectWithItsListAndNothingElse) {
   const auto r = project.runSimple("ZEK", {"a.c", "b.c"}, {"-debug", "sort-messages"});
   EXPECT_EQ(r.run.exitCode, 0);
   EXPECT_EQ(r.run.err, "");
-  EXPECT_EQ(r.findings, kSorted);
+  EXPECT_EQ(declarationFindings(r.findings), kSorted);
 }
 
 TEST(DeclarationChecks, UnsortedListsKeepTheOrderTheyWereBuiltIn) {
   ProjectRun project("declarations");
   const auto r = project.runSimple("ZEK", {"a.c", "b.c"});
-  EXPECT_EQ(moduletest::numbersOf(r.findings), moduletest::numbersOf(kSorted));
+  EXPECT_EQ(moduletest::numbersOf(declarationFindings(r.findings)), moduletest::numbersOf(kSorted));
   // Unsorted, the uses come in the order of their users, before the
   // declarations.
   EXPECT_EQ(moduletest::messagesOf(r.findings, 1531),
@@ -70,12 +82,13 @@ TEST(DeclarationChecks, EveryProductRunsThemAndTheFindingsReachTheProjectErrorFi
   ProjectRun project("declarations");
   for (const char* product : {"ZEKPP", "KOD"}) {
     const auto r = project.runSimple(product, {"a.c", "b.c"}, {"-debug", "sort-messages"});
-    EXPECT_EQ(r.findings, kSorted) << product;
+    EXPECT_EQ(declarationFindings(r.findings), kSorted) << product;
   }
   const auto r = project.run("ZEK", {"a.c", "b.c"});
   EXPECT_EQ(r.exitCode, 0);
   const std::vector<std::string> records = project.dumpErrorFile("out/proj.err");
-  ASSERT_EQ(records.size(), kSorted.size() + 2) << r.err;  // section start, end
+  // Section start, the findings of these checks first, the later checks', end.
+  ASSERT_GE(records.size(), kSorted.size() + 2) << r.err;
   EXPECT_EQ(records[3], "diagnostic: a.c:7: Msg=1502 #params=1 {g_lonely}");
   EXPECT_EQ(records[4], "diagnostic: a.c:50: Msg=1503 #params=1 {unused_fn}");
 }

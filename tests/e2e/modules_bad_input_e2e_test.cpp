@@ -1,7 +1,9 @@
 // Projects the checks and metrics must survive: records naming what their
 // source never declared, metric values that are no numbers, a call cycle
-// through a hundred thousand functions, and module options that are no
-// JSON.
+// through a hundred thousand functions, module options that are no JSON,
+// one name declared a hundred thousand times, sources that include five
+// hundred headers each, type strings of a megabyte and names that differ
+// in list markers only.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -91,6 +93,65 @@ TEST(BadInput, SimilarityOptionsThatAreNoJsonAreReportedAndIgnored) {
                                 moduletest::entity("my_var") + "} ; a.cpp:2: Msg=1594 #params=1 {" +
                                 moduletest::entity("myvar") + "}}}",
                         }));
+}
+
+std::size_t count(const std::string& text, const std::string& what) {
+  std::size_t found = 0;
+  for (std::size_t at = 0; (at = text.find(what, at)) != std::string::npos; at += what.size()) ++found;
+  return found;
+}
+
+TEST(BadInput, OneNameDeclaredAHundredThousandTimesInSourcesOfFiveHundredHeaders) {
+  constexpr int kSources = 1000;
+  ProjectRun project("");
+  std::vector<std::string> sources;
+  for (int s = 0; s < kSources; ++s) {
+    const std::string source = "s" + std::to_string(s) + ".c";
+    // Headers h0.h to h499.h, of the directory a or b.
+    std::string text;
+    for (int h = 0; h < 500; ++h)
+      text += "<R>I " + source + " " + (s % 2 ? "b/h" : "a/h") + std::to_string(h) + ".h " + std::to_string(h + 1) + "\n";
+    for (int line = 1; line <= 100; ++line) {
+      const bool last = s == kSources - 1 && line == 100;
+      text += "<DEFINE> shared " + source + " " + std::to_string(line) + " N DC OV F X " + (last ? "nl" : "ni") + " -\n";
+    }
+    project.writeMetricFile(source, text);
+    sources.push_back(source);
+  }
+  const auto r = project.runSimple("ZEK", sources, {"-nomsg", "1500", "-nomsg", "1512", "-nomsg", "1513"});
+  ASSERT_EQ(r.run.exitCode, 0) << r.run.err;
+  EXPECT_EQ(r.run.err, "");
+  // The last declaration has another type: every place is listed once.
+  const std::vector<std::string> incompatible = messagesOf(r.findings, 1510);
+  ASSERT_EQ(incompatible.size(), 1u);
+  EXPECT_EQ(count(incompatible[0], "Msg=1594"), std::size_t(kSources) * 100);
+  // Each header name stands under a and under b.
+  const std::vector<std::string> duplicates = messagesOf(r.findings, 1515);
+  ASSERT_EQ(duplicates.size(), 500u);
+  EXPECT_EQ(duplicates[0], ":1: Msg=1515 #params=2 {h0.h, MsgList={:1: Msg=1578 #params=1 {a/h0.h} ; "
+                           ":1: Msg=1578 #params=1 {b/h0.h}}}");
+}
+
+TEST(BadInput, TypeStringsOfAMegabyteAndNamesThatDifferInListMarkersOnly) {
+  ProjectRun project("");
+  const std::string big(1 << 20, 'x');
+  project.writeMetricFile("a.c", "<DEFINE> big a.c 1 N DC OV F X " + big + "1 -\n"
+                                 "<DEFINE> bigarr a.c 2 N DC OV F X [?," + big + "] -\n"
+                                 "<DEFINE> f(int) a.c 3 N DC OF F I (ni)vd -\n");
+  // The list markers of a name are bytes of their own: "f\x8Eint\x8F" is
+  // written as f(int) is marked.
+  project.writeMetricFile("b.c", "<DEFINE> big b.c 1 N DC OV F X " + big + "2 -\n"
+                                 "<DEFINE> bigarr b.c 2 N DC OV F X [10," + big + "] -\n"
+                                 "<DEFINE> f\x8Eint\x8F b.c 3 N DC OF F X (ni)vd -\n");
+  const auto r = project.runSimple("ZEK", {"a.c", "b.c"});
+  ASSERT_EQ(r.run.exitCode, 0) << r.run.err;
+  EXPECT_EQ(r.run.err, "");
+  // Only the types that differ, at their end, are incompatible.
+  const std::vector<std::string> incompatible = messagesOf(r.findings, 1510);
+  ASSERT_EQ(incompatible.size(), 1u);
+  EXPECT_TRUE(incompatible[0].starts_with(":1: Msg=1510 #params=2 {big, MsgList={a.c:1: Msg=1594"));
+  // One function name, external in b.c and static in a.c.
+  EXPECT_EQ(messagesOf(r.findings, 1525).size(), 1u);
 }
 
 }  // namespace
