@@ -109,19 +109,25 @@ class Buckets {
  public:
   explicit Buckets(std::span<const Named> group) {
     PlaceSet inlineHeaderDefinitions;
-    for (const Named& named : group) {
-      PI_DefineHandle define = named.define;
+    for (std::size_t i = 0; i < group.size(); ++i) {
+      // The defines of a name lie anywhere in the model: asked for ahead.
+      if (i + 8 < group.size()) __builtin_prefetch(group[i + 8].define);
+      PI_DefineHandle define = group[i].define;
+      const bool external = PI_hasDefineExternalLinkage(define);
+      const bool internal = PI_hasDefineInternalLinkage(define);
+      const bool staticStorage = PI_hasDefineStaticStorage(define);
+      linkageOrStaticStorage_ = linkageOrStaticStorage_ || external || internal || staticStorage;
       Bucket bucket;
       if (PI_hasDefineNamespaceScope(define) && std::string_view(PI_getDefineQualName(define)).starts_with("::@UN")) {
         bucket = kUnnamed;
-      } else if (PI_hasDefineExternalLinkage(define)) {
+      } else if (external) {
         bucket = kExternal;
-      } else if (PI_hasDefineInternalLinkage(define)) {
+      } else if (internal) {
         // A static inline function of a header is one function, however
         // many sources include the header.
         if (isInlineHeaderDefinition(define) && !inlineHeaderDefinitions.insert(define)) continue;
         bucket = kInternal;
-      } else if (PI_hasDefineStaticStorage(define)) {
+      } else if (staticStorage) {
         bucket = kStatic;
       } else {
         bucket = kAutomatic;
@@ -130,6 +136,9 @@ class Buckets {
     }
   }
 
+  // Whether one of the defines has linkage or static storage: a name used
+  // only for automatic variables is no reuse.
+  bool isReuse() const noexcept { return linkageOrStaticStorage_; }
   std::size_t size(Bucket bucket) const noexcept { return defines_[bucket].size(); }
   bool has(Bucket bucket) const noexcept { return !defines_[bucket].empty(); }
 
@@ -145,6 +154,7 @@ class Buckets {
     return PI_isDefineInline(define) && PI_isDefineDefinition(define) && PI_isDefineInHeader(define);
   }
 
+  bool linkageOrStaticStorage_ = false;
   std::array<std::vector<PI_DefineHandle>, kBucketCount> defines_;
   std::array<List, kBucketCount> entries_;
   PlaceMessages messages_{msg::kDeclaration};
@@ -173,21 +183,12 @@ void reportGroup(Buckets& b) {
     raise(msg::kStaticAndLocal, b, {kStatic, kAutomatic});
 }
 
-// Whether one of the defines has linkage or static storage: a name used
-// only for automatic variables is no reuse.
-bool hasLinkageOrStaticStorage(std::span<const Named> group) {
-  return std::any_of(group.begin(), group.end(), [](const Named& named) {
-    return PI_hasDefineExternalLinkage(named.define) || PI_hasDefineInternalLinkage(named.define) ||
-           PI_hasDefineStaticStorage(named.define);
-  });
-}
-
 void checkIdentifierReuse() {
   sweepSymbols();
   state().names.forEachGroup([](std::span<const Named> group) {
-    if (group.size() < 2 || !hasLinkageOrStaticStorage(group)) return;
+    if (group.size() < 2) return;
     Buckets buckets(group);
-    reportGroup(buckets);
+    if (buckets.isReuse()) reportGroup(buckets);
   });
 }
 

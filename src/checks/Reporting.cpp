@@ -121,11 +121,35 @@ U_Handle<M_Diagnostic> listedDefineMessage(PI_DefineHandle define) {
   return diagnostic;
 }
 
+namespace {
+
+// The display name of an entity whose name the model interned: it stays
+// valid for the run, so it is not copied.
+class InternedEntityName final : public U_EntityDisplayName {
+ public:
+  explicit InternedEntityName(const char* name) : name_(name) {}
+  U_String text(int) const override { return U_String(name_); }
+
+ private:
+  const char* name_;
+};
+
+}  // namespace
+
+U_Handle<M_Diagnostic> PlaceMessages::make(const DefinePlace& place, const char* qualifiedName) const {
+  U_Handle<M_Diagnostic> diagnostic = newDiagnostic(messageNumber_, fileLineLocation(place.file, place.line));
+  diagnostic->addEntity(U_make<InternedEntityName>(qualifiedName), 0);
+  return diagnostic;
+}
+
 U_Handle<M_Diagnostic> PlaceMessages::at(PI_DefineHandle define, const char* qualifiedName) {
   const Key key{DefinePlace::of(define), qualifiedName};
   if (key == lastKey_) return last_;
+  // Only a header's defines come back at their place, from every source
+  // that includes the header.
+  if (!PI_isDefineInHeader(define)) return make(key.place, qualifiedName);
   auto [entry, isNew] = made_.try_emplace(key);
-  if (isNew) entry->second = namingMessage(messageNumber_, fileLineLocation(key.place.file, key.place.line), qualifiedName);
+  if (isNew) entry->second = make(key.place, qualifiedName);
   lastKey_ = key;
   last_ = entry->second;
   return last_;

@@ -52,6 +52,8 @@ class PlaceMessages {
   U_Handle<M_Diagnostic> at(PI_DefineHandle define, const char* qualifiedName);
 
  private:
+  U_Handle<M_Diagnostic> make(const DefinePlace& place, const char* qualifiedName) const;
+
   struct Key {
     DefinePlace place;
     const char* name;
