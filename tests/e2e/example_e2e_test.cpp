@@ -99,7 +99,7 @@ TEST_F(Example, TheMainJobFindsWhatTheProjectHoldsAndMeasuresIt) {
       "order.c:15 1532", "order.c:24 1532", "order.c:8 1505", "order.c:30 1532",
       "report.c:18 1532", "report.c:11 1505", "util.c:15 1532", "util.c:24 1505",
       "util.c:4 1504",    // g_utilCalls, used by two functions of util.c
-      ":1 1507",          // qty_t: int in platform/types.h, long in legacy/types.h
+      ":1 1507",          // Quantity: int in platform/types.h, long in legacy/types.h
       ":1 1509",          // g_verbose, defined by main.c and by stock.c
       ":1 1510",          // g_stockCount: int in stock.h, long in util.c
       ":1 1512",          // g_debugLevel: every source declares it through config.h

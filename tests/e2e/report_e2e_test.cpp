@@ -77,7 +77,7 @@ TEST_F(Report, FindingsAsCompilersShowThem) {
   const auto older = report({"old.err"});
   EXPECT_EQ(older.exitCode, 0);
   EXPECT_EQ(older.out.substr(older.out.rfind('\n', older.out.size() - 2) + 1),
-            "old.err: 19 findings: 1 warning, 18 advisory\n");
+            "old.err: 48 findings: 1 error, 7 warning, 40 advisory\n");
 
   // A format string instead; the listed places one level deeper.
   const auto formatted = report({"inventory.err", "--format", "%?u%(  %)%N %f:%l %?v%([%v]%)"});
