@@ -22,10 +22,8 @@ struct Walk {
   DefineNameCache names;
 };
 
-void visitSymbol(PI_SymbolHandle symbol, void* context) {
+void visitSymbol(PI_SymbolHandle symbol, PI_DefineHandle current, void* context) {
   Walk& walk = *static_cast<Walk*>(context);
-  PI_DefineHandle current = PI_getSymbolCurrentDefine(symbol);
-  if (!current) return;
   for (SymbolVisitor visitor : walk.visitors) visitor(symbol, current, walk.names);
 }
 

@@ -34,10 +34,14 @@ class Entry {
       others_.push_back(define);
       return;
     }
+    // The typedefs of a name are nearly always of one type.
     const char* type = PI_getDefineType(define);
-    auto [at, isNew] = typeIndex_.try_emplace(type, types_.size());
-    if (isNew) types_.push_back({type, {}});
-    types_[at->second].typedefs.push_back(define);
+    if (types_.empty() || types_[lastType_].type != type) {
+      auto [at, isNew] = typeIndex_.try_emplace(type, types_.size());
+      if (isNew) types_.push_back({type, {}});
+      lastType_ = at->second;
+    }
+    types_[lastType_].typedefs.push_back(define);
     ++typedefCount_;
   }
 
@@ -54,6 +58,7 @@ class Entry {
   std::vector<PI_DefineHandle> others_;  // defines that are no typedefs
   std::vector<TypeGroup> types_;         // in the order the types were met
   std::unordered_map<const char*, std::size_t> typeIndex_;
+  std::size_t lastType_ = 0;
   std::size_t typedefCount_ = 0;
 };
 

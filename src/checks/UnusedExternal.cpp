@@ -6,6 +6,7 @@
 
 #include "checks/MessageNumbers.h"
 #include "checks/Reporting.h"
+#include "checks/SymbolSweep.h"
 #include "util/ProcessState.h"
 
 namespace zum {
@@ -60,17 +61,17 @@ void reportUnusedDeclaration(PI_SymbolHandle symbol, PI_DefineHandle define) {
   report(*diagnostic);
 }
 
-void checkUnusedExternals() {
-  for (int it = PI_getFirstSymbol(); !PI_isSymbolIterEnd(it); PI_getSymbolIterNext(it)) {
-    PI_SymbolHandle symbol = PI_getSymbolIterData(it);
-    PI_DefineHandle define = PI_getSymbolCurrentDefine(symbol);
-    if (!define || !isCandidate(symbol, define)) continue;
-    if (PI_isDefineDefinition(define))
-      reportUnusedDefinition(define);
-    else
-      reportUnusedDeclaration(symbol, define);
-  }
+// Called for every symbol by the walk shared with other checks, which the
+// first of them to run (this one) makes.
+void visitSymbol(PI_SymbolHandle symbol, PI_DefineHandle define, DefineNameCache&) {
+  if (!isCandidate(symbol, define)) return;
+  if (PI_isDefineDefinition(define))
+    reportUnusedDefinition(define);
+  else
+    reportUnusedDeclaration(symbol, define);
 }
+
+void checkUnusedExternals() { sweepSymbols(); }
 
 }  // namespace
 
@@ -78,6 +79,7 @@ void configureUnusedExternal() {
   PI_configureNeedRelationRefers();
   PI_configureNeedExternVar();
   PI_configureOnAllDefine(&checkUnusedExternals);
+  addSymbolVisitor(&visitSymbol);
   state().unusedFunctionDefinitions = 0;
 }
 

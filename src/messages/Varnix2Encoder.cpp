@@ -1,5 +1,7 @@
 #include "messages/Varnix2Encoder.h"
 
+#include <algorithm>
+
 #include "messages/ByteBuffer.h"
 #include "messages/Diagnostic.h"
 #include "messages/ErrorFileFormat.h"
@@ -73,10 +75,46 @@ void M_Varnix2Encoder::writeIdentifier(R_ByteBuffer& out, U_Identifier identifie
 }
 
 void M_Varnix2Encoder::writeLocation(R_ByteBuffer& out, const U_Location& location) {
-  const auto id = static_cast<std::int32_t>(locations_.size());
-  const auto [entry, isNew] = locations_.try_emplace(location.data(), WrittenLocation{id, location});
-  out.putInt32(entry->second.id);
+  const auto [id, isNew] = locations_.find(location);
+  out.putInt32(id);
   if (isNew) writeLocationDefinition(out, location);
+}
+
+std::size_t M_Varnix2Encoder::LocationIds::slotOf(const U_LocationData* data) const noexcept {
+  const auto key = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(data));
+  return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 32) & (slots_.size() - 1);
+}
+
+std::pair<std::int32_t, bool> M_Varnix2Encoder::LocationIds::find(const U_Location& location) {
+  if (kept_.size() * 2 >= slots_.size()) grow();
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t at = slotOf(location.data());; at = (at + 1) & mask) {
+    Slot& slot = slots_[at];
+    if (slot.idPlusOne == 0) {
+      slot.data = location.data();
+      slot.idPlusOne = static_cast<std::int32_t>(kept_.size()) + 1;
+      kept_.push_back(location);
+      return {slot.idPlusOne - 1, true};
+    }
+    if (slot.data == location.data()) return {slot.idPlusOne - 1, false};
+  }
+}
+
+void M_Varnix2Encoder::LocationIds::grow() {
+  std::vector<Slot> old(std::max<std::size_t>(64, slots_.size() * 2));
+  old.swap(slots_);
+  const std::size_t mask = slots_.size() - 1;
+  for (const Slot& slot : old) {
+    if (slot.idPlusOne == 0) continue;
+    std::size_t at = slotOf(slot.data);
+    while (slots_[at].idPlusOne != 0) at = (at + 1) & mask;
+    slots_[at] = slot;
+  }
+}
+
+void M_Varnix2Encoder::LocationIds::clear() {
+  slots_.clear();
+  kept_.clear();
 }
 
 void M_Varnix2Encoder::writeLocationDefinition(R_ByteBuffer& out, const U_Location& location) {

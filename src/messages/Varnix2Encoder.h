@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <functional>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "messages/Param.h"
 #include "util/Location.h"
@@ -42,11 +44,26 @@ class M_Varnix2Encoder {
   void writeLocationDefinition(R_ByteBuffer& out, const U_Location& location);
   void writeMacroHistory(R_ByteBuffer& out, const U_MacroHistory& innermost);
 
-  struct WrittenLocation {
-    std::int32_t id;
-    // Keeps the object alive, so its address cannot be reused by another
-    // location while the table names it.
-    U_Location keep;
+  // The locations written in the section, by the address of their data:
+  // one probe into one array, since a run with long message lists writes
+  // hundreds of thousands of them.
+  class LocationIds {
+   public:
+    // The id of `location`, and whether it is new (then it gets the next id).
+    std::pair<std::int32_t, bool> find(const U_Location& location);
+    void clear();
+
+   private:
+    struct Slot {
+      const U_LocationData* data = nullptr;  // null for a location that is not set
+      std::int32_t idPlusOne = 0;            // 0: the slot is empty
+    };
+    std::size_t slotOf(const U_LocationData* data) const noexcept;
+    void grow();
+    std::vector<Slot> slots_;
+    // Keeps every location alive, so its address cannot be reused by
+    // another location while the table names it; index = id.
+    std::vector<U_Location> kept_;
   };
 
   // Both halves: two spellings of one file stay two spellings when read back.
@@ -64,7 +81,7 @@ class M_Varnix2Encoder {
   bool showAlias_;
   std::unordered_map<FileKey, std::int32_t, FileKeyHash> files_;
   std::unordered_map<const char*, std::int32_t> identifiers_;
-  std::unordered_map<const U_LocationData*, WrittenLocation> locations_;
+  LocationIds locations_;
 };
 
 // Writes each parameter kind as the error file carries it.

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "anlsrslt/include/PI_Interface.h"
+#include "checks/SymbolSweep.h"
 #include "metrics/FunctionMetrics.h"
 #include "metrics/MetricSum.h"
 #include "metricfile/MetricOutput.h"
@@ -18,23 +19,19 @@ bool isFunctionDefinition(PI_DefineHandle define) {
 }
 
 // The current defines of the symbols that are function definitions, in
-// identity order of the symbols: found by one walk over all symbols at the
-// end of the run, for both sums.
+// identity order of the symbols: found in the walk over all symbols that
+// the checks share, for both sums.
 struct FunctionDefinitions {
-  bool found = false;
   std::vector<PI_DefineHandle> defines;
 };
 
+void visitSymbol(PI_SymbolHandle, PI_DefineHandle define, DefineNameCache&) {
+  if (isFunctionDefinition(define)) ProcessState::get<FunctionDefinitions>().defines.push_back(define);
+}
+
 const std::vector<PI_DefineHandle>& functionDefinitions() {
-  FunctionDefinitions& definitions = ProcessState::get<FunctionDefinitions>();
-  if (!definitions.found) {
-    for (int it = PI_getFirstSymbol(); !PI_isSymbolIterEnd(it); PI_getSymbolIterNext(it)) {
-      PI_DefineHandle define = PI_getSymbolCurrentDefine(PI_getSymbolIterData(it));
-      if (define && isFunctionDefinition(define)) definitions.defines.push_back(define);
-    }
-    definitions.found = true;
-  }
-  return definitions.defines;
+  sweepSymbols();
+  return ProcessState::get<FunctionDefinitions>().defines;
 }
 
 // Adds `metric` of the key that `keyOf` gives for each function definition,
@@ -63,11 +60,13 @@ void recordSTNFA() {
 
 void configureSTCYA() {
   PI_configureOnAllDefine(&recordSTCYA);
+  addSymbolVisitor(&visitSymbol);
   PI_configureNeedMetric();
 }
 
 void configureSTNFA() {
   PI_configureOnAllDefine(&recordSTNFA);
+  addSymbolVisitor(&visitSymbol);
   PI_configureNeedMetric();
 }
 

@@ -23,10 +23,11 @@ bool P_hasDefineFlagU(PI_DefineHandle define);
 // The qualified name with every template argument list removed.
 const char* P_getDefineQualNameNoTemplateArgs(PI_DefineHandle define);
 
-// Calls `visit(symbol, context)` for every symbol of the run, in creation
-// order: the walk of PI_getFirstSymbol without the iterator, for the checks
-// that visit every one of millions of symbols.
-void P_forEachSymbol(void (*visit)(PI_SymbolHandle symbol, void* context), void* context);
+// Calls `visit(symbol, current, context)` for every symbol of the run in
+// creation order, with the define PI_getSymbolCurrentDefine gives: the walk
+// of PI_getFirstSymbol without the iterator, for the checks that visit
+// every one of millions of symbols.
+void P_forEachSymbol(void (*visit)(PI_SymbolHandle symbol, PI_DefineHandle current, void* context), void* context);
 
 // The defines of the symbol in the order of PI_getSymbolFirstDefine,
 // without the iterator: valid until the symbol is changed, which it is not

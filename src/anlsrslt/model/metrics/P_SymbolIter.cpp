@@ -10,18 +10,17 @@ namespace {
 constexpr const char* kUnit = "anlsrslt/model/metrics/P_SymbolIter";
 }
 
-void P_forEachSymbol(void (*visit)(PI_SymbolHandle symbol, void* context), void* context) {
-  // The symbols lie in order, their defines and shapes do not: each is
-  // asked for some symbols ahead, so that the misses overlap.
+void P_forEachSymbol(void (*visit)(PI_SymbolHandle symbol, PI_DefineHandle current, void* context), void* context) {
+  // The symbols lie in order, their defines less so: each is asked for
+  // some symbols ahead, so that the misses overlap.
   constexpr std::size_t kAhead = 8;
   const auto& symbols = P_symbolTable().symbols();
   const std::size_t count = symbols.size();
   for (std::size_t i = 0; i < count; ++i) {
-    if (i + 2 * kAhead < count) __builtin_prefetch(symbols[i + 2 * kAhead]->currentOrDefinition());
-    if (i + kAhead < count) __builtin_prefetch(&symbols[i + kAhead]->currentOrDefinition()->shape());
+    if (i + kAhead < count) __builtin_prefetch(symbols[i + kAhead]->currentOrDefinition());
     P_Symbol* symbol = symbols[i];
     U_require(symbol->isSane(), kUnit, __LINE__, "pos->isSet () && \"Unset DefinePtr in container.\"");
-    visit(symbol, context);
+    visit(symbol, symbol->currentOrDefinition(), context);
   }
 }
 
