@@ -11,6 +11,10 @@ std::string fixtureRoot() { return fs::canonical(fs::path(ZUM_FIXTURES_DIR) / "s
 
 std::string fixtureDatabaseDir() { return zumtest::toolPath("scan-fixture"); }
 
+std::string cxxFixtureRoot() { return fs::canonical(fs::path(ZUM_FIXTURES_DIR) / "scan" / "cxxproject").string(); }
+
+std::string cxxFixtureDatabaseDir() { return zumtest::toolPath("scan-fixture-cxx"); }
+
 zumtest::RunResult runScan(const zumtest::Scratch& scratch, const std::vector<std::string>& args) {
   zumtest::RunOptions options;
   options.cwd = scratch.dir();

@@ -13,6 +13,9 @@ namespace scantest {
 // The fixture project's sources, as their records name them (real path).
 std::string fixtureRoot();
 std::string fixtureDatabaseDir();
+// The same for the C++ fixture (tests/fixtures/scan/cxxproject).
+std::string cxxFixtureRoot();
+std::string cxxFixtureDatabaseDir();
 
 // zum-scan with `args`, run in `scratch`.
 zumtest::RunResult runScan(const zumtest::Scratch& scratch, const std::vector<std::string>& args);

@@ -124,7 +124,7 @@ int scanProject(const ScanOptions& options) {
   for (const std::string& note : plan.notes) progress.message(note);
 
   std::vector<UnitReport::Status> status(units.size(), UnitReport::Status::Failed);
-  std::size_t skipped = 0;
+  bool cplusplus = false;
   PoolCallbacks callbacks;
   callbacks.work = [&](std::size_t i) { return encode(scanUnit(units[i], plan.files[i])); };
   callbacks.done = [&](std::size_t i, const ChildOutcome& outcome) {
@@ -134,7 +134,7 @@ int scanProject(const ScanOptions& options) {
     if (!report.warnings.empty()) progress.message(prefixLines(report.warnings, "zum-scan: "));
     if (report.status == UnitReport::Status::Failed)
       progress.message("zum-scan: " + name + ": not scanned:\n" + prefixLines(report.message, "  "));
-    if (report.status == UnitReport::Status::Skipped) ++skipped;
+    if (report.status == UnitReport::Status::ScannedCxx) cplusplus = true;
     progress.unitDone(name);
   };
   callbacks.abandoned = [&](std::size_t i, long pid) {
@@ -150,13 +150,15 @@ int scanProject(const ScanOptions& options) {
     return kExitInterrupted;
   }
 
+  // The C++ product reads C too; a project with one C++ unit is C++.
+  const std::string product = cplusplus ? "ZEKPP" : "ZEK";
   std::vector<ListEntry> entries;
   std::vector<std::string> remarks = {
       "The sources zum-scan scanned from " + database.file + ". Analyse them with",
-      "  zum ZEK -cmaf " + outputDir + "/project -list " + outputDir + "/sources.lst"};
+      "  zum " + product + " -cmaf " + outputDir + "/project -list " + outputDir + "/sources.lst"};
   std::size_t failed = 0;
   for (std::size_t i = 0; i < units.size(); ++i) {
-    if (status[i] == UnitReport::Status::Scanned) entries.push_back({units[i].file, plan.files[i].outputDir});
+    if (status[i] == UnitReport::Status::Scanned || status[i] == UnitReport::Status::ScannedCxx) entries.push_back({units[i].file, plan.files[i].outputDir});
     if (status[i] == UnitReport::Status::Failed) {
       ++failed;
       remarks.push_back("not scanned (did not compile): " + units[i].file);
@@ -169,7 +171,6 @@ int scanProject(const ScanOptions& options) {
   }
   std::fprintf(stderr, "zum-scan: %zu of %zu units scanned", entries.size(), units.size());
   if (failed) std::fprintf(stderr, ", %zu failed", failed);
-  if (skipped) std::fprintf(stderr, ", %zu C++ units left for the C++ front end", skipped);
   std::fprintf(stderr, "; files in %s\n", displayPath(outputDir, here).c_str());
 
   int code = failed > 0 ? kExitFailedUnits : 0;
@@ -178,7 +179,7 @@ int scanProject(const ScanOptions& options) {
       std::fprintf(stderr, "zum-scan: nothing to analyse\n");
       return kExitFailedUnits;
     }
-    const int analysed = analyseProject({options.zum, outputDir, listFile, "ZEK"});
+    const int analysed = analyseProject({options.zum, outputDir, listFile, product});
     if (analysed != 0) code = analysed;
   }
   return code;

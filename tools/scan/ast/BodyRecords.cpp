@@ -60,6 +60,14 @@ const clang::TagDecl* sizedTag(const clang::Expr* expr) {
   return nullptr;
 }
 
+// The variable or member an expression names, when it is just that.
+const clang::NamedDecl* namedObject(const clang::Expr* expr) {
+  expr = expr->IgnoreParenImpCasts();
+  if (const auto* ref = llvm::dyn_cast<clang::DeclRefExpr>(expr)) return ref->getDecl();
+  if (const auto* member = llvm::dyn_cast<clang::MemberExpr>(expr)) return member->getMemberDecl();
+  return nullptr;
+}
+
 // The value of a condition the compiler knows, as it decides which branch
 // is code at all: "sizeof (int) == sizeof (long) && f ()" never calls f.
 std::optional<bool> constantCondition(const clang::Expr* condition, const clang::ASTContext& context) {
@@ -91,6 +99,7 @@ void RecordMaker::body(const clang::FunctionDecl* decl) {
   walk.owner = &names_.of(decl);
   walk.tally = &tally;
   walk.scope = 'B';
+  if (const auto* constructor = llvm::dyn_cast<clang::CXXConstructorDecl>(decl)) initialisers(constructor, walk);
   statement(decl->getBody(), walk);
   functionMetrics(decl, tally);
   controlGraph(decl);
@@ -136,6 +145,8 @@ void RecordMaker::statement(const clang::Stmt* stmt, Walk& walk) {
 }
 
 void RecordMaker::initialiser(const clang::Expr* init, const clang::VarDecl* variable, Walk& walk) {
+  if (const auto* made = llvm::dyn_cast<clang::CXXNewExpr>(init->IgnoreParenImpCasts()))
+    allocationTargets_[made] = variable;
   expression(init, Access::Read, initialiserContext(variable->getType()), walk);
 }
 
@@ -192,6 +203,10 @@ void RecordMaker::expression(const clang::Expr* expr, Access access, char contex
       const Access left = binary->getOpcode() == clang::BO_Assign ? Access::Write
                           : binary->isCompoundAssignmentOp()      ? Access::ReadWrite
                                                                   : Access::Read;
+      // "p = new T": what the new allocates is p's.
+      if (binary->getOpcode() == clang::BO_Assign)
+        if (const auto* made = llvm::dyn_cast<clang::CXXNewExpr>(binary->getRHS()->IgnoreParenImpCasts()))
+          if (const clang::NamedDecl* target = namedObject(binary->getLHS())) allocationTargets_[made] = target;
       expression(binary->getLHS(), left, context, walk);
       if (!binary->isLogicalOp()) {
         expression(binary->getRHS(), Access::Read, context, walk);
@@ -221,8 +236,28 @@ void RecordMaker::expression(const clang::Expr* expr, Access access, char contex
       return;
     }
     case clang::Stmt::CallExprClass:
+    case clang::Stmt::CXXMemberCallExprClass:
+    case clang::Stmt::CXXOperatorCallExprClass:
       call(llvm::cast<clang::CallExpr>(expr), walk);
       return;
+    case clang::Stmt::CXXConstructExprClass:
+    case clang::Stmt::CXXTemporaryObjectExprClass:
+      construction(llvm::cast<clang::CXXConstructExpr>(expr), walk);
+      return;
+    case clang::Stmt::CXXNewExprClass: {
+      const auto* made = llvm::cast<clang::CXXNewExpr>(expr);
+      newAllocation(made, walk);
+      for (const clang::Stmt* child : made->children())
+        if (const auto* sub = llvm::dyn_cast_or_null<clang::Expr>(child)) expression(sub, Access::Read, context, walk);
+      return;
+    }
+    case clang::Stmt::CXXDeleteExprClass: {
+      const auto* freed = llvm::cast<clang::CXXDeleteExpr>(expr);
+      allocationOf(freed->getArgument(), freed->isArrayForm() ? AllocKind::Array : AllocKind::Plain,
+                   freed->getBeginLoc(), walk);
+      expression(freed->getArgument(), Access::Read, context, walk);
+      return;
+    }
     case clang::Stmt::ImplicitCastExprClass:
     case clang::Stmt::CStyleCastExprClass: {
       const auto* cast = llvm::cast<clang::CastExpr>(expr);
@@ -272,7 +307,13 @@ void RecordMaker::call(const clang::CallExpr* callExpr, Walk& walk) {
   if (walk.tally) ++walk.tally->calls;
   const clang::FunctionDecl* callee = callExpr->getDirectCallee();
   const clang::Expr* calleeExpr = callExpr->getCallee()->IgnoreParenImpCasts();
-  const bool direct = callee && llvm::isa<clang::DeclRefExpr>(calleeExpr);
+  const auto* member = llvm::dyn_cast<clang::MemberExpr>(calleeExpr);
+  const bool direct = callee && (llvm::isa<clang::DeclRefExpr>(calleeExpr) || member);
+  // "p->f ()" reads p; a virtual function called through an object, not
+  // named with its class, is a virtual call.
+  if (direct && member) expression(member->getBase(), Access::Read, 'X', walk);
+  const auto* method = llvm::dyn_cast_or_null<clang::CXXMethodDecl>(callee);
+  const bool isVirtual = member && method && method->isVirtual() && !member->hasQualifier();
   if (!direct) {
     expression(callExpr->getCallee(), Access::Read, 'X', walk);
   } else if (walk.initialiser) {
@@ -280,7 +321,7 @@ void RecordMaker::call(const clang::CallExpr* callExpr, Walk& walk) {
     use(callee, calleeExpr->getExprLoc(), Access::Read, walk);
   } else if (const Place at = places_.expansion(callExpr->getBeginLoc()); at && walk.owner && ensureDeclared(callee)) {
     const std::string& name = names_.of(callee);
-    relation('C', name, at.line, "", walk);
+    relation('C', name, at.line, isVirtual ? "V" : "", walk);
     relation('X', name, at.line, "", walk);
     const bool recursive = walk.function && callee->getCanonicalDecl() == walk.function->getCanonicalDecl();
     if (!recursive) used_.insert(callee->getCanonicalDecl());
@@ -335,6 +376,66 @@ void RecordMaker::allocation(const clang::CallExpr* call, const clang::Expr* res
   const Place place = places_.expansion(call->getBeginLoc());
   if (!tag || !place || !walk.owner || !ensureDeclared(tag)) return;
   scan::writeAlloc(out(), names_.ofTag(tag), AllocKind::Old, place.file->path, place.line, place.column);
+}
+
+}  // namespace scan
+
+namespace scan {
+
+void RecordMaker::initialisers(const clang::CXXConstructorDecl* constructor, Walk& walk) {
+  for (const clang::CXXCtorInitializer* init : constructor->inits()) {
+    // A member the constructor names is written; one it leaves to the
+    // compiler is only built (a call of its class's constructor).
+    if (clang::FieldDecl* member = init->getMember(); member && init->isWritten()) {
+      use(member, init->getMemberLocation(), Access::Write, walk);
+      if (const auto* made = llvm::dyn_cast<clang::CXXNewExpr>(init->getInit()->IgnoreParenImpCasts()))
+        allocationTargets_[made] = member;
+    }
+    expression(init->getInit(), Access::Read, 'X', walk);
+  }
+}
+
+void RecordMaker::construction(const clang::CXXConstructExpr* made, Walk& walk) {
+  const clang::CXXConstructorDecl* constructor = made->getConstructor();
+  // The compiler's own constructions (of a member, a base, a temporary)
+  // stand where the function does.
+  clang::SourceLocation at = made->getBeginLoc();
+  if (at.isInvalid() && walk.function) at = walk.function->getLocation();
+  if (walk.tally) ++walk.tally->calls;
+  if (walk.initialiser) {
+    use(constructor, at, Access::Read, walk);
+  } else if (const Place place = places_.expansion(at); place && walk.owner && ensureDeclared(constructor)) {
+    const std::string& name = names_.of(constructor);
+    relation('C', name, place.line, "", walk);
+    relation('X', name, place.line, "", walk);
+    used_.insert(constructor->getCanonicalDecl());
+  }
+  for (const clang::Expr* argument : made->arguments()) expression(argument, Access::Read, 'X', walk);
+}
+
+void RecordMaker::newAllocation(const clang::CXXNewExpr* made, Walk& walk) {
+  const AllocKind kind = made->isArray() ? AllocKind::Array : AllocKind::Plain;
+  auto target = allocationTargets_.find(made);
+  if (target != allocationTargets_.end()) {
+    allocationOf(target->second, kind, made->getBeginLoc(), walk);
+    return;
+  }
+  // Nothing named receives it: what is allocated is the class.
+  const auto* record = made->getAllocatedType()->getAsCXXRecordDecl();
+  const Place place = places_.expansion(made->getBeginLoc());
+  if (record && place && walk.owner && ensureDeclared(record))
+    scan::writeAlloc(out(), names_.ofTag(record), kind, place.file->path, place.line, place.column);
+}
+
+void RecordMaker::allocationOf(const clang::Expr* object, AllocKind kind, clang::SourceLocation at, Walk& walk) {
+  if (const clang::NamedDecl* named = namedObject(object)) allocationOf(named, kind, at, walk);
+}
+
+void RecordMaker::allocationOf(const clang::NamedDecl* object, AllocKind kind, clang::SourceLocation at, Walk& walk) {
+  if (!walk.owner || !(llvm::isa<clang::VarDecl>(object) || llvm::isa<clang::FieldDecl>(object))) return;
+  const Place place = places_.expansion(at);
+  if (!place || !ensureDeclared(object)) return;
+  scan::writeAlloc(out(), names_.of(object), kind, place.file->path, place.line, place.column);
 }
 
 }  // namespace scan

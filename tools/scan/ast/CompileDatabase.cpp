@@ -4,6 +4,7 @@
 #include <clang/Tooling/JSONCompilationDatabase.h>
 #include <llvm/Support/FileSystem.h>
 
+#include <algorithm>
 #include <set>
 
 #include "core/Paths.h"
@@ -61,11 +62,27 @@ bool loadCompileDatabase(const std::string& path, CompileDatabase& database, std
   return true;
 }
 
+// C++ by "-x c++", else by the file's extension.
+static bool isCxxUnit(const CompileUnit& unit) {
+  for (std::size_t i = 0; i + 1 < unit.arguments.size(); ++i)
+    if (unit.arguments[i] == "-x") return llvm::StringRef(unit.arguments[i + 1]).startswith("c++");
+  llvm::StringRef file = unit.file;
+  for (const char* extension : {".cc", ".cpp", ".cxx", ".c++", ".C", ".cp", ".CPP", ".ii"})
+    if (file.endswith(extension)) return true;
+  return false;
+}
+
 std::vector<std::string> scanArguments(const CompileUnit& unit) {
   using namespace clang::tooling;
   std::vector<std::string> args = unit.arguments;
   while (args.size() > 1 && isLauncher(args.front())) args.erase(args.begin());
   std::erase_if(args, isWarningOption);
+  // A C++ unit compiled without -std gets the compilers' own default
+  // (GNU C++17 in g++ 11 and later), not clang 14's older one.
+  if (isCxxUnit(unit) && std::none_of(args.begin(), args.end(), [](const std::string& arg) {
+        return arg.starts_with("-std=") || arg.starts_with("--std") || arg.starts_with("/std:");
+      }))
+    args.insert(args.begin() + 1, "-std=gnu++17");
   ArgumentsAdjuster adjust = combineAdjusters(
       combineAdjusters(getClangStripOutputAdjuster(), getClangStripDependencyFileAdjuster()),
       combineAdjusters(getClangSyntaxOnlyAdjuster(),

@@ -9,8 +9,6 @@
 
 namespace scan {
 
-namespace {
-
 char linkageLetter(const clang::NamedDecl* decl) {
   switch (decl->getFormalLinkage()) {
     case clang::ExternalLinkage:
@@ -24,6 +22,8 @@ char linkageLetter(const clang::NamedDecl* decl) {
   }
 }
 
+namespace {
+
 // A variable's definition in the unit: the one with an initialiser, else
 // the first tentative one; every other declaration only declares it.
 bool definesVariable(const clang::VarDecl* decl) {
@@ -32,12 +32,16 @@ bool definesVariable(const clang::VarDecl* decl) {
   return definition == decl;
 }
 
-// The tag a member's type holds by value ('V') or through pointers ('P').
+// The tag a member's type holds by value ('V'), through pointers ('P') or
+// by reference ('R').
 std::pair<char, const clang::TagDecl*> heldTag(clang::QualType type) {
   char kind = 'V';
   for (;;) {
     type = type.getCanonicalType();
-    if (const auto* array = llvm::dyn_cast<clang::ArrayType>(type.getTypePtr())) {
+    if (const auto* reference = llvm::dyn_cast<clang::ReferenceType>(type.getTypePtr())) {
+      kind = 'R';
+      type = reference->getPointeeType();
+    } else if (const auto* array = llvm::dyn_cast<clang::ArrayType>(type.getTypePtr())) {
       type = array->getElementType();
     } else if (const auto* pointer = llvm::dyn_cast<clang::PointerType>(type.getTypePtr())) {
       kind = 'P';
@@ -72,6 +76,10 @@ void RecordMaker::declarations(const clang::DeclContext* context) {
       declarations(linkageSpec);
       continue;
     }
+    if (const auto* space = llvm::dyn_cast<clang::NamespaceDecl>(decl)) {
+      namespaceMembers(space);
+      continue;
+    }
     // Each declaration of the file starts a piece of its own, placed where
     // the unit reads it.
     const clang::SourceLocation at = sources_.getExpansionLoc(decl->getBeginLoc());
@@ -92,6 +100,8 @@ void RecordMaker::declaration(const clang::Decl* decl, Walk* walk) {
       fileVariable(variable);
   } else if (const auto* typedefName_ = llvm::dyn_cast<clang::TypedefNameDecl>(decl)) {
     typedefName(typedefName_, walk);
+  } else if (const auto* cxxRecord = llvm::dyn_cast<clang::CXXRecordDecl>(decl)) {
+    cxxClass(cxxRecord, walk);
   } else if (const auto* recordDecl = llvm::dyn_cast<clang::RecordDecl>(decl)) {
     record(recordDecl, walk);
   } else if (const auto* enumDecl = llvm::dyn_cast<clang::EnumDecl>(decl)) {
@@ -108,12 +118,15 @@ bool RecordMaker::ensureDeclared(const clang::NamedDecl* decl) {
   // before their uses; what can be used before the unit wrote it is an
   // entity with linkage (a function declared implicitly, by its call) or a
   // tag named before it is declared.
+  if (const auto* method = llvm::dyn_cast<clang::CXXMethodDecl>(decl); method && method->isImplicit())
+    return implicitMember(method);
   if (const auto* fn = llvm::dyn_cast<clang::FunctionDecl>(decl)) {
-    writeDefine(names_.of(fn), place, 'C', "OF", 'F', linkageLetter(fn), types_.of(fn->getType()),
-                fn->isInlined() ? "I" : "");
+    writeDefine(names_.of(fn), place, 'C', "OF", names_.cxx() ? scopeOf(fn) : 'F', linkageLetter(fn),
+                types_.of(fn->getType()), names_.cxx() ? functionFlags(fn).c_str() : fn->isInlined() ? "I" : "");
   } else if (const auto* variable = llvm::dyn_cast<clang::VarDecl>(decl); variable && variable->hasLinkage()) {
-    writeDefine(recordIdentifier(variable->getName()), place, 'C', "OV", 'F', linkageLetter(variable),
-                types_.of(variable->getType()), "");
+    const bool qualified = names_.cxx() && !isBlockExtern(variable);
+    writeDefine(qualified ? names_.of(variable) : recordIdentifier(variable->getName()), place, 'C', "OV",
+                qualified ? scopeOf(variable) : 'F', linkageLetter(variable), types_.of(variable->getType()), "");
   } else if (const auto* tag = llvm::dyn_cast<clang::TagDecl>(decl)) {
     writeDefine(names_.ofTag(tag), place, 'C', "TG", 'F', 'N', types_.of(context_.getTagDeclType(tag)), "");
   } else {
@@ -123,16 +136,20 @@ bool RecordMaker::ensureDeclared(const clang::NamedDecl* decl) {
   return true;
 }
 
-void RecordMaker::function(const clang::FunctionDecl* decl) {
+void RecordMaker::function(const clang::FunctionDecl* decl, bool bodyPass) {
   const Place place = places_.expansion(decl->getLocation());
-  if (!place) return;
+  if (!place || decl->isDependentContext()) return;
   const std::string& name = names_.of(decl);
   const std::string& type = types_.of(decl->getType());
-  const char scope = isBlockExtern(decl) ? 'B' : 'F';
+  const char scope = isBlockExtern(decl) ? 'B' : names_.cxx() ? scopeOf(decl) : 'F';
   const char linkage = linkageLetter(decl);
-  const char* flags = decl->isInlined() ? "I" : "";
-  const bool first = declared_.insert(decl->getCanonicalDecl()).second;
-  if (!decl->doesThisDeclarationHaveABody()) {
+  const std::string flagText = names_.cxx() ? functionFlags(decl) : decl->isInlined() ? "I" : "";
+  const char* flags = flagText.c_str();
+  // A member function defined in its class is declared with the class's
+  // members, and defined once they are all written.
+  const bool inClass = decl->getLexicalDeclContext()->isRecord();
+  const bool first = !bodyPass && declared_.insert(decl->getCanonicalDecl()).second;
+  if (!decl->doesThisDeclarationHaveABody() || (inClass && !bodyPass)) {
     writeDefine(name, place, first ? 'C' : 'R', "OF", scope, linkage, type, flags);
     if (first) parameters(decl, 'C');
     return;
@@ -158,15 +175,20 @@ void RecordMaker::parameters(const clang::FunctionDecl* decl, char code) {
 void RecordMaker::fileVariable(const clang::VarDecl* decl) {
   const Place place = places_.expansion(decl->getLocation());
   if (!place) return;
+  if (decl->getDeclContext()->isDependentContext()) return;
   const std::string& name = names_.of(decl);
   const std::string& type = types_.of(decl->getType());
   const char linkage = linkageLetter(decl);
+  const char scope = names_.cxx() ? scopeOf(decl) : 'F';
+  // A static data member: static storage, and the access of its class.
+  const std::string flagText = decl->isStaticDataMember() ? "S" + accessFlag(decl->getCanonicalDecl()) : "";
+  const char* flags = flagText.c_str();
   const bool first = declared_.insert(decl->getCanonicalDecl()).second;
   if (definesVariable(decl)) {
-    if (first) writeDefine(name, place, 'C', "OV", 'F', linkage, type, "");
-    writeDefine(name, place, 'F', "OV", 'F', linkage, type, "");
+    if (first) writeDefine(name, place, 'C', "OV", scope, linkage, type, flags);
+    writeDefine(name, place, 'F', "OV", scope, linkage, type, flags);
   } else {
-    writeDefine(name, place, first ? 'C' : 'R', "OV", 'F', linkage, type, "");
+    writeDefine(name, place, first ? 'C' : 'R', "OV", scope, linkage, type, flags);
   }
   // What the initialiser uses are the variable's initialiser dependencies.
   Walk walk;
@@ -218,7 +240,7 @@ void RecordMaker::blockExtern(const clang::VarDecl* decl) {
 void RecordMaker::typedefName(const clang::TypedefNameDecl* decl, Walk* walk) {
   const Place place = places_.expansion(decl->getLocation());
   if (!place) return;
-  writeDefine(names_.of(decl), place, 'F', "OT", walk ? 'B' : 'F', 'N', types_.of(decl->getUnderlyingType()), "");
+  writeDefine(names_.of(decl), place, 'F', "OT", walk ? 'B' : names_.cxx() ? scopeOf(decl) : 'F', 'N', types_.of(decl->getUnderlyingType()), "");
   Walk outside;
   dimensions(decl->getTypeSourceInfo(), walk ? *walk : outside);
 }
@@ -251,7 +273,9 @@ void RecordMaker::field(const clang::FieldDecl* decl, const std::string& owner) 
   if (!place) return;
   // An unnamed bit-field ("int : 3;") is no member, but its width is a
   // literal of the source.
-  if (decl->getIdentifier()) writeDefine(names_.of(decl), place, 'F', "MB", 'C', 'N', types_.ofField(decl), "");
+  if (decl->getIdentifier())
+    writeDefine(names_.of(decl), place, 'F', "MB", 'C', 'N', types_.ofField(decl),
+                names_.cxx() ? accessFlag(decl).c_str() : "");
   Walk member;
   member.scope = 'C';
   dimensions(decl->getTypeSourceInfo(), member);
@@ -266,7 +290,7 @@ void RecordMaker::enumeration(const clang::EnumDecl* decl, Walk* walk) {
   const Place place = places_.expansion(decl->getLocation());
   if (!place) return;
   const std::string& type = types_.of(context_.getEnumType(decl));
-  const char scope = walk ? 'B' : 'F';
+  const char scope = walk ? 'B' : names_.cxx() ? scopeOf(decl) : 'F';
   const bool first = declared_.insert(decl->getCanonicalDecl()).second;
   if (!decl->isThisDeclarationADefinition()) {
     writeDefine(names_.ofTag(decl), place, first ? 'C' : 'R', "TG", scope, 'N', type, "");

@@ -74,6 +74,7 @@ std::string Names::functionPrefix(const clang::Decl* decl) {
 }
 
 std::string Names::compute(const clang::NamedDecl* decl) {
+  if (cxx()) return computeCxx(decl);
   if (const auto* tag = llvm::dyn_cast<clang::TagDecl>(decl)) return ofTag(tag);
   const std::string identifier = recordIdentifier(decl->getName());
   if (const auto* parameter = llvm::dyn_cast<clang::ParmVarDecl>(decl)) {
@@ -97,6 +98,7 @@ std::string Names::compute(const clang::NamedDecl* decl) {
 }
 
 std::string Names::computeTag(const clang::TagDecl* tag) {
+  if (cxx()) return computeCxxTag(tag);
   if (tag->getIdentifier()) return functionPrefix(tag) + recordIdentifier(tag->getName());
   if (const clang::TypedefNameDecl* typedefName = tag->getTypedefNameForAnonDecl()) return of(typedefName);
   const clang::SourceLocation at = sources_.getExpansionLoc(tag->getLocation());

@@ -14,7 +14,9 @@
 
 #include <clang/AST/ASTContext.h>
 #include <clang/AST/Decl.h>
+#include <clang/AST/DeclCXX.h>
 #include <clang/AST/Expr.h>
+#include <clang/AST/ExprCXX.h>
 #include <clang/AST/Stmt.h>
 #include <llvm/ADT/DenseMap.h>
 #include <llvm/ADT/DenseSet.h>
@@ -29,8 +31,12 @@
 #include "ast/TypeStrings.h"
 #include "ast/UnitOutput.h"
 #include "core/ErrorFile.h"
+#include "core/Records.h"
 
 namespace scan {
+
+// X external, I internal, N none.
+char linkageLetter(const clang::NamedDecl* decl);
 
 // What the scan of a unit found besides the metric file's records.
 struct UnitFindings {
@@ -71,7 +77,7 @@ class RecordMaker {
   // `walk` is the body a declaration stands in, null at file scope.
   void declarations(const clang::DeclContext* context);
   void declaration(const clang::Decl* decl, Walk* walk);
-  void function(const clang::FunctionDecl* decl);
+  void function(const clang::FunctionDecl* decl, bool bodyPass = false);
   void parameters(const clang::FunctionDecl* decl, char code);
   void fileVariable(const clang::VarDecl* decl);
   void localVariable(const clang::VarDecl* decl, Walk& walk);
@@ -80,6 +86,17 @@ class RecordMaker {
   void record(const clang::RecordDecl* decl, Walk* walk);
   void field(const clang::FieldDecl* decl, const std::string& owner);
   void enumeration(const clang::EnumDecl* decl, Walk* walk);
+  // ---- C++ declarations (CxxDeclRecords.cpp)
+  void namespaceMembers(const clang::NamespaceDecl* space);
+  void cxxClass(const clang::CXXRecordDecl* decl, Walk* walk);
+  // The members the compiler declared for the class: written as implicit.
+  void implicitMembers(const clang::CXXRecordDecl* decl);
+  bool implicitMember(const clang::CXXMethodDecl* method);
+  // The scope letter of a C++ declaration: C class, B block, S namespace, F file.
+  static char scopeOf(const clang::Decl* decl);
+  // "1" "2" "3" under an access specifier, "5" "7" by default; "" outside classes.
+  static std::string accessFlag(const clang::Decl* decl);
+  static std::string functionFlags(const clang::FunctionDecl* decl);
   // Literals in the array dimensions of a declared type.
   void dimensions(const clang::TypeSourceInfo* info, Walk& walk);
   // Writes the declaration of `decl` unless the unit wrote it already;
@@ -96,6 +113,13 @@ class RecordMaker {
   void call(const clang::CallExpr* call, Walk& walk);
   void use(const clang::NamedDecl* used, clang::SourceLocation at, Access access, Walk& walk);
   void allocation(const clang::CallExpr* call, const clang::Expr* result, Walk& walk);
+  // C++: the constructor's member and base initialisers, constructions,
+  // new and delete (of the object that holds the pointer, else the class).
+  void initialisers(const clang::CXXConstructorDecl* constructor, Walk& walk);
+  void construction(const clang::CXXConstructExpr* made, Walk& walk);
+  void newAllocation(const clang::CXXNewExpr* made, Walk& walk);
+  void allocationOf(const clang::Expr* object, AllocKind kind, clang::SourceLocation at, Walk& walk);
+  void allocationOf(const clang::NamedDecl* object, AllocKind kind, clang::SourceLocation at, Walk& walk);
   void relation(char kind, const std::string& subject, int line, const char* flags, Walk& walk);
   // One more way through the function (cyclomatic complexity).
   static void branch(Walk& walk);
@@ -124,6 +148,8 @@ class RecordMaker {
   llvm::DenseSet<const clang::Decl*> declared_;   // entities whose declaration is written (canonical)
   llvm::DenseSet<const clang::Decl*> used_;       // functions something in the unit uses (canonical)
   llvm::DenseSet<const clang::CallExpr*> allocationsTyped_;  // allocations whose result says the type
+  // The variable or member that receives what a new expression allocates.
+  llvm::DenseMap<const clang::CXXNewExpr*, const clang::NamedDecl*> allocationTargets_;
   std::vector<const clang::FunctionDecl*> internalDefinitions_;  // in the unit's own source
 };
 

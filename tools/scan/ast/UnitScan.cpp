@@ -9,6 +9,7 @@
 #include <pthread.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <exception>
 #include <functional>
@@ -54,6 +55,16 @@ class FirstErrors : public clang::DiagnosticConsumer {
   std::string text_;
 };
 
+// Letters and digits that tell this unit's unnamed namespaces from the
+// others': a hash of its file name.
+std::string unitTag(llvm::StringRef file) {
+  std::uint64_t hash = 14695981039346656037ull;
+  for (unsigned char c : file) hash = (hash ^ c) * 1099511628211ull;
+  char text[17];
+  std::snprintf(text, sizeof text, "%016llX", static_cast<unsigned long long>(hash));
+  return text;
+}
+
 // Everything one unit's scan gathers.
 struct UnitState {
   std::unique_ptr<SourcePlaces> places;
@@ -90,17 +101,15 @@ class ScanAction : public clang::ASTFrontendAction {
  public:
   explicit ScanAction(UnitState& state) : state_(state) {}
 
-  std::unique_ptr<clang::ASTConsumer> CreateASTConsumer(clang::CompilerInstance& compiler, llvm::StringRef) override {
-    // C++ units wait for the C++ front end.
-    if (compiler.getLangOpts().CPlusPlus) {
-      state_.cplusplus = true;
-      return nullptr;
-    }
+  std::unique_ptr<clang::ASTConsumer> CreateASTConsumer(clang::CompilerInstance& compiler,
+                                                        llvm::StringRef file) override {
     clang::ASTContext& context = compiler.getASTContext();
     clang::Preprocessor& preprocessor = compiler.getPreprocessor();
     state_.places = std::make_unique<SourcePlaces>(compiler.getSourceManager());
     state_.names = std::make_unique<Names>(compiler.getSourceManager());
     state_.types = std::make_unique<TypeSpeller>(context, *state_.names);
+    state_.cplusplus = compiler.getLangOpts().CPlusPlus;
+    if (state_.cplusplus) state_.names->useCxx(*state_.types, unitTag(file));
     state_.literals = std::make_unique<LiteralWriter>(context, *state_.places, *state_.types);
     state_.comments = std::make_unique<SuppressionComments>(*state_.places, state_.warnings);
     preprocessor.addPPCallbacks(std::make_unique<PreprocessorRecords>(*state_.places, state_.output,
@@ -178,12 +187,6 @@ UnitReport scanUnit(const CompileUnit& unit, const UnitFiles& files) {
     std::remove(files.metricFile.c_str());
     std::remove(files.errorFile.c_str());
   };
-  if (state.cplusplus) {
-    UnitReport report;
-    report.status = UnitReport::Status::Skipped;
-    report.message = "a C++ unit: not scanned (zum-scan reads C)\n";
-    return report;
-  }
   if (!crash.empty() || errors.getNumErrors() > 0 || !state.complete) {
     removeOld();
     std::string message = errors.text();
@@ -199,7 +202,7 @@ UnitReport scanUnit(const CompileUnit& unit, const UnitFiles& files) {
     return failed(error + "\n");
   }
   UnitReport report;
-  report.status = UnitReport::Status::Scanned;
+  report.status = state.cplusplus ? UnitReport::Status::ScannedCxx : UnitReport::Status::Scanned;
   report.warnings = joinLines(state.warnings);
   return report;
 }

@@ -21,9 +21,9 @@ struct UnitFiles {
 
 // What the scan of one unit says back.
 struct UnitReport {
-  enum class Status : char { Scanned = 'S', Failed = 'F', Skipped = 'K' };
+  enum class Status : char { Scanned = 'S', ScannedCxx = 'P', Failed = 'F' };
   Status status = Status::Failed;
-  std::string message;   // why it failed or was skipped: clang's first errors
+  std::string message;   // why it failed: clang's first errors
   std::string warnings;  // one per line, about things the scan passed over
 };
 

@@ -1,0 +1,128 @@
+// zum-scan over the C++ fixture project (tests/fixtures/scan/cxxproject):
+// the records of each C++ construct, checked by hand, and what zum's C++
+// product finds in them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "ScanRun.h"
+
+namespace {
+
+using scantest::replaced;
+
+class ScanCxx : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    result_ = scantest::runScan(scratch_, {"-p", scantest::cxxFixtureDatabaseDir(), "-o", "out", "-q"});
+    ASSERT_EQ(result_.exitCode, 0) << result_.err;
+  }
+
+  std::vector<std::string> records(const std::string& unit) const {
+    return scantest::lines(replaced(scratch_.read("out/" + unit + ".met"), scantest::cxxFixtureRoot(), "$ROOT"));
+  }
+  void expectRecords(const std::string& unit, const std::vector<std::string>& expected) const {
+    const std::vector<std::string> actual = records(unit);
+    for (const std::string& line : expected)
+      EXPECT_NE(std::find(actual.begin(), actual.end(), line), actual.end()) << unit << " lacks: " << line;
+  }
+
+  zumtest::Scratch scratch_;
+  zumtest::RunResult result_;
+};
+
+// Classes with their namespace, kind letter, linkage and POD/aggregate
+// flags; members with their access (explicit 1-3, by default 5 or 7),
+// static, virtual, pure, inline flags and the get (G) and set (T)
+// accessors; constructors, destructors, operators and overloads named by
+// their parameter types; members the compiler declared; enum class values.
+TEST_F(ScanCxx, DefinesOfClassesAndTheirMembers) {
+  const std::string h = "$ROOT/include/bank.h";
+  expectRecords("bank.cpp", {
+      "<DEFINE> bank::Money " + h + " 5 I DC TG S X {cbank::Money} -",
+      "<DEFINE> bank::Money::@constructor(nl) " + h + " 7 I DC OF C X (nl)vd I1",
+      "<DEFINE> bank::Money::cents() " + h + " 8 I DC OF C X ()nl IG1",
+      "<DEFINE> bank::Money::set(nl) " + h + " 9 I DC OF C X (nl)vd IT1",
+      "<DEFINE> bank::Money::+@(&C{cbank::Money}) " + h + " 10 I DC OF C X (&C{cbank::Money}){cbank::Money} 1",
+      "<DEFINE> bank::Money::m_cents " + h + " 13 I DF MB C N nl 3",
+      "<DEFINE> bank::Money::=@(&C{cbank::Money}) " + h + " 5 I DI OF C X (&C{cbank::Money})&{cbank::Money} I5",
+      "<DEFINE> bank::Money::@constructor(,&C{cbank::Money}) " + h + " 5 I DI OF C X (&C{cbank::Money})vd I5",
+      "<DEFINE> bank::Point " + h + " 16 I DF TG S X {sbank::Point} DA",
+      "<DEFINE> bank::Point::x " + h + " 17 I DF MB C N ni 5",
+      "<DEFINE> bank::Account::@destructor() " + h + " 24 I DC OF C X ()vd V1",
+      "<DEFINE> bank::Account::fee() " + h + " 25 I DC OF C X ()nl VP1",
+      "<DEFINE> bank::Account::count " + h + " 26 I DC OV C X ni S1",
+      "<DEFINE> bank::Account::m_balance " + h + " 29 I DF MB C N {cbank::Money} 2",
+      "<DEFINE> bank::Savings::@destructor() " + h + " 37 I DI OF C X ()vd IV5",
+      "<DEFINE> bank::Ledger::m_origin " + h + " 44 I DF MB C N {sbank::Point} 7",
+      "<DEFINE> bank::Kind::Plain " + h + " 48 I DF OE S N {ebank::Kind} -",
+      "<DEFINE> bank::total(ni) " + h + " 50 I DC OF S X (ni)nl -",
+      "<DEFINE> bank::total(&C{cbank::Money}) " + h + " 51 I DC OF S X (&C{cbank::Money})nl -",
+      // C functions keep the names C units give them.
+      "<DEFINE> legacy_sum " + h + " 59 I DC OF F X (ni,ni)ni -",
+      // The definitions out of their classes, and a static data member's.
+      "<DEFINE> bank::Account::count $ROOT/src/bank.cpp 5 N DF OV C X ni S1",
+      "<DEFINE> bank::Money::+@(&C{cbank::Money}) $ROOT/src/bank.cpp 13 N DF OF C X (&C{cbank::Money}){cbank::Money} 1",
+  });
+  // An unnamed namespace is the unit's own.
+  const std::vector<std::string> lines = records("bank.cpp");
+  EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
+    return line.starts_with("<DEFINE> bank::@UN") && line.ends_with("::hidden() $ROOT/src/bank.cpp 10 N DF OF S I ()nl -");
+  }));
+}
+
+// Bases and members by value, pointer and reference; the uses of member
+// functions (written, read, called, virtually), constructors with their
+// member and base initialisers, the implicit constructors a declaration or
+// a new calls; new and delete of the object that holds the pointer; the
+// initialisers of static objects.
+TEST_F(ScanCxx, RelationsAllocationsAndInitialisers) {
+  expectRecords("bank.cpp", {
+      "<R>B bank::Account bank::Savings 37 -",
+      "<R>V bank::Account bank::Money 29 -",
+      "<R>P bank::Account bank::Account 30 -",
+      "<R>R bank::Account bank::Money 31 -",
+      "<R>X bank::Money::set(nl) bank::Money::m_cents 9 W",
+      "<R>X bank::Account::@constructor(ni,*Cnc) bank::Account::m_balance 15 W",
+      "<R>C bank::Account::@constructor(ni,*Cnc) bank::Money::@constructor(nl) 15 -",
+      "<R>X bank::Account::@constructor(ni,*Cnc) bank::Account::count 17 RW",
+      "<R>C bank::Savings::@constructor(ni,*Cnc) bank::Account::@constructor(ni,*Cnc) 22 -",
+      "<R>C bank::total(&C{cbank::Money}) legacy_sum 27 -",
+      "<EXTV> bank::s_zero bank::Money::@constructor(nl) 7",
+      "<ALLOC> bank::g_rates array $ROOT/src/bank.cpp 32 30",
+  });
+  expectRecords("main.cpp", {
+      "<EXTV> g_start bank::makeMoney(nl) 3",
+      "<R>C main() bank::Savings::@constructor(ni,*Cnc) 6 -",
+      "<R>C main() bank::Ledger::@constructor() 8 -",
+      "<ALLOC> main()::more plain $ROOT/src/main.cpp 9 24",
+      "<R>C main() bank::Ledger::@constructor() 9 -",
+      "<R>C main() bank::Money::@constructor(,&C{cbank::Money}) 12 -",
+      "<R>C main() bank::Account::fee() 13 V",
+      "<ALLOC> main()::rates array $ROOT/src/main.cpp 15 3",
+      "<ALLOC> bank::g_rates plain $ROOT/src/main.cpp 16 3",
+  });
+}
+
+// The C++ product over the project (a C unit among the C++ ones): the
+// allocation mismatch across files, functions used from one other file
+// only, the implicit copy functions no call reaches, and class metrics.
+TEST_F(ScanCxx, ZumFindingsOverTheProject) {
+  EXPECT_NE(scratch_.read("out/sources.lst").find("zum ZEKPP -cmaf "), std::string::npos);
+  auto r = zumtest::runZum(scratch_, {"ZEKPP", "-cmaf", "out/project", "-list", "out/sources.lst", "-debug",
+                                      "simpleoutput", "-debug", "sort-messages"});
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  const std::string out = replaced(r.out, scantest::cxxFixtureRoot(), "$ROOT");
+  for (const char* finding :
+       {"$ROOT/src/bank.cpp:31: Msg=1530 #params=2 {bank::g_rates, MsgList={$ROOT/src/main.cpp:16: Msg=3966 "
+        "#params=0 ; $ROOT/src/bank.cpp:32: Msg=3967 #params=0}}",
+        "$ROOT/src/legacy.c:1: Msg=1532 #params=2 {legacy_sum, ", "$ROOT/src/main.cpp:3: Msg=1514 #params=3 {g_start, ",
+        "$ROOT/include/bank.h:21: Msg=1701 #params=1 {bank::Account}",
+        "$ROOT/include/bank.h:5: Msg=1702 #params=1 {bank::Money}",
+        "<S>STNAM bank::Account\r\n<S>STNOC 1\r\n<S>STWMC 2\r\n<S>STRFC 3\r\n<S>STCBO 3\r\n<S>STLCM 1\r\n"})
+    EXPECT_NE(out.find(finding), std::string::npos) << finding << "\n" << out;
+  // The copy constructor main calls is no finding.
+  EXPECT_EQ(out.find("Msg=1701 #params=1 {bank::Money}"), std::string::npos) << out;
+}
+
+}  // namespace
