@@ -9,6 +9,7 @@
 
 #include "checks/PreferredDefine.h"
 #include "checks/MessageNumbers.h"
+#include "checks/NameText.h"
 #include "checks/SimilarIdentifiers.h"
 #include "checks/SimilarNames.h"
 #include "checks/SimilarityOptions.h"
@@ -29,10 +30,8 @@ std::vector<NamedSymbol> longIdentifiers(std::size_t significant) {
   forEachSymbol([&names, &order, significant](PI_SymbolHandle symbol, PI_DefineHandle current) {
     // The simple identifier belongs to the symbol's key, which all its
     // defines share: a short one rules the symbol out before its defines
-    // are searched for a declaration; a short name before it is split.
-    if (!current) return;
-    const char* currentName = PI_getDefineQualName(current);
-    if (std::strlen(currentName) < significant || simpleIdentifierIn(currentName).size() < significant) return;
+    // are searched for a declaration.
+    if (!current || !mayHaveSimpleIdentifierOf(PI_getDefineQualName(current), significant)) return;
     PI_DefineHandle define = PI_isDefineDeclaration(current) ? current : firstDefineOf(symbol, &isDeclaration);
     if (!define || PI_isDefineImplicit(define)) return;
     const char* qualName = PI_getDefineQualName(define);

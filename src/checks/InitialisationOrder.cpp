@@ -1,12 +1,15 @@
 #include "checks/InitialisationOrder.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <string>
 #include <tuple>
 #include <vector>
 
 #include "checks/InitialisationFacts.h"
 #include "checks/InitialiserWalk.h"
 #include "checks/MessageNumbers.h"
+#include "checks/NameText.h"
 #include "checks/PreferredDefine.h"
 #include "checks/Reporting.h"
 #include "checks/SymbolOrder.h"
@@ -28,6 +31,9 @@ struct Dependency {
   PI_SymbolHandle object;   // being initialised
   PI_SymbolHandle subject;  // used by the initialiser
   int line;                 // of the use
+  // Identity order of object and subject.
+  std::uint32_t objectSerial;
+  std::uint32_t subjectSerial;
 };
 
 class InitialisationOrder {
@@ -43,6 +49,7 @@ class InitialisationOrder {
   // then by line. An object whose initialiser calls a function is
   // initialised by a call.
   void collectDependencies() {
+    const SymbolOrder& order = symbolOrder();
     for (int it = PI_getFirstExternVar(); !PI_isExternVarIterEnd(it); PI_getExternVarIterNext(it)) {
       PI_ExternVarHandle record = PI_getExternVarIterData(it);
       PI_SymbolHandle object = PI_getExternVarObjectSymbol(record);
@@ -52,12 +59,10 @@ class InitialisationOrder {
         initialisedByCall_[object] = true;
       else if (used && !PI_isDefineVariable(used))
         continue;
-      dependencies_.push_back({object, subject, PI_getExternVarLine(record)});
+      dependencies_.push_back(
+          {object, subject, PI_getExternVarLine(record), order.serial(object), order.serial(subject)});
     }
-    const SymbolOrder& order = symbolOrder();
-    const auto key = [&order](const Dependency& d) {
-      return std::make_tuple(order.serial(d.object), order.serial(d.subject), d.line);
-    };
+    const auto key = [](const Dependency& d) { return std::make_tuple(d.objectSerial, d.subjectSerial, d.line); };
     std::sort(dependencies_.begin(), dependencies_.end(),
               [&key](const Dependency& a, const Dependency& b) { return key(a) < key(b); });
     dependencies_.erase(std::unique(dependencies_.begin(), dependencies_.end(),
@@ -67,9 +72,9 @@ class InitialisationOrder {
 
   void check(const Dependency& dependency) {
     PI_DefineHandle object = facts_.definition(dependency.object);
-    if (!object || PI_isTemplateOrSpecialisation(object)) return;
+    if (!object || isTemplateOrSpecialisation(object)) return;
     PI_DefineHandle used = facts_.definition(dependency.subject);
-    if (used && PI_isDefineVariable(used) && !PI_isTemplateOrSpecialisation(used))
+    if (used && PI_isDefineVariable(used) && !isTemplateOrSpecialisation(used))
       checkReadObject(dependency, object, used);
     else if (used && PI_isDefineFunction(used) && facts_.isGlobal(dependency.subject))
       checkCalledFunction(dependency.subject, object);
@@ -93,19 +98,19 @@ class InitialisationOrder {
     }
     U_Handle<M_Diagnostic> diagnostic =
         newDiagnostic(number, fileLineLocation(PI_getDefineFilename(object), dependency.line));
-    diagnostic->addString(PI_getDefineUnqualName(object));
+    diagnostic->addString(std::string(unqualifiedNameOf(object)));
     addMessageList(*diagnostic, {definitionMessage(defineLocation(used), PI_getDefineQualName(used))});
     report(*diagnostic);
   }
 
   void checkUndefinedObject(const Dependency& dependency, PI_DefineHandle object) {
     PI_DefineHandle declaration = firstDefineOf(dependency.subject, &isDeclaration);
-    if (!declaration || PI_isTemplateOrSpecialisation(declaration) || PI_isDefineImplicit(declaration) ||
+    if (!declaration || isTemplateOrSpecialisation(declaration) || PI_isDefineImplicit(declaration) ||
         !facts_.isGlobal(dependency.object))
       return;
     U_Handle<M_Diagnostic> diagnostic =
         newDiagnostic(msg::kInitialisedFromUndefined, fileLineLocation(PI_getDefineFilename(object), dependency.line));
-    diagnostic->addString(PI_getDefineUnqualName(object));
+    diagnostic->addString(std::string(unqualifiedNameOf(object)));
     addMessageList(*diagnostic,
                    {declarationMessage(defineLocation(declaration), PI_getDefineQualName(declaration))});
     report(*diagnostic);
@@ -127,7 +132,7 @@ class InitialisationOrder {
 
   void checkReachedObject(PI_SymbolHandle symbol, PI_DefineHandle used, PI_DefineHandle reader,
                           PI_DefineHandle object) {
-    if (!PI_isDefineVariable(used) || !facts_.isGlobal(symbol) || PI_isTemplateOrSpecialisation(used)) return;
+    if (!PI_isDefineVariable(used) || !facts_.isGlobal(symbol) || isTemplateOrSpecialisation(used)) return;
     const bool plain = !isInitialisedByCall(symbol) && !InitialisationFacts::isClassTyped(used);
     int number;
     if (sameFile(used, object)) {
@@ -141,7 +146,7 @@ class InitialisationOrder {
 
   void checkReachedDeclaration(PI_SymbolHandle symbol, PI_DefineHandle reader, PI_DefineHandle object) {
     PI_DefineHandle declaration = firstDefineOf(symbol, &isDeclaration);
-    if (!declaration || PI_isTemplateOrSpecialisation(declaration) || !facts_.isGlobal(symbol) ||
+    if (!declaration || isTemplateOrSpecialisation(declaration) || !facts_.isGlobal(symbol) ||
         !PI_isDefineVariable(declaration))
       return;
     reportReached(msg::kCalledUsesUndefined, reader, declaration, object, &declarationMessage);
@@ -152,8 +157,8 @@ class InitialisationOrder {
   static void reportReached(int number, PI_DefineHandle reader, PI_DefineHandle used, PI_DefineHandle object,
                             U_Handle<M_Diagnostic> (*place)(const U_Location&, const char*)) {
     U_Handle<M_Diagnostic> diagnostic = newDiagnostic(number, defineLocation(reader));
-    diagnostic->addString(PI_getDefineUnqualName(reader));
-    diagnostic->addString(PI_getDefineUnqualName(used));
+    diagnostic->addString(std::string(unqualifiedNameOf(reader)));
+    diagnostic->addString(std::string(unqualifiedNameOf(used)));
     addMessageList(*diagnostic, {place(defineLocation(object), PI_getDefineQualName(object)),
                                  place(defineLocation(used), PI_getDefineQualName(used))});
     report(*diagnostic);

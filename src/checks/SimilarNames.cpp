@@ -4,14 +4,9 @@
 #include <string>
 #include <utility>
 
-#include "anlsrslt/model/QualifiedName.h"
 #include "checks/Reporting.h"
 
 namespace zum {
-
-std::string_view simpleIdentifierIn(const char* qualName) {
-  return simpleIdentifierOf(splitLastComponent(qualName).component);
-}
 
 void reportSimilarNames(int number, std::string_view a, std::string_view b, int significant,
                         std::span<const PI_SymbolHandle> symbols) {

@@ -18,10 +18,6 @@ struct NamedSymbol {
   std::uint32_t serial;   // identity order of the symbol
 };
 
-// The simple identifier of a marked qualified name, as
-// PI_getDefineSimpleIdentifier gives it, without interning it.
-std::string_view simpleIdentifierIn(const char* qualName);
-
 // Reports message `number` at the project location for the names `a` and
 // `b` (the one first in byte order first), then, for 1711, the number of
 // significant characters (`significant` > 0), then one 1594 per distinct

@@ -12,6 +12,7 @@
 
 #include "checks/IdentifierNormaliser.h"
 #include "checks/MessageNumbers.h"
+#include "checks/NameText.h"
 #include "checks/SimilarIdentifiers.h"
 #include "checks/SimilarNames.h"
 #include "checks/SimilarityOptions.h"

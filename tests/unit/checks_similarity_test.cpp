@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "checks/IdentifierNormaliser.h"
+#include "checks/NameText.h"
 #include "checks/SimilarIdentifiers.h"
 #include "checks/SimilarityOptions.h"
 #include "checks_test_support.h"
@@ -92,6 +93,27 @@ TEST(IdentifierNormalisation, RemovingInOnePassIsRemovingTheFirstOccurrenceUntil
       }
     }
   }
+}
+
+// The quick look that spares 1711 splitting most names never rules out a
+// name whose simple identifier is long enough.
+TEST(IdentifierNormalisation, TheQuickLookAtANameNeverMissesALongEnoughIdentifier) {
+  const std::string alphabet = "a:@\x8C\x8D\x8E\x8F";
+  std::string name;
+  for (int length = 1; length <= 6; ++length) {
+    std::vector<std::size_t> digits(length, 0);
+    for (bool more = true; more;) {
+      name.clear();
+      for (std::size_t digit : digits) name += alphabet[digit];
+      const std::string_view identifier = zum::simpleIdentifierIn(name.c_str());
+      for (std::size_t n = 1; n <= identifier.size() && identifier.front() != '@'; ++n)
+        ASSERT_TRUE(zum::mayHaveSimpleIdentifierOf(name, n)) << name << " " << n;
+      more = false;
+      for (std::size_t i = 0; i < digits.size() && !more; ++i)
+        more = (digits[i] = (digits[i] + 1) % alphabet.size()) != 0;
+    }
+  }
+  EXPECT_FALSE(zum::mayHaveSimpleIdentifierOf("acme::cursor::Range::@constructor\x8E\x8F::g_buildReply", 14));
 }
 
 // Two internal my_var, one in each file, and myVar of a header both files
