@@ -147,6 +147,10 @@ TEST(QualifiedNames, OperatorsAreNotLists) {
   EXPECT_EQ(out, "A::operator()\x8Eint\x8F");
   zum::markQualifiedName("A::operator<<(A)", out);
   EXPECT_EQ(out, "A::operator<<\x8E" "A\x8F");
+  // No operator symbol: the parenthesis opens the parameter list (this
+  // name once kept the reader in a loop).
+  zum::markQualifiedName("A::operator(x)", out);
+  EXPECT_EQ(out, "A::operator\x8Ex\x8F");
 }
 
 TEST(QualifiedNames, UnclosedListsAndStrayBytesDoNotEscapeTheName) {

@@ -1,5 +1,6 @@
 #include "anlsrslt/model/QualifiedName.h"
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -24,6 +25,16 @@ bool isSpecialComponentCode(std::string_view text) noexcept {
 
 bool isOperatorChar(char c) noexcept { return c != '\0' && std::strchr("+-*/%^&|~!=<>,", c) != nullptr; }
 
+// The bytes that may open, close or separate something inside a list;
+// runs of other bytes are copied whole.
+struct ListStopTable {
+  bool stop[256] = {};
+  constexpr ListStopTable() {
+    for (char c : {'(', '[', '{', ')', ']', '}', '<', '>', ','}) stop[static_cast<unsigned char>(c)] = true;
+  }
+};
+constexpr ListStopTable kListStop;
+
 // Copies the list that starts at raw[i] (an '(' or '<') to `out`, marking
 // its brackets (and, for a parameter list, the commas between parameters),
 // and returns the index after it. Nested brackets are copied as they are;
@@ -34,8 +45,15 @@ std::size_t copyOuterList(std::string_view raw, std::size_t i, std::string& out)
   out += params ? kParamsOpen : kTemplateOpen;
   int brackets = 0;  // (), [] and {} inside the list
   int angles = 0;    // <> inside the list
-  for (++i; i < raw.size(); ++i) {
-    char c = raw[i];
+  std::size_t pending = ++i;  // raw[pending, i) is still to be copied
+  const auto copyWith = [&](char marker) {
+    out.append(raw.substr(pending, i - pending));
+    out += marker;
+    pending = i + 1;
+  };
+  for (; i < raw.size(); ++i) {
+    const char c = raw[i];
+    if (!kListStop.stop[static_cast<unsigned char>(c)]) continue;
     switch (c) {
       case '(':
       case '[':
@@ -48,7 +66,7 @@ std::size_t copyOuterList(std::string_view raw, std::size_t i, std::string& out)
         break;
       case ')':
         if (brackets == 0 && params) {
-          out += kParamsClose;
+          copyWith(kParamsClose);
           return i + 1;
         }
         if (brackets > 0) --brackets;
@@ -61,21 +79,18 @@ std::size_t copyOuterList(std::string_view raw, std::size_t i, std::string& out)
         if (angles > 0) {
           --angles;
         } else if (!params) {
-          out += kTemplateClose;
+          copyWith(kTemplateClose);
           return i + 1;
         }
         break;
       case ',':
-        if (params && brackets == 0 && angles == 0) {
-          out += kParamSeparator;
-          continue;
-        }
+        if (params && brackets == 0 && angles == 0) copyWith(kParamSeparator);
         break;
       default:
         break;
     }
-    out += c;
   }
+  out.append(raw.substr(pending));
   return i;  // an unclosed list runs to the end of the name
 }
 
@@ -175,7 +190,7 @@ void markQualifiedName(std::string_view raw, std::string& out) {
       if (i < raw.size() && raw[i] == '@') i = copyAtPart(raw, i, out);
     } else if (c == kTemplateOpen || c == kParamsOpen) {
       i = copyMarkedList(raw, i, out);
-    } else if ((c == '(' || c == '<') && afterOperator) {
+    } else if ((c == '<' || raw.substr(i, 2) == "()") && afterOperator) {
       i = copyOperatorSymbol(raw, i, out);
     } else if (c == '(') {
       i = copyOuterList(raw, i, out);
@@ -200,13 +215,18 @@ namespace {
 
 // True when `text` holds a byte that gives a name structure beyond its
 // "::" separators: a list marker (bytes from 0x80 up), a brace or an "@".
+constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+constexpr std::uint64_t kHigh = 0x8080808080808080ull;
+
+// The high bit of each byte of `word` equal to `byte`, exact up to the
+// first such byte (a borrow may mark bytes above it).
+constexpr std::uint64_t bytesEqual(std::uint64_t word, unsigned char byte) noexcept {
+  const std::uint64_t x = word ^ (kOnes * byte);
+  return (x - kOnes) & ~x & kHigh;
+}
+
 bool hasStructureBytes(std::string_view text) noexcept {
-  constexpr std::uint64_t kOnes = 0x0101010101010101ull;
-  constexpr std::uint64_t kHigh = 0x8080808080808080ull;
-  const auto hasByte = [](std::uint64_t word, unsigned char byte) {
-    const std::uint64_t x = word ^ (kOnes * byte);
-    return (x - kOnes) & ~x & kHigh;
-  };
+  const auto hasByte = bytesEqual;
   std::size_t i = 0;
   for (; i + 8 <= text.size(); i += 8) {
     std::uint64_t word;
@@ -239,6 +259,24 @@ std::size_t lastPlainSeparator(std::string_view name) noexcept {
   return last;
 }
 
+// The first byte at or after `i` that can change the state of a split: a
+// list marker (any byte from 0x80 up), a brace, and a colon when `colons`;
+// `text.size()` when there is none. Looks at eight bytes at a time.
+std::size_t nextSplitStop(std::string_view text, std::size_t i, bool colons) noexcept {
+  for (; i + 8 <= text.size(); i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + i, 8);
+    std::uint64_t stops = (word & kHigh) | bytesEqual(word, '{') | bytesEqual(word, '}');
+    if (colons) stops |= bytesEqual(word, ':');
+    if (stops) return i + static_cast<std::size_t>(std::countr_zero(stops)) / 8;
+  }
+  for (; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c >= 0x80 || c == '{' || c == '}' || (colons && c == ':')) return i;
+  }
+  return text.size();
+}
+
 }  // namespace
 
 NameSplit splitLastComponent(std::string_view marked) noexcept {
@@ -264,6 +302,11 @@ NameSplit splitLastComponent(std::string_view marked) noexcept {
         continue;
       }
     }
+    // A colon separates only outside lists and braces; no other byte
+    // between the stops changes anything.
+    i = nextSplitStop(marked, i, lists == 0 && braces == 0);
+    if (i == marked.size()) break;
+    c = marked[i];
     if (c == kTemplateOpen || c == kParamsOpen) {
       ++lists;
     } else if ((c == kTemplateClose || c == kParamsClose) && lists > 0) {
