@@ -8,6 +8,9 @@
 
 namespace {
 constexpr const char* kUnit = "MetricRecord";
+// The metrics of a function (its file and seven values) fit without
+// growing the group.
+constexpr std::size_t kGroupCapacity = 10;
 }
 
 P_MetricStore& P_metricStore() { return zum::ProcessState::get<P_MetricStore>(); }
@@ -25,7 +28,7 @@ const char* P_MetricStore::openGroup(U_Identifier key) {
   auto [index, created] = groupIndex_.tryEmplace(key.pointer());
   if (created) {
     *index = static_cast<std::uint32_t>(groups_.size());
-    groups_.emplace_back();
+    groups_.emplace_back().reserve(kGroupCapacity);
   }
   open_ = *index;
   openKey_ = key.pointer();

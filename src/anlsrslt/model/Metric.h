@@ -32,11 +32,11 @@ class P_MetricStore {
   const std::string& lastFile() const noexcept { return lastFile_; }
   // Opens the group `key`; returns the key of the group it closes (null if none).
   const char* openGroup(U_Identifier key);
-  void store(std::string_view metric, std::string_view value) { store(metric, names_.intern(value)); }
+  void store(std::string_view metric, std::string_view value) { store(metric, values_.intern(value)); }
   void store(std::string_view metric, const char* value);
   // The last file name as interned text, for the STFIL entry of each group.
   const char* lastFileText() {
-    if (!lastFileText_) lastFileText_ = names_.intern(lastFile_);
+    if (!lastFileText_) lastFileText_ = values_.intern(lastFile_);
     return lastFileText_;
   }
   const char* openGroupKey() const noexcept { return openKey_; }
@@ -47,7 +47,10 @@ class P_MetricStore {
   std::vector<Group> groups_;
   std::string lastFile_;
   const char* lastFileText_ = nullptr;
-  zum::RecentInterns<16> names_;  // metric names and frequent values
+  // Apart, so that values, most of them seen once, do not push out the few
+  // metric names that every group repeats.
+  zum::RecentInterns<16> names_;
+  zum::RecentInterns<8> values_;
   bool haveLastFile_ = false;
   const char* openKey_ = nullptr;
   std::uint32_t open_ = 0;

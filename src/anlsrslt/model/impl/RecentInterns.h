@@ -20,7 +20,11 @@ class RecentInterns {
   // The interned text of `text`: the store's pointer.
   const char* intern(std::string_view text) {
     for (const char* entry : entries_) {
-      if (entry && intern::header(entry).size == text.size() && std::memcmp(entry, text.data(), text.size()) == 0)
+      // Texts of one length often share their start ("STCYC", "STLIN"):
+      // the last byte tells most of them apart before a compare.
+      if (entry && intern::header(entry).size == text.size() &&
+          (text.empty() || entry[text.size() - 1] == text.back()) &&
+          std::memcmp(entry, text.data(), text.size()) == 0)
         return entry;
     }
     const char* stored = U_SingletonStringStore<SimpleStringCompare>::instance().intern(text);
