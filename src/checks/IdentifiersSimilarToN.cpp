@@ -10,6 +10,7 @@
 #include "checks/PreferredDefine.h"
 #include "checks/MessageNumbers.h"
 #include "checks/NameText.h"
+#include "checks/NameVerdicts.h"
 #include "checks/SimilarIdentifiers.h"
 #include "checks/SimilarNames.h"
 #include "checks/SimilarityOptions.h"
@@ -27,11 +28,17 @@ bool isDeclaration(PI_DefineHandle define) { return PI_isDefineDeclaration(defin
 std::vector<NamedSymbol> longIdentifiers(std::size_t significant) {
   std::vector<NamedSymbol> names;
   const SymbolOrder& order = symbolOrder();
-  forEachSymbol([&names, &order, significant](PI_SymbolHandle symbol, PI_DefineHandle current) {
+  NameVerdicts longEnough;
+  forEachSymbol([&names, &order, &longEnough, significant](PI_SymbolHandle symbol, PI_DefineHandle current) {
     // The simple identifier belongs to the symbol's key, which all its
     // defines share: a short one rules the symbol out before its defines
     // are searched for a declaration.
-    if (!current || !mayHaveSimpleIdentifierOf(PI_getDefineQualName(current), significant)) return;
+    if (!current) return;
+    const char* currentName = PI_getDefineQualName(current);
+    if (!longEnough.get(currentName, [currentName, significant] {
+          return mayHaveSimpleIdentifierOf(currentName, significant);
+        }))
+      return;
     PI_DefineHandle define = PI_isDefineDeclaration(current) ? current : firstDefineOf(symbol, &isDeclaration);
     if (!define || PI_isDefineImplicit(define)) return;
     const char* qualName = PI_getDefineQualName(define);
