@@ -80,9 +80,24 @@ void M_MetricZEK::openForAppend(std::string_view source, std::string_view output
   }
   source_ = source;
   outputDirectory_ = outputDirectory;
-  // A line cut off by a run that was killed stays a line of its own.
+  dropCutLine();
+}
+
+void M_MetricZEK::dropCutLine() {
+  // A line cut off by a run that was killed while it wrote cannot be read
+  // back as it stands: a record cut after its name stops the reading of
+  // every later run, one cut inside its value gives a wrong value.
   const std::uint64_t size = project_->sizeAtOpen();
-  if (size > 0 && project_->readAt(size - 1, 1) != "\n") pending_ = kLineEnd;
+  const std::uint64_t whole = project_->endOfLast('\n');
+  if (whole == size) return;
+  const U_String path = project_->path();
+  if (!project_->dropTail(whole)) {
+    const U_String reason = zum::describeFileError(project_->error());
+    project_.reset();
+    raiseWriteFailure("in '" + path + "': its last line is cut off, and dropping it failed: " + reason);
+  }
+  std::cerr << "The last line of '" << path << "' was cut off (a run stopped while writing it); its " << size - whole
+            << " bytes are dropped.\n";
 }
 
 void M_MetricZEK::openFile(std::string_view source, std::string_view outputDirectory, std::ios::openmode mode) {

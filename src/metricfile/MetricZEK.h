@@ -4,8 +4,9 @@
 // The project metric file (openForAppend) is written as a project output:
 // under the file's lock, whole lines at a time, and a failed write cuts it
 // back to what it held before the run and raises M_ZEKCannotOpenMetricFile
-// naming the file. A file whose last line was cut off (a run that was
-// killed) is continued on a line of its own.
+// naming the file. A last line cut off by a run that was killed while it
+// wrote is dropped (and that is said on standard error), so that every line
+// of the file reads back.
 #pragma once
 
 #include <fstream>
@@ -83,6 +84,8 @@ class M_MetricZEK : public M_MetricBase {
   void writeLine(std::string_view line);
   // Writes the lines held for the project file.
   void writePending();
+  // Cuts the project file back to its last whole line.
+  void dropCutLine();
   [[noreturn]] void raiseWriteFailure(const U_String& what);
   // The header lines when due, then "<S>" name " " value.
   void writeMetric(const XF_Filename& file, std::string_view headerName, std::string_view metricName,

@@ -86,8 +86,9 @@ C_ConfigFile C_readConfigFile(const U_String& compilerDirectory, int productInde
   config.path = path;
   zum::TextLineReader lines(file.get(), path);
   U_String raw;
-  while (lines.read(raw)) {
+  for (int lineNumber = lines.lineNumber(); lines.read(raw); lineNumber = lines.lineNumber()) {
     const U_String line = zum::withoutNewline(raw);
+    const U_String place = "  " + lines.place(lineNumber) + "\n";
     if (!line.empty() && line.front() == '*') continue;
     if (!line.empty() && line.front() == '#') {
       std::size_t end = 1;
@@ -102,7 +103,7 @@ C_ConfigFile C_readConfigFile(const U_String& compilerDirectory, int productInde
         }
       }
       if (!section) {
-        messages << "\nERROR: Unknown section " << std::string_view(line).substr(0, end) << "\n";
+        messages << "\nERROR: Unknown section " << std::string_view(line).substr(0, end) << "\n" << place;
       } else if (section->kind == Kind::Options) {
         config.options = std::move(file);
         config.optionsLine = lines.lineNumber();
@@ -112,13 +113,13 @@ C_ConfigFile C_readConfigFile(const U_String& compilerDirectory, int productInde
     }
     if (!section) continue;
     if (filled >= section->lines) {
-      messages << "\nERROR: Unexpected configuration data: " << line << "\n";
+      messages << "\nERROR: Unexpected configuration data: " << line << "\n" << place;
       continue;
     }
     ++filled;
     const U_String name(section->name);
     if (section->kind == Kind::String) {
-      config.strings[name].push_back(unescaped(zum::substituteVariables(line, messages)));
+      config.strings[name].push_back(unescaped(zum::substituteVariables(line, messages, lines.place(lineNumber))));
     } else {
       config.integers[name].push_back(integerOf(line));
     }

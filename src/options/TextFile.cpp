@@ -1,5 +1,7 @@
 #include "options/TextFile.h"
 
+#include <string>
+
 #include "util/InputFile.h"
 
 
@@ -29,6 +31,11 @@ bool TextLineReader::readPiece(U_String& piece) {
     if (piece.size() >= 2 && piece[piece.size() - 2] == '\r') piece.erase(piece.size() - 2, 1);
   }
   return true;
+}
+
+U_String TextLineReader::place(int line) const {
+  if (name_.empty()) return U_String();
+  return "in '" + name_ + "' at line " + std::to_string(line);
 }
 
 bool TextLineReader::read(U_String& line) {

@@ -35,6 +35,8 @@ class TextLineReader {
   bool read(U_String& line);
   // The line that the next read() begins with.
   int lineNumber() const noexcept { return line_; }
+  // "in 'NAME' at line N" for a message about line N; "" without a name.
+  U_String place(int line) const;
 
  private:
   bool readPiece(U_String& piece);

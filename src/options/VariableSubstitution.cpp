@@ -17,7 +17,7 @@ void appendVariable(U_String& out, std::string_view name) {
 
 }  // namespace
 
-U_String substituteVariables(std::string_view line, std::ostream& messages) {
+U_String substituteVariables(std::string_view line, std::ostream& messages, std::string_view place) {
   U_String out;
   out.reserve(line.size());
   std::size_t i = 0;
@@ -36,6 +36,7 @@ U_String substituteVariables(std::string_view line, std::ostream& messages) {
         std::string_view shown = line;
         if (!shown.empty() && shown.back() == '\n') shown.remove_suffix(1);
         messages << "\nERROR: Badly formed variable substitution:\n\t" << shown << "\n";
+        if (!place.empty()) messages << "  " << place << "\n";
         if (!line.empty() && line.back() == '\n') out += '\n';
         break;
       }

@@ -17,6 +17,7 @@ int ViaTokenizer::get() {
   while (position_ >= line_.size()) {
     if (atEnd_) return kEnd;
     U_String raw;
+    const int lineNumber = lines_.lineNumber();
     if (!lines_.read(raw)) {
       atEnd_ = true;
       line_.clear();
@@ -24,7 +25,7 @@ int ViaTokenizer::get() {
       return kEnd;
     }
     if (!raw.empty() && raw.front() == '*') continue;
-    line_ = substituteVariables(raw, messages_);
+    line_ = substituteVariables(raw, messages_, lines_.place(lineNumber));
     position_ = 0;
   }
   return static_cast<unsigned char>(line_[position_++]);

@@ -8,6 +8,8 @@
 
 namespace {
 
+U_AssertionStop assertionStop = nullptr;
+
 void report(const char* file, int line, const char* condition) {
   std::cout.flush();
   std::cerr << "Assertion" << " at " << file << ":" << line << ": Assertion '" << condition << "' failed."
@@ -16,8 +18,11 @@ void report(const char* file, int line, const char* condition) {
 
 }  // namespace
 
+void U_setAssertionStop(U_AssertionStop stop) { assertionStop = stop; }
+
 void U_assertAbort(const char* file, int line, const char* condition) {
   report(file, line, condition);
+  if (assertionStop) assertionStop();
   std::raise(SIGABRT);
   // Only reached when the abort signal is caught and the handler returns.
   std::_Exit(19);

@@ -8,6 +8,13 @@
 // handler turns that into its message and exit code 19.
 [[noreturn]] void U_assertAbort(const char* file, int line, const char* condition);
 
+// What U_assertAbort does after the assertion line, instead of the abort
+// signal: a fuzzing harness that runs the program in its own process throws
+// from here to go on with its next input. It must not return. Null (the
+// default) restores the abort signal.
+using U_AssertionStop = void (*)();
+void U_setAssertionStop(U_AssertionStop stop);
+
 // Throws U_AssertException, which ends the run with exit code 18.
 [[noreturn]] void U_assertThrow(const char* file, int line, const char* condition);
 

@@ -160,6 +160,29 @@ std::string GuardedAppendFile::readAt(std::uint64_t offset, std::size_t count) c
   return bytes;
 }
 
+std::uint64_t GuardedAppendFile::endOfLast(char c) const {
+  constexpr std::size_t kChunk = 64 * 1024;
+  for (std::uint64_t end = size_; end > 0;) {
+    const std::uint64_t begin = end > kChunk ? end - kChunk : 0;
+    const std::string bytes = readAt(begin, static_cast<std::size_t>(end - begin));
+    const std::size_t at = bytes.rfind(c);
+    if (at != std::string::npos) return begin + at + 1;
+    if (bytes.size() != end - begin) return 0;  // a read error: nothing is taken for whole
+    end = begin;
+  }
+  return 0;
+}
+
+bool GuardedAppendFile::dropTail(std::uint64_t size) {
+  if (fd_ < 0 || size > size_ || ::ftruncate(fd_, static_cast<off_t>(size)) != 0) {
+    error_ = fd_ < 0 || size > size_ ? EINVAL : lastError();
+    return false;
+  }
+  sizeAtOpen_ = size_ = size;
+  markWhole();
+  return true;
+}
+
 bool GuardedAppendFile::append(std::string_view bytes) {
   if (fd_ < 0) {
     error_ = EBADF;

@@ -48,6 +48,14 @@ class GuardedAppendFile {
   // Up to `count` bytes at `offset`; fewer at the end of the file or on a
   // read error.
   std::string readAt(std::uint64_t offset, std::size_t count) const;
+  // The size of the file without what follows its last byte `c` (0 when
+  // there is none): the end of its last whole line for '\n'.
+  std::uint64_t endOfLast(char c) const;
+
+  // Before anything is written: drops the end of the file from `size` on,
+  // which then counts as what the file held before the run. False, with
+  // error(), when that failed.
+  bool dropTail(std::uint64_t size);
 
   // Writes all of `bytes` at the end; false, with error(), when they could
   // not all be written.

@@ -47,7 +47,7 @@ TEST_F(OptionSources, VariablesInViaFiles) {
   const auto r = run({"ZEK", "-cmaf", "p", "g.c", "-via", "v.via"});
   EXPECT_EQ(r.out,
             "word/x\nword/x\n$ZUM_WORD\n"
-            "\nERROR: Badly formed variable substitution:\n\t-echo ${ZUM_WORD f.c\n");
+            "\nERROR: Badly formed variable substitution:\n\t-echo ${ZUM_WORD f.c\n  in 'v.via' at line 2\n");
   // The rest of the line went with the bad reference, so "-echo" has no value.
   EXPECT_EQ(r.err, "\nERROR: Argument expected after echo\n\n");
   EXPECT_EQ(r.exitCode, 0);
@@ -138,9 +138,10 @@ TEST_F(OptionSources, ConfigurationFileSections) {
   }
   scratch_.write("bin/zek.cfg", "#opt\n-echo not-an-option-line\n#messages\n1\n2\n3\nfour\n#general\n1\n#options\n-echo o\n");
   const auto r = run({"ZEK", "-cmaf", "p", "f.c"});
+  const std::string file = scratch_.path("bin/zek.cfg").string();
   EXPECT_EQ(r.out,
-            "\nERROR: Unknown section #opt\n"
-            "\nERROR: Unexpected configuration data: four\n"
+            "\nERROR: Unknown section #opt\n  in '" + file + "' at line 1\n"
+            "\nERROR: Unexpected configuration data: four\n  in '" + file + "' at line 7\n"
             "o\n");
   EXPECT_EQ(r.err, "");
   EXPECT_EQ(r.exitCode, 0);

@@ -39,12 +39,16 @@ TEST_F(MetricOutput, AppendingKeepsEveryByteOfAnEarlierFile) {
   EXPECT_EQ(writeProjectFile(writeOneMetric), earlier + kOneMetric);
 }
 
-TEST_F(MetricOutput, ALastLineCutOffStaysALineOfItsOwn) {
-  // A run killed while it wrote: the next run's first line is not glued
-  // onto the cut one.
-  const std::string earlier = "<S>\r\n<S>STFIL x\r\n<S>STNAM x\r\n<S>STCY";
-  writeFile(projectMetricFile(), earlier);
-  EXPECT_EQ(writeProjectFile(writeOneMetric), earlier + "\r\n" + kOneMetric);
+TEST_F(MetricOutput, ALastLineCutOffIsDropped) {
+  // A run killed while it wrote: the cut line would not read back (or
+  // would with a wrong value), and the next line must not be glued to it.
+  const std::string whole = "<S>\r\n<S>STFIL x\r\n<S>STNAM x\r\n";
+  writeFile(projectMetricFile(), whole + "<S>STCYA ");
+  ::testing::internal::CaptureStderr();
+  EXPECT_EQ(writeProjectFile(writeOneMetric), whole + kOneMetric);
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+            "The last line of '" + projectMetricFile() +
+                "' was cut off (a run stopped while writing it); its 9 bytes are dropped.\n");
 }
 
 TEST_F(MetricOutput, TheOlderErrorFileKindWritesTheFileToo) {

@@ -176,10 +176,12 @@ TEST_F(SourcesTest, ConfigurationFileSectionsAndMessages) {
         "#formatx\n${NOT_CLOSED\n"
         "#OPTIONSX\n-echo options\n");
   Run run = parse({"f.c"});
+  // Each message is followed by the line it is about.
+  const std::string file = (dir_ / "bin/zek.cfg").string();
   EXPECT_EQ(run.out,
-            "\nERROR: Unexpected configuration data: four\n"
-            "\nERROR: Unknown section #opt\n"
-            "\nERROR: Badly formed variable substitution:\n\t${NOT_CLOSED\n"
+            "\nERROR: Unexpected configuration data: four\n  in '" + file + "' at line 7\n"
+            "\nERROR: Unknown section #opt\n  in '" + file + "' at line 8\n"
+            "\nERROR: Badly formed variable substitution:\n\t${NOT_CLOSED\n  in '" + file + "' at line 14\n"
             "options\n");
   EXPECT_EQ(run.cmdArgs->configuration().strings.at("messages"), (std::vector<U_String>{"one", "two", "three"}));
   EXPECT_EQ(run.cmdArgs->configuration().integers.at("general"), (std::vector<int>{1, 2}));
@@ -195,7 +197,8 @@ TEST_F(SourcesTest, ConfigurationFileOfEachProduct) {
   EXPECT_EQ(run.cmdArgs->options().tabStop().value(), 3);
   // ZEK has no "characters" section.
   write("bin/zek.cfg", "#characters\nx\n#options\n");
-  EXPECT_EQ(parse({"f.c"}).out, "\nERROR: Unknown section #characters\n");
+  EXPECT_EQ(parse({"f.c"}).out,
+            "\nERROR: Unknown section #characters\n  in '" + (dir_ / "bin/zek.cfg").string() + "' at line 1\n");
   EXPECT_EQ(C_configSections(zum::findProduct("KOD")).size(), 2u);
   // Only a regular file is a configuration file: a directory cannot be
   // opened as one, and a pipe must not stall the run.
