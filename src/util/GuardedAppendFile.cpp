@@ -19,18 +19,26 @@ namespace {
 
 // The guarded files that are open, for the signal handler: a descriptor
 // and the size of the file's whole records. Plain atomics, so that the
-// handler may read them whatever the program was doing.
+// handler may read them whatever the program was doing; it passes over a
+// slot whose descriptor is negative.
 struct SignalSlot {
   std::atomic<int> fd{-1};
   std::atomic<std::int64_t> whole{0};
 };
 std::array<SignalSlot, 8> signalSlots;
 
+// Marks a slot taken while its size is not yet set.
+constexpr int kSlotBeingTaken = -2;
+
 int takeSignalSlot(int fd, std::uint64_t whole) noexcept {
   for (std::size_t i = 0; i < signalSlots.size(); ++i) {
     int expected = -1;
+    // The size may only be set in a slot this file holds: set in another
+    // file's slot, a signal would cut that file to this one's size.
+    if (!signalSlots[i].fd.compare_exchange_strong(expected, kSlotBeingTaken)) continue;
     signalSlots[i].whole.store(static_cast<std::int64_t>(whole));
-    if (signalSlots[i].fd.compare_exchange_strong(expected, fd)) return static_cast<int>(i);
+    signalSlots[i].fd.store(fd);
+    return static_cast<int>(i);
   }
   return -1;  // more files than slots: that one is not cut back on a signal
 }

@@ -43,8 +43,16 @@ TEST(GuardedAppendFile, AnExistingFileIsCutBackToItsSizeOrToItsLastWholeRecord) 
   EXPECT_TRUE(file->append("one\n"));
   file->markWhole();
   EXPECT_TRUE(file->append("tw"));
+  // A second file open beside it (a run's error and metric files) keeps
+  // its own last whole record.
+  const std::string other = dir.path("p.err");
+  writeFile(other, "longer and whole");
+  auto second = zum::GuardedAppendFile::open(other, "unused", error);
+  ASSERT_TRUE(second);
+  EXPECT_TRUE(second->append(" cut"));
   zum::GuardedAppendFile::cutBackAllOnSignal();
   EXPECT_EQ(readFile(path), "old\none\n");
+  EXPECT_EQ(readFile(other), "longer and whole");
   EXPECT_TRUE(file->cutBackAfterFailure().ends_with("; the file is left as it was before the run"));
   EXPECT_EQ(readFile(path), "old\n");
   EXPECT_TRUE(file->close());
