@@ -6,6 +6,7 @@
 #include "metricfile/MetricFileName.h"
 #include "metricfile/MetricOutput.h"
 #include "util/Exception.h"
+#include "util/GuardedAppendFile.h"
 #include "util/StringStore.h"
 
 namespace zum {
@@ -27,10 +28,26 @@ void closeReporting(Close close) noexcept {
 
 void openProjectOutputs(const OutputLocation& location) {
   M_openDiagnosticOutput(location);
-  M_openMetricOutput(location);
+  try {
+    M_openMetricOutput(location);
+  } catch (...) {
+    // The error file may have gained a section start already.
+    GuardedAppendFile::cutBackAllOpen();
+    throw;
+  }
 }
 
 void closeProjectOutputs() {
+  // Everything is written before either file is closed: while both are
+  // open, a failure of one cuts back the other too, so a run that fails
+  // leaves neither of them changed.
+  try {
+    M_flushMetricOutput();
+    M_flushDiagnosticOutput();
+  } catch (...) {
+    closeProjectOutputsReporting();
+    throw;
+  }
   try {
     M_closeMetricOutput();
   } catch (...) {

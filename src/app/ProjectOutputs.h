@@ -10,12 +10,15 @@
 namespace zum {
 
 // The diagnostic output first, then the metric writer, each of the kind the
-// debug switches select. Opening failures are raised.
+// debug switches select. Opening failures are raised (after the error file
+// is cut back when the metric file fails).
 void openProjectOutputs(const OutputLocation& location);
 
-// The metric writer first, then the diagnostic output, at the end of a run
-// that went well: a failure to finish either file is raised (after both are
-// closed), so that the run ends with its message and exit code.
+// At the end of a run that went well: both outputs write what they hold,
+// then the metric writer is closed, then the diagnostic output. A failure
+// to finish either file is raised (after both are closed, and both cut
+// back when a write failed), so that the run ends with its message and
+// exit code.
 void closeProjectOutputs();
 
 // The same when the driver goes, after a run that failed before it closed

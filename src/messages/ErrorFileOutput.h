@@ -58,10 +58,11 @@ class M_ErrorFileOutput {
   // M_BadTextWriteException (older generation, by the field that failed),
   // after the file is cut back; a failing close raises them too.
   void close();
+  // Writes what is buffered; a failure is raised as by close().
+  void flush();
 
  private:
   void endRecord();
-  void flush();
   [[noreturn]] void raiseWriteFailure(bool failedInText, const U_String& what) const;
 
   U_String fileName_;

@@ -63,6 +63,10 @@ void M_installDiagnosticOutput(std::unique_ptr<M_OutputBase> output) {
   state().output = std::move(output);
 }
 
+void M_flushDiagnosticOutput() {
+  if (state().output) state().output->flush();
+}
+
 void M_closeDiagnosticOutput() {
   // Taken out first: whatever closing raises, the output is gone.
   std::unique_ptr<M_OutputBase> closing = std::move(state().output);

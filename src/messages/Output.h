@@ -29,6 +29,8 @@ U_String M_projectErrorFileName(const zum::OutputLocation& location);
 void M_openDiagnosticOutput(const zum::OutputLocation& location);
 // Makes `output` the output of the run, closing any earlier one.
 void M_installDiagnosticOutput(std::unique_ptr<M_OutputBase> output);
+// Writes what the output has buffered, raising a write failure.
+void M_flushDiagnosticOutput();
 // Closes and destroys the output; a closing failure is raised after the
 // output is gone.
 void M_closeDiagnosticOutput();

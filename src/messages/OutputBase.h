@@ -15,6 +15,9 @@ class M_OutputBase {
 
   // Finishes everything written; nothing is written afterwards.
   virtual void close() = 0;
+  // Writes what is buffered to a file output, raising its failure; the
+  // output stays open.
+  virtual void flush() {}
   // Applies the gates of the kind, then writes what passes them.
   virtual void sendDiagnostic(const M_Diagnostic& diagnostic, bool suppressed) = 0;
   // Writes without any gate.

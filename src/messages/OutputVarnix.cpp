@@ -18,6 +18,10 @@ void M_OutputVarnix::writeDiagnostic(const M_Diagnostic& diagnostic, bool suppre
   file_->writeDiagnostic(diagnostic, suppressed);
 }
 
+void M_OutputVarnix::flush() {
+  if (file_) file_->flush();
+}
+
 void M_OutputVarnix::close() {
   if (!file_) return;
   std::unique_ptr<M_ErrorFileOutput> closing = std::move(file_);

@@ -17,6 +17,7 @@ class M_OutputVarnix final : public M_OutputBase {
   void open(const U_String& fileName);
   bool isOpen() const noexcept { return file_ != nullptr; }
   void close() override;
+  void flush() override;
   // The only gate is the quiet filter.
   void sendDiagnostic(const M_Diagnostic& diagnostic, bool suppressed) override;
   void writeDiagnostic(const M_Diagnostic& diagnostic, bool suppressed) override;

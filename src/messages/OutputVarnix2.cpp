@@ -26,6 +26,10 @@ void M_OutputVarnix2::writeSuppressionRecord(const M_SuppressionRecord& record) 
   file_->writeSuppressionRecord(record);
 }
 
+void M_OutputVarnix2::flush() {
+  if (file_) file_->flush();
+}
+
 void M_OutputVarnix2::close() {
   if (!file_) return;
   // Dropped even when closing fails: the file is given up either way.

@@ -19,6 +19,7 @@ class M_OutputVarnix2 final : public M_OutputBase {
   void open(const U_String& fileName);
   bool isOpen() const noexcept { return file_ != nullptr; }
   void close() override;
+  void flush() override;
   // Gates: the quiet filter; then, with the debug switch "compress-output",
   // the message selection ("nomsg", "only"), so that deselected messages do
   // not take room in the file.

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "util/InputFile.h"
 
@@ -45,6 +46,13 @@ int takeSignalSlot(int fd, std::uint64_t whole) noexcept {
 
 void freeSignalSlot(int slot) noexcept {
   if (slot >= 0) signalSlots[static_cast<std::size_t>(slot)].fd.store(-1);
+}
+
+// The guarded files that are open, so that one file's failure can cut back
+// the others. A run opens them from one thread.
+std::vector<GuardedAppendFile*>& openFiles() {
+  static std::vector<GuardedAppendFile*> files;
+  return files;
 }
 
 int lastError() noexcept { return errno != 0 ? errno : EIO; }
@@ -151,9 +159,13 @@ std::unique_ptr<GuardedAppendFile> GuardedAppendFile::open(const U_String& path,
 GuardedAppendFile::GuardedAppendFile(U_String path, int fd, bool created, std::uint64_t size)
     : path_(std::move(path)), fd_(fd), created_(created), sizeAtOpen_(size), size_(size) {
   slot_ = takeSignalSlot(fd_, size_);
+  openFiles().push_back(this);
 }
 
-GuardedAppendFile::~GuardedAppendFile() { close(); }
+GuardedAppendFile::~GuardedAppendFile() {
+  close();
+  std::erase(openFiles(), this);
+}
 
 std::string GuardedAppendFile::readAt(std::uint64_t offset, std::size_t count) const {
   std::string bytes(count, '\0');
@@ -192,6 +204,7 @@ bool GuardedAppendFile::dropTail(std::uint64_t size) {
 }
 
 bool GuardedAppendFile::append(std::string_view bytes) {
+  if (dropped_) return true;
   if (fd_ < 0) {
     error_ = EBADF;
     return false;
@@ -227,10 +240,31 @@ bool GuardedAppendFile::cutBack() {
 U_String GuardedAppendFile::cutBackAfterFailure() {
   U_String text = "in '" + path_ + "': " + describeFileError(error_);
   if (!cutBack()) {
-    return text + "; it could not be cut back to the " + std::to_string(sizeAtOpen_) +
-           " bytes it held before the run: " + describeFileError(error_);
+    text += "; it could not be cut back to the " + std::to_string(sizeAtOpen_) +
+            " bytes it held before the run: " + describeFileError(error_);
+  } else {
+    text += created_ ? "; the file this run made is removed again" : "; the file is left as it was before the run";
   }
-  return text + (created_ ? "; the file this run made is removed again" : "; the file is left as it was before the run");
+  dropped_ = true;
+  for (GuardedAppendFile* other : openFiles()) {
+    if (other == this || other->fd_ < 0 || other->dropped_) continue;
+    other->dropped_ = true;
+    if (other->cutBack()) {
+      text += "; '" + other->path_ + (other->created_ ? "', which this run made, is removed too"
+                                                      : "' is left as it was before the run too");
+    } else {
+      text += "; '" + other->path_ + "' could not be cut back: " + describeFileError(other->error_);
+    }
+  }
+  return text;
+}
+
+void GuardedAppendFile::cutBackAllOpen() noexcept {
+  for (GuardedAppendFile* file : openFiles()) {
+    if (file->fd_ < 0 || file->dropped_) continue;
+    file->dropped_ = true;
+    file->cutBack();
+  }
 }
 
 bool GuardedAppendFile::close() {

@@ -58,7 +58,8 @@ class GuardedAppendFile {
   bool dropTail(std::uint64_t size);
 
   // Writes all of `bytes` at the end; false, with error(), when they could
-  // not all be written.
+  // not all be written. Once the file was cut back for another file's
+  // failure, the bytes are dropped (and that is no failure).
   bool append(std::string_view bytes);
   // The file ends with a whole record now: a fatal signal cuts it back to
   // here, never further than to what it held at open.
@@ -68,8 +69,15 @@ class GuardedAppendFile {
   bool cutBack();
   // After a failed append(): cuts the file back and says, for the message,
   // what failed and what the file holds now: "in 'out/p.err': No space left
-  // on device; the file is left as it was before the run".
+  // on device; the file is left as it was before the run". The other guarded
+  // files open in the process (a run's error and metric files) are cut back
+  // too, so that a failed run leaves none of its output behind; the text
+  // names them, and what they are sent afterwards is dropped.
   U_String cutBackAfterFailure();
+  // Cuts back every guarded file that is open, as after a failure, and
+  // drops what they are sent afterwards: for a run that cannot go on
+  // before it wrote anything (its second output failed to open).
+  static void cutBackAllOpen() noexcept;
   // Closes the file, which releases the lock; false, with error(), when
   // closing reported a failure (what was written may not be on disk).
   bool close();
@@ -90,6 +98,7 @@ class GuardedAppendFile {
   std::uint64_t size_;
   int slot_ = -1;
   int error_ = 0;
+  bool dropped_ = false;  // cut back for another file's failure
 };
 
 }  // namespace zum

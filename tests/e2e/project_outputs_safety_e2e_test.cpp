@@ -96,23 +96,27 @@ TEST_F(ProjectOutputs, AFullDiskLeavesTheProjectFilesAsTheyWereAndTheNextRunSucc
   fs::copy(kExample, disk, fs::copy_options::recursive);
   ASSERT_EQ(runExample(disk).exitCode, 0);
 
+  // The metrics still fit, the error records do not: a failed run leaves
+  // neither file changed.
   const std::string errorsBefore = scratch_.read("disk/inventory.err");
+  const std::string metricsBefore = scratch_.read("disk/inventory.met");
   small.fill();
   zumtest::RunResult r = runExample(disk);
   EXPECT_EQ(r.exitCode, 18);
   EXPECT_EQ(r.err,
             "Problems writing binary file.\n"
-            "  in 'inventory.err': No space left on device; the file is left as it was before the run\n");
+            "  in 'inventory.err': No space left on device; the file is left as it was before the run; "
+            "'inventory.met' is left as it was before the run too\n");
   EXPECT_EQ(scratch_.read("disk/inventory.err"), errorsBefore);
-  EXPECT_TRUE(allLinesWhole(scratch_.read("disk/inventory.met")));
+  EXPECT_EQ(scratch_.read("disk/inventory.met"), metricsBefore);
 
   small.makeRoom();
   r = runExample(disk);
   EXPECT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(sectionsOf("disk/inventory.err"), 2);
 
-  // When the metric file has no room either (its next line needs a page
-  // of its own), both files fail, are cut back and are named.
+  // When the metric file has no room (its next line needs a page of its
+  // own), it fails first; both files are cut back and named.
   std::string metrics = scratch_.read("disk/inventory.met");
   metrics += std::string(4096 - metrics.size() % 4096 - 2, '*') + "\r\n";
   scratch_.write("disk/inventory.met", metrics);
@@ -120,10 +124,10 @@ TEST_F(ProjectOutputs, AFullDiskLeavesTheProjectFilesAsTheyWereAndTheNextRunSucc
   small.fill();
   r = runExample(disk);
   EXPECT_EQ(r.exitCode, 18);
-  EXPECT_NE(r.err.find("Cannot write metric file for 'inventory' in output directory '.'.\n"
-                       "  in 'inventory.met': No space left on device; the file is left as it was before the run\n"),
-            std::string::npos)
-      << r.err;
+  EXPECT_EQ(r.err,
+            "Cannot write metric file for 'inventory' in output directory '.'.\n"
+            "  in 'inventory.met': No space left on device; the file is left as it was before the run; "
+            "'inventory.err' is left as it was before the run too\n");
   EXPECT_EQ(scratch_.read("disk/inventory.met"), metrics);
   EXPECT_EQ(scratch_.read("disk/inventory.err"), errors);
   small.makeRoom();
@@ -209,6 +213,14 @@ TEST_F(ProjectOutputs, WhatIsNotARegularFileIsNotReadable) {
             "out/p:1: Msg=1540 #params=1 {out/d.c.met}\n"
             "out/p:1: Msg=1540 #params=1 {out/e.c.met}\n"
             "out/p:1: Msg=1540 #params=1 {out/f.c.err}\n");
+
+  // A project metric file that cannot be opened stops the run before the
+  // error file it made is kept.
+  fs::create_directories(scratch_.path("out/q.met"));
+  const zumtest::RunResult q = zumtest::runZum(scratch_, {"ZEK", "-cmaf", "out/q", "-op", "out", "a.c"}, env_);
+  EXPECT_EQ(q.exitCode, 18);
+  EXPECT_EQ(q.err, "Cannot write metric file for 'out/q' in output directory 'out'.\n  in 'out/q.met': Is a directory\n");
+  EXPECT_FALSE(fs::exists(scratch_.path("out/q.err")));
 }
 
 TEST_F(ProjectOutputs, ALogOrASingleSourceThatWouldLoseResultsIsToldOf) {

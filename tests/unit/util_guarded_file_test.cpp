@@ -53,8 +53,13 @@ TEST(GuardedAppendFile, AnExistingFileIsCutBackToItsSizeOrToItsLastWholeRecord) 
   zum::GuardedAppendFile::cutBackAllOnSignal();
   EXPECT_EQ(readFile(path), "old\none\n");
   EXPECT_EQ(readFile(other), "longer and whole");
-  EXPECT_TRUE(file->cutBackAfterFailure().ends_with("; the file is left as it was before the run"));
+  // A failure cuts back every open file, and the others take no more.
+  EXPECT_TRUE(second->append(" lost"));
+  EXPECT_TRUE(file->cutBackAfterFailure().ends_with(
+      "; the file is left as it was before the run; '" + other + "' is left as it was before the run too"));
   EXPECT_EQ(readFile(path), "old\n");
+  EXPECT_TRUE(second->append(" dropped"));
+  EXPECT_EQ(readFile(other), "longer and whole");
   EXPECT_TRUE(file->close());
 }
 
