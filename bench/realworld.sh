@@ -1,22 +1,23 @@
 #!/usr/bin/env bash
-# zum-scan and zum over real C projects (the unmodified sources under
-# ../shared/realworld, read-only: everything is built out of tree in $WORK).
+# zum-scan and zum over real C and C++ projects (the unmodified sources
+# under ../shared/realworld, read-only: everything is built out of tree in
+# $WORK).
 #
-# Per project: its compilation database (CMake's export for zlib, bear over
-# the makefile for Lua), then the whole chain, timed:
+# Per project: its compilation database (CMake's export for zlib and ninja,
+# bear over the makefile for Lua), then the whole chain, timed:
 #   - units and lines scanned;
 #   - zum-scan's CPU time (user+sys of all its processes) next to
 #     clang -fsyntax-only over the same units, and its wall time with -j 1
 #     and -j 2;
 #   - zum's time and peak memory over the result, and its findings per
 #     message;
-#   - the check against the linker (bench/linker_check.py): unused,
-#     own-file and other-file externals as zum finds them and as the
-#     relocations of the object files show them.
+#   - for the C projects, the check against the linker
+#     (bench/linker_check.py): unused, own-file and other-file externals as
+#     zum finds them and as the relocations of the object files show them.
 # Times are the smallest of $RUNS runs: other work on the machine only ever
 # adds to a time.
 #
-# usage: bash bench/realworld.sh [zlib] [lua]
+# usage: bash bench/realworld.sh [zlib] [lua] [ninja]
 # environment: REALWORLD (../shared/realworld), WORK (/tmp/zum-realworld),
 # BUILD (build-release, configured and built here when missing), RUNS (3).
 set -euo pipefail
@@ -35,7 +36,7 @@ WORK=${WORK:-/tmp/zum-realworld}
 BUILD=${BUILD:-build-release}
 RUNS=${RUNS:-3}
 projects=("$@")
-[ ${#projects[@]} -eq 0 ] && projects=(zlib lua)
+[ ${#projects[@]} -eq 0 ] && projects=(zlib lua ninja)
 python=/usr/bin/python3
 clang=$(command -v clang-14 || command -v clang)
 
@@ -62,6 +63,9 @@ database() {
     # sources.
     lua) (cd "$dir" && bear --output compile_commands.json -- \
             make -s -f "$REALWORLD/lua/makefile" VPATH="$REALWORLD/lua" -j 2 >/dev/null) ;;
+    # One unit of ninja includes a header its build generates.
+    ninja) cmake -S "$REALWORLD/ninja" -B "$dir" -G Ninja -DBUILD_TESTING=OFF -DCMAKE_EXPORT_COMPILE_COMMANDS=ON \
+             >/dev/null && ninja -C "$dir" build/browse_py.h >/dev/null ;;
     *) echo "realworld.sh: unknown project $project" >&2; exit 2 ;;
   esac
 }
@@ -121,13 +125,15 @@ for project in "${projects[@]}"; do
   scanStartups=$(measure "$scan" -q -p "$WORK/empty" -o "$WORK/empty/out" -j 1)
   load=$(cut -d' ' -f1-3 /proc/loadavg)
 
+  product=ZEK
+  [ "$project" = ninja ] && product=ZEKPP
   export ZEKBIN=$out/zumbin ZEKPPBIN=$out/zumbin TMP=${TMPDIR:-/tmp}
-  mkdir -p "$ZEKBIN" && touch "$ZEKBIN/zek.cfg"
+  mkdir -p "$ZEKBIN" && touch "$ZEKBIN/zek.cfg" "$ZEKBIN/zekpp.cfg"
   # zum appends to its project files and reads them back: start without.
   rm -f "$out"/project.*
-  run=$(measure bash -c "rm -f '$out'/project.*; '$zum' ZEK -cmaf '$out/project' -list '$out/sources.lst'")
+  run=$(measure bash -c "rm -f '$out'/project.*; '$zum' $product -cmaf '$out/project' -list '$out/sources.lst'")
   rm -f "$out"/project.*
-  "$zum" ZEK -cmaf "$out/project" -list "$out/sources.lst" -debug simpleoutput >"$out/findings.txt"
+  "$zum" "$product" -cmaf "$out/project" -list "$out/sources.lst" -debug simpleoutput >"$out/findings.txt"
   rm -f "$out"/project.*
 
   table+="
@@ -137,6 +143,8 @@ for project in "${projects[@]}"; do
 - $project: ${counts:-none}"
   loads+="
 - $project: load average $load (1, 5, 15 minutes) after its timings"
+  # The linker's names of C++ functions are not zum's: C projects only.
+  [ "$product" = ZEKPP ] && continue
   echo "linker check of $project" >&2
   if check=$($python bench/linker_check.py "$db" "$WORK/$project/objs" "$out/findings.txt"); then :; else status=1; fi
   agreement+="

@@ -16,6 +16,7 @@ from concurrent.futures import ThreadPoolExecutor
 DROPPED_WITH_VALUE = {"-o", "-MF", "-MT", "-MQ"}
 DROPPED_PREFIXES = ("-M", "-c")
 LAUNCHERS = {"ccache", "sccache", "distcc", "icecc"}
+CXX_EXTENSIONS = (".cc", ".cpp", ".cxx", ".c++", ".C", ".cp", ".CPP", ".ii")
 
 
 def commands(database, clang):
@@ -38,6 +39,10 @@ def commands(database, clang):
                 skip = True
             elif not arg.startswith(DROPPED_PREFIXES):
                 kept.append(arg)
+        # As zum-scan does: a C++ unit without -std gets the compilers'
+        # own default, not clang 14's older one.
+        if source.endswith(CXX_EXTENSIONS) and not any(a.startswith("-std=") for a in kept):
+            kept.insert(1, "-std=gnu++17")
         yield kept + ["-fsyntax-only", "-w"], directory
 
 

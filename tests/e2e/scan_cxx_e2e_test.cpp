@@ -55,6 +55,9 @@ TEST_F(ScanCxx, DefinesOfClassesAndTheirMembers) {
       "<DEFINE> bank::Account::m_balance " + h + " 29 I DF MB C N {cbank::Money} 2",
       "<DEFINE> bank::Savings::@destructor() " + h + " 37 I DI OF C X ()vd IV5",
       "<DEFINE> bank::Ledger::m_origin " + h + " 44 I DF MB C N {sbank::Point} 7",
+      // Declared by the compiler though nothing in the unit uses them.
+      "<DEFINE> bank::Ledger::@constructor() " + h + " 43 I DI OF C X ()vd I5",
+      "<DEFINE> bank::Ledger::=@(&C{cbank::Ledger}) " + h + " 43 I DI OF C X (&C{cbank::Ledger})&{cbank::Ledger} I5",
       "<DEFINE> bank::Kind::Plain " + h + " 48 I DF OE S N {ebank::Kind} -",
       "<DEFINE> bank::total(ni) " + h + " 50 I DC OF S X (ni)nl -",
       "<DEFINE> bank::total(&C{cbank::Money}) " + h + " 51 I DC OF S X (&C{cbank::Money})nl -",
@@ -119,6 +122,7 @@ TEST_F(ScanCxx, ZumFindingsOverTheProject) {
         "$ROOT/src/legacy.c:1: Msg=1532 #params=2 {legacy_sum, ", "$ROOT/src/main.cpp:3: Msg=1514 #params=3 {g_start, ",
         "$ROOT/include/bank.h:21: Msg=1701 #params=1 {bank::Account}",
         "$ROOT/include/bank.h:5: Msg=1702 #params=1 {bank::Money}",
+        "$ROOT/include/bank.h:43: Msg=1702 #params=1 {bank::Ledger}",
         "<S>STNAM bank::Account\r\n<S>STNOC 1\r\n<S>STWMC 2\r\n<S>STRFC 3\r\n<S>STCBO 3\r\n<S>STLCM 1\r\n"})
     EXPECT_NE(out.find(finding), std::string::npos) << finding << "\n" << out;
   // The copy constructor main calls is no finding.

@@ -1,10 +1,12 @@
 #include "ast/UnitScan.h"
 
 #include <clang/AST/ASTConsumer.h>
+#include <clang/AST/DeclTemplate.h>
 #include <clang/Basic/Diagnostic.h>
 #include <clang/Frontend/CompilerInstance.h>
 #include <clang/Frontend/FrontendAction.h>
 #include <clang/Lex/Preprocessor.h>
+#include <clang/Sema/Sema.h>
 #include <clang/Tooling/Tooling.h>
 #include <pthread.h>
 #include <unistd.h>
@@ -82,9 +84,24 @@ struct UnitState {
 
 class ScanConsumer : public clang::ASTConsumer {
  public:
-  explicit ScanConsumer(UnitState& state) : state_(state) {}
+  ScanConsumer(UnitState& state, clang::CompilerInstance& compiler) : state_(state), compiler_(compiler) {}
+
+  // The project's classes, as the parser completes them.
+  void HandleTagDeclDefinition(clang::TagDecl* tag) override {
+    auto* record = llvm::dyn_cast<clang::CXXRecordDecl>(tag);
+    if (!record || record->isDependentContext() || record->isLambda() ||
+        llvm::isa<clang::ClassTemplateSpecializationDecl>(record) || !state_.places->expansion(record->getLocation()))
+      return;
+    classes_.push_back(record);
+  }
+
   void HandleTranslationUnit(clang::ASTContext& context) override {
     // A unit with errors has an AST with holes: nothing is written for it.
+    if (context.getDiagnostics().hasErrorOccurred()) return;
+    // clang declares a class's implicit members only when something needs
+    // them; zum's checks need them all (a copy constructor nothing calls).
+    if (compiler_.hasSema())
+      for (clang::CXXRecordDecl* record : classes_) compiler_.getSema().ForceDeclarationOfImplicitMembers(record);
     if (context.getDiagnostics().hasErrorOccurred()) return;
     RecordMaker(context, *state_.places, *state_.names, *state_.types, *state_.literals, state_.output,
                 state_.findings)
@@ -95,6 +112,8 @@ class ScanConsumer : public clang::ASTConsumer {
 
  private:
   UnitState& state_;
+  clang::CompilerInstance& compiler_;
+  std::vector<clang::CXXRecordDecl*> classes_;
 };
 
 class ScanAction : public clang::ASTFrontendAction {
@@ -115,7 +134,7 @@ class ScanAction : public clang::ASTFrontendAction {
     preprocessor.addPPCallbacks(std::make_unique<PreprocessorRecords>(*state_.places, state_.output,
                                                                       *state_.literals, compiler.getLangOpts()));
     preprocessor.addCommentHandler(state_.comments.get());
-    return std::make_unique<ScanConsumer>(state_);
+    return std::make_unique<ScanConsumer>(state_, compiler);
   }
 
   void EndSourceFileAction() override {
