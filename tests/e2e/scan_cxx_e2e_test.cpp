@@ -70,7 +70,8 @@ TEST_F(ScanCxx, DefinesOfClassesAndTheirMembers) {
   // An unnamed namespace is the unit's own.
   const std::vector<std::string> lines = records("bank.cpp");
   EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
-    return line.starts_with("<DEFINE> bank::@UN") && line.ends_with("::hidden() $ROOT/src/bank.cpp 10 N DF OF S I ()nl -");
+    return line.starts_with("<DEFINE> bank::@UN") &&
+           line.ends_with("::hidden() $ROOT/src/bank.cpp 10 N DF OF S I ()nl -");
   }));
 }
 
@@ -127,6 +128,34 @@ TEST_F(ScanCxx, ZumFindingsOverTheProject) {
     EXPECT_NE(out.find(finding), std::string::npos) << finding << "\n" << out;
   // The copy constructor main calls is no finding.
   EXPECT_EQ(out.find("Msg=1701 #params=1 {bank::Money}"), std::string::npos) << out;
+}
+
+}  // namespace
+
+namespace {
+
+// Thousands of template instances and a class hierarchy 500 deep: the scan
+// finishes and writes the hierarchy whole.
+TEST(ScanCxxBadInput, HeavyTemplatesAndADeepHierarchy) {
+  zumtest::Scratch scratch;
+  std::string text = "template <int N> struct Count { static const int value = Count<N - 1>::value + 1; };\n"
+                     "template <> struct Count<0> { static const int value = 0; };\n"
+                     "template <typename T, int N> int twice(T t) { return Count<N>::value + t + t; }\n"
+                     "int deep = Count<800>::value;\n"
+                     "int all() {\n  int sum = 0;\n";
+  for (int i = 0; i < 2000; ++i)
+    text += "  sum += twice<long, " + std::to_string(i % 700) + ">(" + std::to_string(i) + ");\n";
+  text += "  return sum;\n}\nstruct Level0 { int depth = 0; };\n";
+  for (int i = 1; i < 500; ++i)
+    text += "struct Level" + std::to_string(i) + " : Level" + std::to_string(i - 1) + " {};\n";
+  text += "Level499 bottom;\n";
+  scratch.write("heavy.cpp", text);
+  scantest::writeDatabase(scratch, {"heavy.cpp"});
+  const auto r = scantest::runScan(scratch, {"-o", "out", "-q"});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const std::string records = scratch.read("out/heavy.cpp.met");
+  EXPECT_NE(records.find("<R>B Level498 Level499 "), std::string::npos);
+  EXPECT_NE(records.find("<DEFINE> bottom "), std::string::npos);
 }
 
 }  // namespace

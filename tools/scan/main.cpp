@@ -158,7 +158,8 @@ int scanProject(const ScanOptions& options) {
       "  zum " + product + " -cmaf " + outputDir + "/project -list " + outputDir + "/sources.lst"};
   std::size_t failed = 0;
   for (std::size_t i = 0; i < units.size(); ++i) {
-    if (status[i] == UnitReport::Status::Scanned || status[i] == UnitReport::Status::ScannedCxx) entries.push_back({units[i].file, plan.files[i].outputDir});
+    if (status[i] == UnitReport::Status::Scanned || status[i] == UnitReport::Status::ScannedCxx)
+      entries.push_back({units[i].file, plan.files[i].outputDir});
     if (status[i] == UnitReport::Status::Failed) {
       ++failed;
       remarks.push_back("not scanned (did not compile): " + units[i].file);

@@ -240,7 +240,8 @@ void RecordMaker::blockExtern(const clang::VarDecl* decl) {
 void RecordMaker::typedefName(const clang::TypedefNameDecl* decl, Walk* walk) {
   const Place place = places_.expansion(decl->getLocation());
   if (!place) return;
-  writeDefine(names_.of(decl), place, 'F', "OT", walk ? 'B' : names_.cxx() ? scopeOf(decl) : 'F', 'N', types_.of(decl->getUnderlyingType()), "");
+  const char scope = walk ? 'B' : names_.cxx() ? scopeOf(decl) : 'F';
+  writeDefine(names_.of(decl), place, 'F', "OT", scope, 'N', types_.of(decl->getUnderlyingType()), "");
   Walk outside;
   dimensions(decl->getTypeSourceInfo(), walk ? *walk : outside);
 }
