@@ -53,10 +53,8 @@ TEST_F(ScanCxx, DefinesOfClassesAndTheirMembers) {
       "<DEFINE> bank::Account::fee() " + h + " 25 I DC OF C X ()nl VP1",
       "<DEFINE> bank::Account::count " + h + " 26 I DC OV C X ni S1",
       "<DEFINE> bank::Account::m_balance " + h + " 29 I DF MB C N {cbank::Money} 2",
-      "<DEFINE> bank::Savings::@destructor() " + h + " 37 I DI OF C X ()vd IV5",
       "<DEFINE> bank::Ledger::m_origin " + h + " 44 I DF MB C N {sbank::Point} 7",
       // Declared by the compiler though nothing in the unit uses them.
-      "<DEFINE> bank::Ledger::@constructor() " + h + " 43 I DI OF C X ()vd I5",
       "<DEFINE> bank::Ledger::=@(&C{cbank::Ledger}) " + h + " 43 I DI OF C X (&C{cbank::Ledger})&{cbank::Ledger} I5",
       "<DEFINE> bank::Kind::Plain " + h + " 48 I DF OE S N {ebank::Kind} -",
       "<DEFINE> bank::total(ni) " + h + " 50 I DC OF S X (ni)nl -",

@@ -150,9 +150,18 @@ void RecordMaker::cxxClass(const clang::CXXRecordDecl* decl, Walk* walk) {
 }
 
 void RecordMaker::implicitMembers(const clang::CXXRecordDecl* decl) {
-  for (const clang::Decl* member : decl->decls())
-    if (const auto* method = llvm::dyn_cast<clang::CXXMethodDecl>(member); method && method->isImplicit())
-      ensureDeclared(method);
+  // One that something uses is written where the project uses it; a use
+  // only the standard library's code makes is none zum could see, and the
+  // member must not pass for unused. An unused implicit default
+  // constructor is no finding: it is written only where it is called.
+  for (const clang::Decl* member : decl->decls()) {
+    const auto* method = llvm::dyn_cast<clang::CXXMethodDecl>(member);
+    if (!method || !method->isImplicit() || method->isUsed()) continue;
+    if (const auto* constructor = llvm::dyn_cast<clang::CXXConstructorDecl>(method);
+        constructor && constructor->isDefaultConstructor())
+      continue;
+    ensureDeclared(method);
+  }
 }
 
 bool RecordMaker::implicitMember(const clang::CXXMethodDecl* method) {
