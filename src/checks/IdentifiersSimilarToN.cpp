@@ -7,15 +7,17 @@
 #include <span>
 #include <vector>
 
+#include "anlsrslt/model/QualifiedName.h"
 #include "checks/PreferredDefine.h"
 #include "checks/MessageNumbers.h"
 #include "checks/NameText.h"
-#include "checks/NameVerdicts.h"
 #include "checks/SimilarIdentifiers.h"
 #include "checks/SimilarNames.h"
 #include "checks/SimilarityOptions.h"
 #include "checks/SymbolOrder.h"
+#include "checks/SymbolSweep.h"
 #include "checks/SymbolWalk.h"
+#include "util/ProcessState.h"
 
 namespace zum {
 
@@ -23,30 +25,34 @@ namespace {
 
 bool isDeclaration(PI_DefineHandle define) { return PI_isDefineDeclaration(define); }
 
-// The identifiers of at least `significant` characters that a declaration
-// gives a symbol, sorted by text, equal texts in identity order.
-std::vector<NamedSymbol> longIdentifiers(std::size_t significant) {
+// The identifiers of at least n characters that a declaration gives a
+// symbol, collected by the shared walk over the symbols.
+struct LongIdentifiers {
   std::vector<NamedSymbol> names;
-  const SymbolOrder& order = symbolOrder();
-  NameVerdicts longEnough;
-  forEachSymbol([&names, &order, &longEnough, significant](PI_SymbolHandle symbol, PI_DefineHandle current) {
-    // The simple identifier belongs to the symbol's key, which all its
-    // defines share: a short one rules the symbol out before its defines
-    // are searched for a declaration.
-    if (!current) return;
-    const char* currentName = PI_getDefineQualName(current);
-    if (!longEnough.get(currentName, [currentName, significant] {
-          return mayHaveSimpleIdentifierOf(currentName, significant);
-        }))
-      return;
-    PI_DefineHandle define = PI_isDefineDeclaration(current) ? current : firstDefineOf(symbol, &isDeclaration);
-    if (!define || PI_isDefineImplicit(define)) return;
-    const char* qualName = PI_getDefineQualName(define);
-    if (std::strstr(qualName, "@{")) return;
-    const std::string_view identifier = simpleIdentifierIn(qualName);
-    if (identifier.empty() || identifier.front() == '@' || identifier.size() < significant) return;
-    names.push_back({identifier, symbol, order.serial(symbol)});
-  });
+};
+
+void visitSymbol(PI_SymbolHandle symbol, PI_DefineHandle current, DefineNameCache& cache) {
+  if (!current) return;
+  // The simple identifier belongs to the symbol's key, which all its
+  // defines share: a short one rules the symbol out before its defines are
+  // searched for a declaration. It is the identifier up to its template
+  // parameters.
+  const auto significant = static_cast<std::size_t>(similaritySettings().significant);
+  const std::string_view currentIdentifier = cache.identifier(current).text;
+  if (currentIdentifier.size() < significant || currentIdentifier.find(kTemplateOpen) < significant) return;
+  PI_DefineHandle define = PI_isDefineDeclaration(current) ? current : firstDefineOf(symbol, &isDeclaration);
+  if (!define || PI_isDefineImplicit(define)) return;
+  const char* qualName = PI_getDefineQualName(define);
+  if (std::strstr(qualName, "@{")) return;
+  const std::string_view identifier = simpleIdentifierIn(qualName);
+  if (identifier.empty() || identifier.front() == '@' || identifier.size() < significant) return;
+  ProcessState::get<LongIdentifiers>().names.push_back({identifier, symbol, symbolOrder().serial(symbol)});
+}
+
+// The long identifiers sorted by text, equal texts in identity order.
+const std::vector<NamedSymbol>& longIdentifiers() {
+  sweepSymbols();
+  std::vector<NamedSymbol>& names = ProcessState::get<LongIdentifiers>().names;
   std::sort(names.begin(), names.end(), [](const NamedSymbol& a, const NamedSymbol& b) {
     if (const int byText = a.name.compare(b.name)) return byText < 0;
     return a.serial < b.serial;
@@ -73,7 +79,7 @@ void reportGroup(std::span<const NamedSymbol> group, int significant) {
 void checkSimilarToN() {
   const int significant = similaritySettings().significant;
   const auto length = static_cast<std::size_t>(significant);
-  const std::vector<NamedSymbol> names = longIdentifiers(length);
+  const std::vector<NamedSymbol>& names = longIdentifiers();
   const std::span<const NamedSymbol> all(names);
   for (std::size_t first = 0; first < names.size();) {
     const std::string_view prefix = names[first].name.substr(0, length);
@@ -86,6 +92,9 @@ void checkSimilarToN() {
 
 }  // namespace
 
-void configureIdentifiersSimilarToN() { PI_configureOnAllDefine(&checkSimilarToN); }
+void configureIdentifiersSimilarToN() {
+  addSymbolVisitor(&visitSymbol);
+  PI_configureOnAllDefine(&checkSimilarToN);
+}
 
 }  // namespace zum
