@@ -3,7 +3,7 @@
 #include <string>
 
 #include "anlsrslt/model/QualifiedName.h"
-#include "anlsrslt/model/impl/FlatMap.h"
+#include "util/FlatMap.h"
 #include "util/ProcessState.h"
 #include "util/StringStore.h"
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "anlsrslt/include/PI_Interface.h"
-#include "anlsrslt/model/impl/FlatMap.h"
 #include "checks/SymbolWalk.h"
+#include "util/FlatMap.h"
 
 namespace zum {
 

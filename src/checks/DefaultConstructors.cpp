@@ -3,7 +3,6 @@
 #include <string_view>
 #include <vector>
 
-#include "anlsrslt/model/impl/FlatMap.h"
 #include "checks/ClassNames.h"
 #include "checks/ClassSurvey.h"
 #include "checks/MessageNumbers.h"
@@ -11,6 +10,7 @@
 #include "checks/PreferredDefine.h"
 #include "checks/Reporting.h"
 #include "checks/SymbolWalk.h"
+#include "util/FlatMap.h"
 #include "util/ProcessState.h"
 
 namespace zum {

@@ -4,12 +4,12 @@
 #include <string_view>
 #include <vector>
 
-#include "anlsrslt/model/impl/FlatMap.h"
 #include "checks/ClassSurvey.h"
 #include "checks/MessageNumbers.h"
 #include "checks/NameSpelling.h"
 #include "checks/PreferredDefine.h"
 #include "checks/Reporting.h"
+#include "util/FlatMap.h"
 
 namespace zum {
 

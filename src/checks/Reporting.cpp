@@ -11,6 +11,8 @@
 #include "options/RunSettings.h"
 #include "util/AbsolutePaths.h"
 #include "util/Filename.h"
+#include "util/Memo.h"
+#include "util/Path.h"
 #include "util/ProcessState.h"
 
 namespace zum {
@@ -28,12 +30,15 @@ struct ReportingState {
 
 ReportingState& state() { return ProcessState::get<ReportingState>(); }
 
-const XF_Filename& fileOf(const char* modelFile) {
+XF_Filename fileOf(const char* modelFile) {
+  const std::string_view given(modelFile);
+  if (!C_readCachesOn()) return XF_Filename(U_Filename(U_Path::absolute(given)), U_Filename(given));
   auto& files = state().files;
   auto found = files.find(modelFile);
   if (found == files.end()) {
-    const std::string_view given(modelFile);
     found = files.emplace(modelFile, XF_Filename(U_Filename(state().absolutes.absolute(given)), U_Filename(given))).first;
+  } else if constexpr (kCheckMemos) {
+    checkMemo(found->second.absolute() == U_Filename(U_Path::absolute(given)), "ModelFiles");
   }
   return found->second;
 }

@@ -1,7 +1,7 @@
 #include "checks/ScopeText.h"
 
 #include "anlsrslt/model/QualifiedName.h"
-#include "anlsrslt/model/impl/FlatMap.h"
+#include "util/FlatMap.h"
 #include "util/ProcessState.h"
 #include "util/StringStore.h"
 

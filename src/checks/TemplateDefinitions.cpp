@@ -8,10 +8,10 @@
 #include "anlsrslt/include/P_ModelInterface.h"
 #include "anlsrslt/model/NameParts.h"
 #include "anlsrslt/model/QualifiedName.h"
-#include "anlsrslt/model/impl/FlatMap.h"
 #include "checks/ClassSurvey.h"
 #include "checks/MessageNumbers.h"
 #include "checks/Reporting.h"
+#include "util/FlatMap.h"
 
 namespace zum {
 

@@ -5,6 +5,8 @@
 #include <tuple>
 
 #include "checks/SymbolOrder.h"
+#include "options/RunSettings.h"
+#include "util/Prefetch.h"
 
 namespace zum {
 
@@ -37,7 +39,8 @@ std::size_t externVarCount() {
 
 }  // namespace
 
-UseTable::UseTable(bool (*skipUsed)(PI_DefineHandle)) : skipUsed_(skipUsed) {
+UseTable::UseTable(bool (*skipUsed)(PI_DefineHandle))
+    : skipUsed_(skipUsed), lastUsed_(C_readCachesOn()), lastUser_(C_readCachesOn()) {
   const LargeVector<PI_RelationHandle> relations = refersRelations();
   // Allocated once: growing a table of this size copies it and touches
   // twice the memory.
@@ -45,20 +48,19 @@ UseTable::UseTable(bool (*skipUsed)(PI_DefineHandle)) : skipUsed_(skipUsed) {
 
   // The relations come in name order, not in the order they lie in memory,
   // so each relation, its user and the user's define would be a cache miss
-  // in turn. Loading them some relations ahead lets the misses overlap.
-  constexpr std::size_t kAhead = 8;
-  const std::size_t count = relations.size();
-  for (std::size_t i = 0; i < count; ++i) {
-    if (i + 2 * kAhead < count) __builtin_prefetch(relations[i + 2 * kAhead]);
-    if (i + kAhead < count) {
-      __builtin_prefetch(PI_getRelationObjectSymbol(relations[i + kAhead]));
-      __builtin_prefetch(PI_getRelationSubjectSymbol(relations[i + kAhead]));
-    }
-    if (i + kAhead / 2 < count)
-      __builtin_prefetch(PI_getSymbolCurrentDefine(PI_getRelationObjectSymbol(relations[i + kAhead / 2])));
-    PI_RelationHandle relation = relations[i];
-    add(PI_getRelationSubjectSymbol(relation), PI_getRelationObjectSymbol(relation), PI_getRelationLine(relation));
-  }
+  // in turn.
+  forEachFetchingAhead(
+      relations.size(), 16,
+      [&](std::size_t i) {
+        PI_RelationHandle relation = relations[i];
+        add(PI_getRelationSubjectSymbol(relation), PI_getRelationObjectSymbol(relation), PI_getRelationLine(relation));
+      },
+      [&](std::size_t i) { prefetch(relations[i]); },
+      [&](std::size_t i) {
+        prefetch(PI_getRelationObjectSymbol(relations[i]));
+        prefetch(PI_getRelationSubjectSymbol(relations[i]));
+      },
+      [&](std::size_t i) { prefetch(PI_getSymbolCurrentDefine(PI_getRelationObjectSymbol(relations[i]))); });
   for (int it = PI_getFirstExternVar(); !PI_isExternVarIterEnd(it); PI_getExternVarIterNext(it)) {
     PI_ExternVarHandle record = PI_getExternVarIterData(it);
     // An enclosing scope the model does not know leaves nobody to charge.
@@ -68,21 +70,22 @@ UseTable::UseTable(bool (*skipUsed)(PI_DefineHandle)) : skipUsed_(skipUsed) {
   finish();
 }
 
+UseTable::Used UseTable::usedFacts(PI_SymbolHandle used) const {
+  if (skipUsed_(PI_getSymbolCurrentDefine(used))) return {true, 0};
+  return {false, symbolOrder().serial(used)};
+}
+
+UseTable::User UseTable::userFacts(PI_SymbolHandle user) {
+  return {symbolOrder().serial(user), PI_getDefineFilename(PI_getSymbolCurrentDefine(user))};
+}
+
 void UseTable::add(PI_SymbolHandle used, PI_SymbolHandle user, int line) {
-  if (used != lastUsed_ || lastUsed_ == nullptr) {
-    lastUsed_ = used;
-    lastUsedSkipped_ = skipUsed_(PI_getSymbolCurrentDefine(used));
-    if (!lastUsedSkipped_) lastUsedSerial_ = symbolOrder().serial(used);
-  }
-  if (lastUsedSkipped_) return;
-  if (user != lastUser_ || lastUser_ == nullptr) {
-    lastUser_ = user;
-    lastUserSerial_ = symbolOrder().serial(user);
-    lastUserFile_ = PI_getDefineFilename(PI_getSymbolCurrentDefine(user));
-  }
+  const Used usedOne = lastUsed_.get(used, [this](PI_SymbolHandle symbol) { return usedFacts(symbol); });
+  if (usedOne.skipped) return;
+  const User userOne = lastUser_.get(user, &userFacts);
   const auto sequence = static_cast<std::uint32_t>(uses_.size());
-  uses_.push_back(SymbolUse{user, lastUserFile_, line, lastUsedSerial_, lastUserSerial_, sequence});
-  if (usedSymbols_.empty() || usedSymbols_.back().first != lastUsedSerial_) usedSymbols_.push_back({lastUsedSerial_, used});
+  uses_.push_back(SymbolUse{user, userOne.file, line, usedOne.serial, userOne.serial, sequence});
+  if (usedSymbols_.empty() || usedSymbols_.back().first != usedOne.serial) usedSymbols_.push_back({usedOne.serial, used});
 }
 
 // Groups the uses by used symbol, in identity order, and keeps the first

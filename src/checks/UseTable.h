@@ -9,6 +9,7 @@
 
 #include "anlsrslt/include/PI_Interface.h"
 #include "util/LargeBlocks.h"
+#include "util/Memo.h"
 
 namespace zum {
 
@@ -49,18 +50,28 @@ class UseTable {
     std::uint32_t begin;
     std::uint32_t end;
   };
+  // What a use needs of the used symbol and of the user.
+  struct Used {
+    bool skipped = false;
+    std::uint32_t serial = 0;
+    bool operator==(const Used&) const = default;
+  };
+  struct User {
+    std::uint32_t serial = 0;
+    const char* file = nullptr;
+    bool operator==(const User&) const = default;
+  };
+  Used usedFacts(PI_SymbolHandle used) const;
+  static User userFacts(PI_SymbolHandle user);
+
   void add(PI_SymbolHandle used, PI_SymbolHandle user, int line);
   void finish();
 
   bool (*skipUsed_)(PI_DefineHandle);
   // The relations come grouped by name, so the last used symbol and the
   // last user answer most questions without touching another symbol.
-  PI_SymbolHandle lastUsed_ = nullptr;
-  bool lastUsedSkipped_ = false;
-  std::uint32_t lastUsedSerial_ = 0;
-  PI_SymbolHandle lastUser_ = nullptr;
-  std::uint32_t lastUserSerial_ = 0;
-  const char* lastUserFile_ = nullptr;
+  LastAnswer<PI_SymbolHandle, Used> lastUsed_;
+  LastAnswer<PI_SymbolHandle, User> lastUser_;
 
   LargeVector<SymbolUse> uses_;
   // (serial, symbol) of the used symbols, as they came.

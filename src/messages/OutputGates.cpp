@@ -2,11 +2,13 @@
 
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "messages/Diagnostic.h"
 #include "options/RunSettings.h"
 #include "util/Location.h"
+#include "util/Memo.h"
 #include "util/Path.h"
 #include "util/ProcessState.h"
 
@@ -18,7 +20,13 @@ struct GateState {
   // are (letter case folded) but not interned: a name of the command line
   // takes no place in the identity order of the model's files.
   std::vector<U_String> quietNames;
-  std::unordered_map<const char*, bool> quietAnswers;  // by absolute path
+  // The answer per file, by both halves of its name: either may match.
+  struct NameHash {
+    std::size_t operator()(const std::pair<const char*, const char*>& name) const noexcept {
+      return std::hash<const char*>()(name.first) * 31 + std::hash<const char*>()(name.second);
+    }
+  };
+  std::unordered_map<std::pair<const char*, const char*>, bool, NameHash> quietAnswers;
   std::unordered_set<const char*> includedFiles;
 };
 
@@ -55,9 +63,14 @@ bool M_isMessageSelected(int messageNumber) {
 bool M_isQuietFile(const XF_Filename& file) {
   GateState& state = quietState();
   if (state.quietNames.empty()) return false;
-  if (C_runSettings().alwaysFirst) return isNamedQuiet(state, file);
-  auto [at, added] = state.quietAnswers.try_emplace(file.absolute().pointer(), false);
-  if (added) at->second = isNamedQuiet(state, file);
+  const C_RunSettings& settings = C_runSettings();
+  if (settings.alwaysFirst || settings.noReadCaches) return isNamedQuiet(state, file);
+  auto [at, added] = state.quietAnswers.try_emplace({file.absolute().pointer(), file.given().pointer()}, false);
+  if (added) {
+    at->second = isNamedQuiet(state, file);
+  } else if constexpr (zum::kCheckMemos) {
+    zum::checkMemo(at->second == isNamedQuiet(state, file), "QuietFiles");
+  }
   return at->second;
 }
 

@@ -1,16 +1,17 @@
 #include "metricfile/FileDisplayText.h"
 
+#include <utility>
+
 #include "options/RunSettings.h"
+#include "util/Memo.h"
 #include "util/Path.h"
 #include "util/ProcessState.h"
 
 namespace {
 
+// Metrics come grouped by file: the text of the last file is kept.
 struct FileDisplayCache {
-  bool filled = false;
-  U_Filename absolute;
-  U_Filename given;
-  U_String text;
+  zum::LastAnswer<std::pair<U_Filename, U_Filename>, U_String> last{C_readCachesOn()};
 };
 
 U_String computeDisplayText(const XF_Filename& file) {
@@ -34,13 +35,8 @@ U_String M_quoteWhenBlank(std::string_view text) {
 }
 
 U_String M_fileDisplayText(const XF_Filename& file) {
-  FileDisplayCache& cache = zum::ProcessState::get<FileDisplayCache>();
   // Both halves decide: with "expandfilenames" off, two names of one file
   // show differently.
-  if (cache.filled && cache.absolute == file.absolute() && cache.given == file.given()) return cache.text;
-  cache.text = computeDisplayText(file);
-  cache.absolute = file.absolute();
-  cache.given = file.given();
-  cache.filled = true;
-  return cache.text;
+  return zum::ProcessState::get<FileDisplayCache>().last.get(
+      {file.absolute(), file.given()}, [&file](const auto&) { return computeDisplayText(file); });
 }

@@ -4,11 +4,11 @@
 #include <utility>
 #include <vector>
 
-#include "anlsrslt/model/impl/FlatMap.h"
 #include "checks/CallRelations.h"
 #include "checks/Reporting.h"
-#include "metrics/FunctionMetrics.h"
 #include "metricfile/MetricOutput.h"
+#include "metrics/FunctionMetrics.h"
+#include "util/FlatMap.h"
 #include "util/ProcessState.h"
 
 namespace zum {

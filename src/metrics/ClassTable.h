@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "anlsrslt/include/PI_Interface.h"
-#include "anlsrslt/model/impl/FlatMap.h"
+#include "util/FlatMap.h"
 
 namespace zum {
 

@@ -12,13 +12,13 @@
 #include <vector>
 
 #include "anlsrslt/include/P_ModelInterface.h"
-#include "anlsrslt/model/impl/FlatMap.h"
 #include "checks/MessageNumbers.h"
 #include "checks/Reporting.h"
 #include "checks/ScopeText.h"
 #include "checks/SymbolOrder.h"
 #include "metrics/ClassMetrics.h"
 #include "metrics/ClassReferences.h"
+#include "util/FlatMap.h"
 #include "util/ProcessState.h"
 
 namespace zum {

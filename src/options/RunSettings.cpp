@@ -54,6 +54,7 @@ C_RunSettings C_readRunSettings(const C_Options& options) {
   settings.showExtvErrors = isSet("show-extv-errors");
   settings.showMetricErrors = isSet("show-metric-errors");
   settings.showFormat = isSet("show-format");
+  settings.noReadCaches = isSet("no-read-caches");
   if (isSet("log")) {
     static constexpr std::string_view kPrefix = "log-file=";
     auto named = std::find_if(debug.begin(), debug.end(),

@@ -73,6 +73,9 @@ struct C_RunSettings {
   bool showExtvErrors = false;         // "show-extv-errors"
   bool showMetricErrors = false;       // "show-metric-errors"
   bool showFormat = false;             // "show-format"
+  // "no-read-caches": every read cache and memo of the run is off, and each
+  // answer is computed afresh (util/Memo.h).
+  bool noReadCaches = false;
   // "log" with the first "log-file=<name>": the file that the reading of
   // each source is logged to; empty when there is no log.
   U_String logFile;
@@ -90,3 +93,6 @@ void C_publishRunSettings(C_RunSettings settings);
 
 // The settings of the run (those of no options before any are published).
 const C_RunSettings& C_runSettings();
+
+// Whether the read caches and memos are used in this run.
+inline bool C_readCachesOn() { return !C_runSettings().noReadCaches; }

@@ -10,8 +10,8 @@
 #include "messages/OutputVarnix2.h"
 #include "messages/SuppressionRecord.h"
 #include "messages_test_support.h"
-#include "util/ProcessState.h"
 #include "settings_test_support.h"
+#include "util/ProcessState.h"
 
 using messagestest::Bytes;
 using messagestest::file;

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "anlsrslt/model/impl/FlatMap.h"
-#include "anlsrslt/model/impl/ObjectPool.h"
 #include "anlsrslt/model/impl/LineCache.h"
+#include "anlsrslt/model/impl/ObjectPool.h"
 #include "anlsrslt/model/impl/RecentInterns.h"
 #include "anlsrslt/model/impl/SmallPtrVector.h"
+#include "util/FlatMap.h"
 #include "util/Ref.h"
 
 namespace {

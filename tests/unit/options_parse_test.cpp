@@ -187,4 +187,5 @@ TEST_F(OptionParse, RunSettingsDefaultToThoseOfNoOptionsAndTakeTheSwitchesByExac
   EXPECT_FALSE(settings.metrics);
   EXPECT_TRUE(settings.noMsg.contains(5));
   EXPECT_EQ(C_readRunSettings(parseArguments("ZEK", {"-debug", "log-file=a"}).cmdArgs->options()).logFile, "");
+  EXPECT_TRUE(C_readRunSettings(parseArguments("ZEK", {"-debug", "no-read-caches"}).cmdArgs->options()).noReadCaches);
 }

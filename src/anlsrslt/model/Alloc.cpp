@@ -33,7 +33,7 @@ void P_readAllocRecord(std::string_view line) {
 
   P_AllocStore& store = P_allocStore();
   P_Alloc* record =
-      store.pool.make(objectHan, P_allocKindOf(kind), context.internFile(file), lineNumber, column, resolved.symbol);
+      store.pool.make(objectHan, P_allocKindOf(kind), P_internFileField(file), lineNumber, column, resolved.symbol);
   store.records.push_back(record);
   P_callbacks().onAlloc.call(record);
 }

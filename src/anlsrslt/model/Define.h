@@ -85,14 +85,14 @@ struct P_DefineFields {
   P_Linkage linkage = P_Linkage::Internal;
   std::uint32_t flags = 0;
   U_Identifier type;
+
+  bool operator==(const P_DefineFields&) const = default;
 };
 
 class P_Symbol;
 
 // What filing learnt from the first define of a shape and holds for every
-// later one, since it follows from the name and linkage alone: the symbol
-// key of the name and the project symbol of an external declaration
-// (project entries never change once made).
+// later one (FilingMemo.h).
 struct P_FilingMemo {
   U_Identifier key;
   P_Symbol* projectSymbol = nullptr;
@@ -104,7 +104,8 @@ struct P_FilingMemo {
 struct P_DefineShape {
   P_DefineFields fields;
   bool templateOrSpecialisation = false;  // of the name, for the bookkeeping
-  // Whether the scope-enclosing record has settled the name.
+  // Whether the name's scope has its scope-enclosing entry (a memo of
+  // ScopeEnclSymbol.cpp).
   mutable bool scopeSettled = false;
   mutable P_FilingMemo memo;
 };

@@ -49,28 +49,20 @@ std::optional<P_DefineRecordText> P_splitDefineRecord(std::string_view line) {
   return text;
 }
 
-namespace {
-
-// Lines of included files are the ones the line cache keeps.
-bool isIncluded(const P_DefineRecordText& text) noexcept { return text.position == 'I'; }
-
-// The shape a record's fields describe, with nothing made or filed yet.
-void decodeDefine(const P_DefineRecordText& text, P_ReadContext& context, P_DefineShape& shape) {
+void P_decodeDefine(const P_DefineRecordText& text, P_DefineShape& shape) {
   P_DefineFields& fields = shape.fields;
-  fields.file = context.internFile(text.file);
+  fields.file = P_internFileField(text.file);
   fields.line = text.line;
-  fields.qualName = context.internName(text.qualName);
-  fields.mainFile = isIncluded(text) ? 0 : 1;
+  fields.qualName = P_readContext().internName(text.qualName);
+  fields.mainFile = P_isIncludedFileRecord(text) ? 0 : 1;
   fields.defineBits = zum::defineBitsFromCode(text.defineCode[1]);
   fields.kind = zum::kindFromSpaceCode(text.spaceCode[0], text.spaceCode[1]);
   fields.scope = zum::scopeFromLetter(text.scope);
   fields.linkage = zum::linkageFromLetter(text.linkage);
-  fields.type = U_Identifier::fromStored(context.recentTexts.intern(text.type));
+  fields.type = U_Identifier::fromStored(P_internShortField(text.type));
   fields.flags = zum::flagsFromLetters(text.flags);
   shape.templateOrSpecialisation = zum::isTemplateOrSpecialisationName(fields.qualName.view());
 }
-
-}  // namespace
 
 void P_readDefineRecord(std::string_view line) {
   P_ReadContext& context = P_readContext();
@@ -78,35 +70,8 @@ void P_readDefineRecord(std::string_view line) {
   P_SymbolTable& table = *context.symbolTable;
   const P_Callbacks& callbacks = P_callbacks();
 
-  // A line of an included file is decoded once for the whole run (the
-  // decoding depends on nothing but the line's bytes), and its defines
-  // share the shape made then. The line that followed the last one in
-  // another source is tried first; a line of the source's own file is
-  // never kept, so it is not looked for.
-  const P_DefineShape* const* known = context.headerDefines.findFollowing(line);
-  std::optional<P_DefineRecordText> text;
-  std::uint64_t hash = 0;
-  if (!known) {
-    text = P_splitDefineRecord(line);
-    if (!text) return;
-    if (isIncluded(*text)) {
-      hash = context.headerDefines.hashOf(line);
-      known = context.headerDefines.find(line, hash);
-    }
-  }
-  const P_DefineShape* shape = nullptr;
-  if (known) {
-    if (!callbacks.definesAreFiled()) return;
-    shape = *known;
-  } else {
-    // A new line is decoded (and its names interned, which fixes their
-    // identity order) even when nobody files defines.
-    P_DefineShape decoded;
-    decodeDefine(*text, context, decoded);
-    if (!callbacks.definesAreFiled()) return;
-    shape = table.makeShape(decoded);
-    if (isIncluded(*text)) context.headerDefines.remember(line, hash, shape);
-  }
+  const P_DefineShape* shape = P_defineShapeOf(line, context, callbacks.definesAreFiled());
+  if (!shape) return;
   P_Define* def = table.makeDefine(shape);
 
   // Ordinary defines are filed as themselves; the bookkeeping decides for

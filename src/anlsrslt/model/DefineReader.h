@@ -22,5 +22,13 @@ struct P_DefineRecordText {
 };
 std::optional<P_DefineRecordText> P_splitDefineRecord(std::string_view line);
 
+// A record of a line of an included file (position "I"), not of the
+// source's own file.
+inline bool P_isIncludedFileRecord(const P_DefineRecordText& text) noexcept { return text.position == 'I'; }
+
+// The shape the fields describe, with nothing made or filed yet: names,
+// file and type are interned.
+void P_decodeDefine(const P_DefineRecordText& text, P_DefineShape& shape);
+
 // Registered for the tag "DEFINE".
 void P_readDefineRecord(std::string_view line);

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "anlsrslt/model/impl/FlatMap.h"
 #include "anlsrslt/model/impl/ObjectPool.h"
+#include "util/FlatMap.h"
 #include "util/Ref.h"
 #include "util/StringStore.h"
 

@@ -135,19 +135,18 @@ void P_readLiteralRecord(std::string_view line) {
   U_require(litType.size() == 2, "LiteralRecord", __LINE__, "litType.size () == 2");
 
   P_LiteralStore& store = P_literalStore();
-  P_ReadContext& readContext = P_readContext();
   P_LiteralFields fields;
-  fields.file = readContext.internFile(file);
+  fields.file = P_internFileField(file);
   fields.line = lineNumber;
   fields.column = column;
   if (!store.claimPlace(fields.file, lineNumber, column)) return;
   fields.text = U_Identifier(text);
-  fields.suffix = U_Identifier::fromStored(readContext.recentTexts.intern(suffix));
+  fields.suffix = U_Identifier::fromStored(P_internShortField(suffix));
   fields.suffixBits = P_literalSuffixBits(suffix);
   fields.signBits = signBits(sign);
   fields.positionBits = position == 'I' ? P_PositionHeader : P_PositionMainFile;
   fields.kindBits = kindBits(litType);
-  fields.type = U_Identifier::fromStored(readContext.recentTexts.intern(type));
+  fields.type = U_Identifier::fromStored(P_internShortField(type));
   fields.scope = static_cast<std::uint8_t>(zum::scopeFromLetter(scope));
   fields.context = contextOf(context);
   store.keep(fields);

@@ -2,6 +2,7 @@
 
 #include "anlsrslt/model/Callbacks.h"
 #include "anlsrslt/model/FieldScanner.h"
+#include "anlsrslt/model/ReadCaches.h"
 #include "anlsrslt/model/ReadContext.h"
 #include "util/Assert.h"
 #include "util/ProcessState.h"
@@ -35,8 +36,17 @@ const char* P_MetricStore::openGroup(U_Identifier key) {
   return closed;
 }
 
+void P_MetricStore::store(std::string_view metric, std::string_view value) {
+  store(metric, P_internRecent(values_, value));
+}
+
+const char* P_MetricStore::lastFileText() {
+  if (!lastFileText_ || !C_readCachesOn()) lastFileText_ = P_internRecent(values_, lastFile_);
+  return lastFileText_;
+}
+
 void P_MetricStore::store(std::string_view metric, const char* text) {
-  const char* name = names_.intern(metric);
+  const char* name = P_internRecent(names_, metric);
   for (auto& entry : groups_[open_]) {
     if (entry.first == name) {
       entry.second = text;  // a metric given twice keeps the later value

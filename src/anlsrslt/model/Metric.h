@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
-#include "anlsrslt/model/impl/FlatMap.h"
 #include "anlsrslt/model/impl/RecentInterns.h"
+#include "util/FlatMap.h"
 #include "util/StringStore.h"
 
 class P_MetricStore {
@@ -32,13 +32,10 @@ class P_MetricStore {
   const std::string& lastFile() const noexcept { return lastFile_; }
   // Opens the group `key`; returns the key of the group it closes (null if none).
   const char* openGroup(U_Identifier key);
-  void store(std::string_view metric, std::string_view value) { store(metric, values_.intern(value)); }
+  void store(std::string_view metric, std::string_view value);
   void store(std::string_view metric, const char* value);
   // The last file name as interned text, for the STFIL entry of each group.
-  const char* lastFileText() {
-    if (!lastFileText_) lastFileText_ = values_.intern(lastFile_);
-    return lastFileText_;
-  }
+  const char* lastFileText();
   const char* openGroupKey() const noexcept { return openKey_; }
 
  private:
@@ -46,7 +43,7 @@ class P_MetricStore {
   zum::FlatMap<const char*, std::uint32_t> groupIndex_;
   std::vector<Group> groups_;
   std::string lastFile_;
-  const char* lastFileText_ = nullptr;
+  const char* lastFileText_ = nullptr;  // interned once a file
   // Apart, so that values, most of them seen once, do not push out the few
   // metric names that every group repeats.
   zum::RecentInterns<16> names_;

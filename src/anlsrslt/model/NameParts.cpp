@@ -4,7 +4,7 @@
 #include <string>
 
 #include "anlsrslt/model/QualifiedName.h"
-#include "anlsrslt/model/impl/FlatMap.h"
+#include "util/FlatMap.h"
 #include "util/ProcessState.h"
 
 namespace {

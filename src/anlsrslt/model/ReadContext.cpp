@@ -11,21 +11,14 @@ U_Identifier P_ReadContext::internName(std::string_view raw) {
   return U_Identifier(std::string_view(nameScratch));
 }
 
+const char* P_markAndFindKey(std::string_view raw, std::string& marked) {
+  zum::markQualifiedName(raw, marked);
+  return P_SymbolTable::findKeyOf(marked);
+}
+
 P_ResolvedName P_resolveInSource(std::string_view raw, std::string& scratch) {
-  // A name whose marked form is its key is remembered with the key: an
-  // interned key never goes away, and marking depends on the text alone.
   P_ResolvedName resolved;
-  auto& nameKeys = P_readContext().nameKeys;
-  const std::uint64_t hash = nameKeys.hashOf(raw);
-  if (const char* const* known = nameKeys.find(raw, hash)) {
-    resolved.key = *known;
-    scratch.assign(resolved.key, zum::intern::header(resolved.key).size);
-  } else {
-    zum::markQualifiedName(raw, scratch);
-    resolved.key = P_SymbolTable::findKeyOf(scratch);
-    if (resolved.key && zum::intern::header(resolved.key).size == scratch.size())
-      nameKeys.remember(raw, hash, resolved.key);
-  }
+  resolved.key = P_symbolKeyOfName(raw, scratch);
   if (resolved.key) {
     P_SymbolTable* table = P_readContext().symbolTable;
     resolved.symbol = (table ? *table : P_symbolTable()).findInSource(resolved.key);
@@ -42,5 +35,5 @@ void P_beginMetricFile() {
   P_ReadContext& context = P_readContext();
   context.symbolTable = &P_symbolTable();
   context.symbolTable->beginSource();
-  context.lastFile = U_Filename();
+  P_beginCachedFile(context.caches);
 }

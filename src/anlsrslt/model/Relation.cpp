@@ -10,8 +10,8 @@
 #include "anlsrslt/model/SymbolTable.h"
 #include "options/RunSettings.h"
 #include "util/Assert.h"
-#include "util/RadixSort.h"
 #include "util/ProcessState.h"
+#include "util/RadixSort.h"
 
 P_RelationStore& P_relationStore() { return zum::ProcessState::get<P_RelationStore>(); }
 
@@ -100,13 +100,12 @@ bool kindOfLetter(std::string_view letter, P_RelationKind& kind) {
 }
 
 void readInclude(zum::FieldScanner& scan) {
-  P_ReadContext& context = P_readContext();
   std::string_view object = scan.fileName();
   std::string_view subject = scan.fileName();
   int line = 0;
   if (object.empty() || subject.empty() || !scan.integer(line)) return;
   P_RelationStore& store = P_relationStore();
-  U_Filename objectFile = context.internFile(object);
+  U_Filename objectFile = P_internFileField(object);
   P_RelationInclude* include = store.includePool().make(objectFile, U_Filename(subject), line);
   P_callbacks().includeHandlers.call(include);
 }
@@ -153,20 +152,8 @@ void P_readRelationRecord(std::string_view line) {
   if (objectName.empty() || subjectName.empty() || !scan.integer(lineNumber)) return;
   std::uint8_t flags = readFlags(scan.rest(), showErrors);
 
-  // Marking and looking up the same function name again for each of its
-  // relations is the larger part of reading a relation.
-  P_ReadContext::RecentRelationObject& recent = context.recentObject;
-  const std::uint64_t generation = context.symbolTable ? context.symbolTable->sourceGeneration() : 0;
-  if (!recent.valid || recent.generation != generation || std::string_view(recent.raw) != objectName) {
-    const P_ResolvedName resolved = P_resolveInSource(objectName, recent.marked);
-    recent.raw.assign(objectName);
-    recent.generation = generation;
-    recent.valid = context.symbolTable != nullptr;
-    recent.symbol = resolved.symbol;
-    recent.key = resolved.key;
-  }
-  const P_ResolvedName object{recent.symbol, recent.key};
-  P_ResolvedName subject = P_resolveInSource(subjectName, context.keyScratch);
+  const P_ResolvedName object = P_resolveRelationObject(objectName, context.objectScratch);
+  const P_ResolvedName subject = P_resolveInSource(subjectName, context.keyScratch);
   if (!object.symbol || !subject.symbol) {
     if (showErrors) {
       std::fputs("Undefined symbol for relation record: ", stdout);
@@ -180,7 +167,7 @@ void P_readRelationRecord(std::string_view line) {
   P_RelationStore& store = P_relationStore();
   // Object before subject: the order in which new names are interned is
   // their identity order.
-  const char* objectText = P_internResolvedName(recent.marked, object.key);
+  const char* objectText = P_internResolvedName(context.objectScratch, object.key);
   const char* subjectText = P_internResolvedName(context.keyScratch, subject.key);
   store.add(store.relationPool().make(kind, objectText, subjectText, lineNumber, object.symbol, subject.symbol, flags));
 }

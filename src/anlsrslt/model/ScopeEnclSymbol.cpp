@@ -4,69 +4,104 @@
 
 #include "anlsrslt/model/QualifiedName.h"
 #include "anlsrslt/model/SymbolTable.h"
-#include "anlsrslt/model/impl/FlatMap.h"
+#include "options/RunSettings.h"
+#include "util/FlatMap.h"
+#include "util/Memo.h"
 #include "util/ProcessState.h"
 
 namespace {
 
+// Scopes whose entry is made. Once a scope has its entry, nothing a define
+// in it does can change the map any more (the first symbol found keeps the
+// entry), so names known to be in such a scope are not split again: the
+// locals and parameters of a header's functions come back in every source
+// that includes it, and the locals of one function follow each other.
+class SettledScopes {
+ public:
+  bool isSettled(const P_Define& def) const {
+    if (!C_readCachesOn()) return false;
+    return def.shape().scopeSettled || names_[slotOf(def.qualName().pointer())] == def.qualName().pointer();
+  }
+  bool isLastScope(std::string_view scope) const { return C_readCachesOn() && scope == lastScope_; }
+  // A name without a scope is settled by its shape alone.
+  void settle(const P_Define& def, bool hasScope = true) {
+    def.shape().scopeSettled = true;
+    if (hasScope) names_[slotOf(def.qualName().pointer())] = def.qualName().pointer();
+  }
+  // `scopeText` is interned, so the view stays valid.
+  void noteEntered(std::string_view scopeText) { lastScope_ = scopeText; }
+
+ private:
+  static constexpr std::size_t kSlots = 1 << 16;
+  static std::size_t slotOf(const char* name) noexcept {
+    return (zum::mixPointerBits(reinterpret_cast<std::uintptr_t>(name)) >> 7) & (kSlots - 1);
+  }
+
+  std::array<const char*, kSlots> names_{};
+  std::string_view lastScope_;
+};
+
 struct ScopeEnclSymbols {
   zum::FlatMap<const char*, P_Symbol*> byScope;  // interned scope text
-  // The scope text of the last entry made or found: the locals of one
-  // function follow each other, and once a scope has its entry, later
-  // names in it change nothing.
-  std::string_view lastScope;
-  // Names whose scope has its entry: nothing a define of such a name does
-  // can change the map any more (the first symbol found keeps the entry).
-  // The locals and parameters of a header's functions come back in every
-  // source that includes it, and splitting their names is not cheap.
-  static constexpr std::size_t kSettled = 1 << 16;
-  std::array<const char*, kSettled> settledNames{};
-  static std::size_t settledSlot(const char* name) noexcept {
-    return (zum::mixPointerBits(reinterpret_cast<std::uintptr_t>(name)) >> 7) & (kSettled - 1);
-  }
+  SettledScopes settled;
 };
+
+// The scope part of a qualified name; empty for a name without one.
+std::string_view scopeOf(std::string_view name) {
+  if (name.find(':') == std::string_view::npos) return {};
+  return zum::splitLastComponent(name).scope;
+}
+
+enum class Entry { Unknown, Made, Kept };
+
+// Gives `scope` its entry: the symbol of that name in the current source,
+// else in the project; the first symbol found for a scope text keeps it.
+// Unknown while no such symbol exists (a later define may bring it).
+Entry enterScope(std::string_view scope, ScopeEnclSymbols& symbols, std::string_view& scopeText) {
+  const char* key = P_SymbolTable::findKeyOf(scope);
+  if (!key) return Entry::Unknown;
+  const P_SymbolTable& table = P_symbolTable();
+  P_Symbol* enclosing = table.findInSource(key);
+  if (!enclosing) enclosing = table.findInProject(key);
+  if (!enclosing) return Entry::Unknown;
+  // The scope is mostly its own key, interned already.
+  const char* text = zum::intern::header(key).size == scope.size() ? key : U_Identifier(scope).pointer();
+  scopeText = std::string_view(text, scope.size());
+  auto [entry, created] = symbols.byScope.tryEmplace(text);
+  if (!created) return Entry::Kept;
+  *entry = enclosing;
+  return Entry::Made;
+}
+
+// Entering the scope of a settled name afresh must make no entry.
+void checkSettled(const P_Define& def, ScopeEnclSymbols& symbols) {
+  const std::string_view scope = scopeOf(def.qualName().view());
+  std::string_view scopeText;
+  zum::checkMemo(scope.empty() || enterScope(scope, symbols, scopeText) != Entry::Made, "SettledScopes");
+}
 
 }  // namespace
 
 void P_recordScopeEnclSymbol(PI_SymbolHandle, PI_DefineHandle def) {
-  bool& shapeSettled = def->shape().scopeSettled;
-  if (shapeSettled) return;
-  const std::string_view name = def->qualName().view();
-  if (name.find(':') == std::string_view::npos) {  // no scope at all
-    shapeSettled = true;
-    return;
-  }
   ScopeEnclSymbols& symbols = zum::ProcessState::get<ScopeEnclSymbols>();
-  const char*& settled = symbols.settledNames[ScopeEnclSymbols::settledSlot(name.data())];
-  if (settled == name.data()) {
-    shapeSettled = true;
+  if (symbols.settled.isSettled(*def)) {
+    if constexpr (zum::kCheckMemos) checkSettled(*def, symbols);
     return;
   }
-  std::string_view scope = zum::splitLastComponent(name).scope;
+  const std::string_view scope = scopeOf(def->qualName().view());
   if (scope.empty()) {
-    shapeSettled = true;
+    symbols.settled.settle(*def, false);
     return;
   }
-  if (scope == symbols.lastScope) {
-    settled = name.data();
-    shapeSettled = true;
+  if (symbols.settled.isLastScope(scope)) {
+    if constexpr (zum::kCheckMemos) checkSettled(*def, symbols);
+    symbols.settled.settle(*def);
     return;
   }
-  const char* key = P_SymbolTable::findKeyOf(scope);
-  if (!key) return;
-  const P_SymbolTable& table = P_symbolTable();
-  P_Symbol* enclosing = table.findInSource(key);
-  if (!enclosing) enclosing = table.findInProject(key);
-  if (!enclosing) return;
-  // The scope is mostly its own key, interned already.
-  const char* scopeText = zum::intern::header(key).size == scope.size() ? key : U_Identifier(scope).pointer();
-  // The first symbol found for a scope text keeps it.
-  auto [entry, created] = symbols.byScope.tryEmplace(scopeText);
-  if (created) *entry = enclosing;
-  settled = name.data();
-  shapeSettled = true;
-  // Interned texts live for the process, so the view stays valid.
-  symbols.lastScope = std::string_view(scopeText, scope.size());
+  std::string_view scopeText;
+  if (enterScope(scope, symbols, scopeText) == Entry::Unknown) return;
+  symbols.settled.settle(*def);
+  symbols.settled.noteEntered(scopeText);
 }
 
 P_Symbol* P_findScopeEnclSymbol(const char* scope) {

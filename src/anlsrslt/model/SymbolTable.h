@@ -13,8 +13,8 @@
 
 #include "anlsrslt/model/Define.h"
 #include "anlsrslt/model/Symbol.h"
-#include "anlsrslt/model/impl/FlatMap.h"
 #include "anlsrslt/model/impl/ObjectPool.h"
+#include "util/FlatMap.h"
 
 // What filing a define did; the reader raises the event of the status.
 enum class P_InsertStatus : std::uint8_t {
@@ -41,9 +41,9 @@ class P_SymbolTable {
   const P_DefineShape* makeShape(const P_DefineShape& shape) { return shapes_.make(shape); }
   P_Define* makeDefine(const P_DefineShape* shape) { return defines_.make(shape); }
 
-  // Files `def` (and may fix its define bits first). `reportMissingDeclaration`
-  // is the "show-symbol-errors" switch, read once per source by the caller.
-  P_InsertResult insert(P_Define* def, bool reportMissingDeclaration);
+  // Files `def` (and may fix its define bits first). `reportMissing` is the
+  // "show-symbol-errors" switch: a repaired definition is reported.
+  P_InsertResult insert(P_Define* def, bool reportMissing);
 
   // Start of a metric file: O(1), whatever the last source put in.
   void beginSource() noexcept {
@@ -82,6 +82,9 @@ class P_SymbolTable {
 
  private:
   P_Symbol* newSymbol(P_Define* def);
+  P_InsertResult fileDeclaration(P_Define* def, U_Identifier key);
+  // The project map's symbol of `key`, made for `def` when missing.
+  P_InsertResult projectEntry(P_Define* def, U_Identifier key);
   void addRedeclaration(P_Symbol* symbol, P_Define* redeclared, P_Define* def);
 
   struct RedeclEntry {

@@ -45,7 +45,7 @@
 #include <vector>
 
 #include "anlsrslt/model/Define.h"
-#include "anlsrslt/model/impl/FlatMap.h"
+#include "util/FlatMap.h"
 
 class P_TemplateBookkeeping {
  public:
