@@ -2,7 +2,10 @@
 // options and debug switches.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <regex>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -103,6 +106,40 @@ TEST(ModuleRegistry, TestModulesComeInTheirTableOrderWhateverTheSwitchOrder) {
                        "PT_isBitfield", "PT_isLabel", "PT_isUnion", "PT_literalRecord", "PT_zumOption",
                        "PT_Suppression", "PT_MsgSpecific"}));
   for (const zum::ModuleSlot& module : zum::testModules()) EXPECT_NE(module.configure, nullptr) << module.name;
+}
+
+// The README's two lists, "A multi-file run ... runs these modules" (a
+// table) and "Coming", against the slots that have a function and those
+// that do not yet, over both products and the single-file run.
+TEST(ModuleRegistry, ReadmeListsEverySlot) {
+  std::set<std::string> running;
+  std::set<std::string> coming;
+  for (const ModuleChoice& choice : {multiFile(zum::kProductZek), multiFile(zum::kProductZekpp),
+                                     ModuleChoice{zum::SingleFile, zum::kProductZek, true, {}}}) {
+    for (const zum::ModuleSlot& module : zum::modulesOfRun(choice))
+      (module.configure ? running : coming).insert(module.name);
+  }
+  std::ifstream in(std::string(ZUM_FIXTURES_DIR) + "/../../README.md");
+  std::stringstream readme;
+  readme << in.rdbuf();
+  const std::string text = readme.str();
+  const std::size_t table = text.find("runs these modules");
+  const std::size_t comingAt = text.find("Coming,", table);
+  const std::size_t end = text.find("\n\n", comingAt);
+  ASSERT_NE(comingAt, std::string::npos);
+  const auto namesIn = [](const std::string& part) {
+    std::set<std::string> names;
+    const std::regex quoted("`([A-Za-z0-9]+)`");
+    for (auto it = std::sregex_iterator(part.begin(), part.end(), quoted); it != std::sregex_iterator(); ++it)
+      names.insert((*it)[1]);
+    return names;
+  };
+  std::set<std::string> listedRunning;
+  std::istringstream rows(text.substr(table, comingAt - table));
+  for (std::string row; std::getline(rows, row);)  // the module column of the table
+    if (row.starts_with("| `")) listedRunning.merge(namesIn(row.substr(0, row.find(" | "))));
+  EXPECT_EQ(listedRunning, running);
+  EXPECT_EQ(namesIn(text.substr(comingAt, end - comingAt)), coming);
 }
 
 }  // namespace
