@@ -4,7 +4,7 @@
 #pragma once
 
 #include "anlsrslt/include/PI_Interface.h"
-#include "anlsrslt/model/impl/FlatMap.h"
+#include "util/FlatMap.h"
 
 namespace zum {
 

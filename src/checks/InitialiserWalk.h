@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "anlsrslt/include/PI_Interface.h"
-#include "anlsrslt/model/impl/FlatMap.h"
 #include "checks/InitialisationFacts.h"
+#include "util/FlatMap.h"
 #include "util/LargeBlocks.h"
 
 namespace zum {
