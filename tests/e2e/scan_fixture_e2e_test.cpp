@@ -144,6 +144,7 @@ TEST(ScanUses, UsesTheCompilerLeavesOutAreNoUses) {
                 "int live(void);\n"
                 "int f(int x) {\n"
                 "  (void)quiet;\n"
+                "  if (__builtin_expect(x == 1, 0)) return 2;\n"
                 "  return sizeof(int) == 3 && dead() ? 7 : x > 0 ? live() : sizeof(long) < 4 ? dead() : 8;\n"
                 "}\n");
   scantest::writeDatabase(scratch, {"a.c"});
@@ -151,8 +152,10 @@ TEST(ScanUses, UsesTheCompilerLeavesOutAreNoUses) {
   ASSERT_EQ(r.exitCode, 0) << r.err;
   const std::string records = scratch.read("out/a.c.met");
   EXPECT_EQ(linesStartingWith(records, {"<R>C", "<R>X"}),
-            (std::vector<std::string>{"<R>X f f::x 6 R", "<R>C f live 6 -", "<R>X f live 6 -"}));
-  EXPECT_EQ(linesStartingWith(records, {"<LIT>"}).size(), 5u) << records;  // 3, 7, 0, 4, 8
+            (std::vector<std::string>{"<R>X f f::x 6 R", "<R>X f f::x 7 R", "<R>C f live 7 -", "<R>X f live 7 -"}));
+  // A compiler builtin no header declares is no entity of the project.
+  EXPECT_EQ(records.find("__builtin"), std::string::npos) << records;
+  EXPECT_EQ(linesStartingWith(records, {"<LIT>"}).size(), 8u) << records;  // 1, 0, 2; 3, 7, 0, 4, 8
 }
 
 }  // namespace

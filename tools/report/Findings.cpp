@@ -1,8 +1,10 @@
 #include "Findings.h"
 
 #include <cstring>
+#include <algorithm>
 #include <optional>
 
+#include "MessageView.h"
 #include "messages/BinaryFile.h"
 #include "messages/ErrorFileDecoder.h"
 #include "util/Exception.h"
@@ -17,6 +19,14 @@ std::string oneLine(std::string text) {
     if (c == '\n') c = ' ';
   }
   return text;
+}
+
+bool declaredAtOnePlace(const M_Diagnostic& diagnostic) {
+  const int number = diagnostic.messageNumber();
+  if (number != 1512 && number != 1513) return false;
+  // The list names each distinct place once.
+  const std::vector<U_Handle<M_Diagnostic>> places = listedDiagnostics(diagnostic);
+  return places.size() == 1;
 }
 
 }  // namespace
@@ -48,4 +58,12 @@ ReportFindings readFindings(const std::string& path) {
     findings.damage = "damaged at byte 0: " + oneLine(failure.what());
   }
   return findings;
+}
+
+void leaveOutOneHeaderDeclarations(ReportFindings& findings) {
+  auto& diagnostics = findings.diagnostics;
+  const auto kept = std::remove_if(diagnostics.begin(), diagnostics.end(),
+                                   [](const U_Handle<M_Diagnostic>& d) { return declaredAtOnePlace(*d); });
+  findings.leftOut += static_cast<int>(diagnostics.end() - kept);
+  diagnostics.erase(kept, diagnostics.end());
 }

@@ -69,5 +69,8 @@ std::string summaryLine(const ReportFindings& findings, const M_MessageTable& ta
     }
   }
   if (hidden > 0) line += "; " + std::to_string(hidden) + " hidden";
+  if (findings.leftOut > 0) {
+    line += "; " + std::to_string(findings.leftOut) + " declared once in a header that several sources include (--all)";
+  }
   return line;
 }

@@ -30,7 +30,9 @@ constexpr const char* kUsage =
     "                     %t text, %v hint, %n number, %g level; see the plug-in interface)\n"
     "  --messages FILE    a user message file read over zum.msg\n"
     "  --srcroot DIR      SARIF: file names under DIR relative to it\n"
-    "  --hidden           show findings hidden by suppression annotations too\n";
+    "  --hidden           show findings hidden by suppression annotations too\n"
+    "  --all              show too the externals declared at more than one place (1512, 1513)\n"
+    "                     whose declarations all stand at one place of one header\n";
 
 struct Arguments {
   std::string file;
@@ -39,6 +41,7 @@ struct Arguments {
   std::string messages;
   std::string sourceRoot;
   bool hidden = false;
+  bool all = false;
 };
 
 bool parse(int argc, char** argv, Arguments& arguments) {
@@ -59,6 +62,8 @@ bool parse(int argc, char** argv, Arguments& arguments) {
       else arguments.sourceRoot = value;
     } else if (arg == "--hidden") {
       arguments.hidden = true;
+    } else if (arg == "--all") {
+      arguments.all = true;
     } else if (arg.empty() || arg.front() == '-' || !arguments.file.empty()) {
       return false;
     } else {
@@ -87,7 +92,8 @@ int main(int argc, char** argv) {
   settings.forwardSlashes = true;
   C_publishRunSettings(settings);
   const M_MessageTable table = loadTable(arguments);
-  const ReportFindings findings = readFindings(arguments.file);
+  ReportFindings findings = readFindings(arguments.file);
+  if (!arguments.all) leaveOutOneHeaderDeclarations(findings);
 
   TextOptions text;
   text.project = U_Path::stripExtension(arguments.file);

@@ -110,6 +110,10 @@ void RecordMaker::declaration(const clang::Decl* decl, Walk* walk) {
 }
 
 bool RecordMaker::ensureDeclared(const clang::NamedDecl* decl) {
+  // A compiler builtin (__builtin_expect, __builtin_va_start) that no header
+  // declares is no entity of the project: it is neither declared nor used.
+  if (const auto* fn = llvm::dyn_cast<clang::FunctionDecl>(decl); fn && fn->isImplicit() && fn->getBuiltinID() != 0)
+    return false;
   const clang::Decl* canonical = decl->getCanonicalDecl();
   if (declared_.contains(canonical)) return true;
   const Place place = places_.expansion(decl->getLocation());
