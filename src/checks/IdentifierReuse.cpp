@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "anlsrslt/include/PI_Interface.h"
+#include "anlsrslt/include/P_ModelInterface.h"
 #include "checks/MessageNumbers.h"
 #include "checks/Reporting.h"
 #include "checks/SymbolDefines.h"
@@ -110,8 +111,10 @@ class Buckets {
   explicit Buckets(std::span<const Named> group) {
     PlaceSet inlineHeaderDefinitions;
     for (std::size_t i = 0; i < group.size(); ++i) {
-      // The defines of a name lie anywhere in the model: asked for ahead.
-      if (i + 8 < group.size()) __builtin_prefetch(group[i + 8].define);
+      // The defines of a name lie anywhere in the model: each is asked for
+      // two steps ahead, its shape one.
+      if (i + 16 < group.size()) __builtin_prefetch(group[i + 16].define);
+      if (i + 8 < group.size()) P_prefetchDefineShape(group[i + 8].define);
       PI_DefineHandle define = group[i].define;
       const bool external = PI_hasDefineExternalLinkage(define);
       const bool internal = PI_hasDefineInternalLinkage(define);

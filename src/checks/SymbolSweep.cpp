@@ -27,6 +27,8 @@ void visitSymbol(PI_SymbolHandle symbol, PI_DefineHandle current, void* context)
   for (SymbolVisitor visitor : walk.visitors) visitor(symbol, current, walk.names);
 }
 
+void lookAhead(PI_DefineHandle upcoming, void* context) { static_cast<Walk*>(context)->names.prefetch(upcoming); }
+
 }  // namespace
 
 void addSymbolVisitor(SymbolVisitor visitor) {
@@ -39,7 +41,7 @@ void sweepSymbols() {
   if (sweep.swept || sweep.visitors.empty()) return;
   sweep.swept = true;
   Walk walk{sweep.visitors, {}};
-  P_forEachSymbol(&visitSymbol, &walk);
+  P_forEachSymbol(&visitSymbol, &lookAhead, &walk);
 }
 
 }  // namespace zum

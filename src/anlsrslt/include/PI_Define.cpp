@@ -145,6 +145,8 @@ bool P_hasDefineFlagT(P_Define* def) { return hasFlag(def, P_FlagT); }
 bool P_hasDefineFlagU(P_Define* def) { return hasFlag(def, P_FlagU); }
 const char* P_getDefineQualNameNoTemplateArgs(P_Define* def) { return partsOf(def).noTemplateArgs.c_str(); }
 
+void P_prefetchDefineShape(P_Define* def) { __builtin_prefetch(&def->shape()); }
+
 P_NameTexts P_getDefineNameTexts(P_Define* def) {
   const std::string_view component = zum::splitLastComponent(checkedDefine(def).qualName().view()).component;
   return {component, zum::identifierOf(component)};

@@ -26,8 +26,16 @@ const char* P_getDefineQualNameNoTemplateArgs(PI_DefineHandle define);
 // Calls `visit(symbol, current, context)` for every symbol of the run in
 // creation order, with the define PI_getSymbolCurrentDefine gives: the walk
 // of PI_getFirstSymbol without the iterator, for the checks that visit
-// every one of millions of symbols.
-void P_forEachSymbol(void (*visit)(PI_SymbolHandle symbol, PI_DefineHandle current, void* context), void* context);
+// every one of millions of symbols. `ahead` (may be null) is called with
+// the current define of a symbol some places further on, whose shape is
+// in the cache by then, so that the caller can ask for what it will read.
+void P_forEachSymbol(void (*visit)(PI_SymbolHandle symbol, PI_DefineHandle current, void* context),
+                     void (*ahead)(PI_DefineHandle upcoming, void* context), void* context);
+
+// Asks the memory for the define's shape (names, file, codes), which the
+// queries on a define read: for walks over defines that lie anywhere in
+// the model. The define itself must be at hand.
+void P_prefetchDefineShape(PI_DefineHandle define);
 
 // The defines of the symbol in the order of PI_getSymbolFirstDefine,
 // without the iterator: valid until the symbol is changed, which it is not

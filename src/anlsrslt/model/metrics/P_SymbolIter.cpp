@@ -10,14 +10,18 @@ namespace {
 constexpr const char* kUnit = "anlsrslt/model/metrics/P_SymbolIter";
 }
 
-void P_forEachSymbol(void (*visit)(PI_SymbolHandle symbol, PI_DefineHandle current, void* context), void* context) {
-  // The symbols lie in order, their defines less so: each is asked for
-  // some symbols ahead, so that the misses overlap.
-  constexpr std::size_t kAhead = 8;
+void P_forEachSymbol(void (*visit)(PI_SymbolHandle symbol, PI_DefineHandle current, void* context),
+                     void (*ahead)(PI_DefineHandle upcoming, void* context), void* context) {
+  // The symbols lie in order, their defines and shapes do not: a define is
+  // asked for three steps ahead, its shape two, and the caller's own reads
+  // one, so that the misses overlap.
+  constexpr std::size_t kStep = 8;
   const auto& symbols = P_symbolTable().symbols();
   const std::size_t count = symbols.size();
   for (std::size_t i = 0; i < count; ++i) {
-    if (i + kAhead < count) __builtin_prefetch(symbols[i + kAhead]->currentOrDefinition());
+    if (i + 3 * kStep < count) __builtin_prefetch(symbols[i + 3 * kStep]->currentOrDefinition());
+    if (i + 2 * kStep < count) __builtin_prefetch(&symbols[i + 2 * kStep]->currentOrDefinition()->shape());
+    if (ahead && i + kStep < count) ahead(symbols[i + kStep]->currentOrDefinition(), context);
     P_Symbol* symbol = symbols[i];
     U_require(symbol->isSane(), kUnit, __LINE__, "pos->isSet () && \"Unset DefinePtr in container.\"");
     visit(symbol, symbol->currentOrDefinition(), context);
