@@ -106,6 +106,22 @@ TEST_F(ScanCxx, RelationsAllocationsAndInitialisers) {
   });
 }
 
+// A class template as written, its type parameters by place ("$0"), a
+// const member function told from its twin; the code of an instance
+// (Box<long>) is the template's, and so are the calls of its functions.
+TEST_F(ScanCxx, TemplatesAreWrittenAsWritten) {
+  const std::string h = "$ROOT/include/bank.h";
+  expectRecords("main.cpp", {
+      "<DEFINE> Box<T> " + h + " 62 I DF TG F X {cBox<T>} -",
+      "<DEFINE> Box<T>::get()const " + h + " 64 I DC OF C X ()&C$0 IG1",
+      "<DEFINE> Box<T>::get() " + h + " 65 I DC OF C X ()&$0 IG1",
+      "<DEFINE> Box<T>::m_value " + h + " 68 I DF MB C N $0 3",
+      "<R>X Box<T>::get() Box<T>::m_value 65 R",
+      "<DEFINE> unbox()::box $ROOT/src/main.cpp 22 N DF OV B N {cBox<nl>} -",
+      "<R>C unbox() Box<T>::get() 23 -",
+  });
+}
+
 // The C++ product over the project (a C unit among the C++ ones): the
 // allocation mismatch across files, functions used from one other file
 // only, the implicit copy functions no call reaches, and class metrics.

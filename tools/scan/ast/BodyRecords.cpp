@@ -60,6 +60,40 @@ const clang::TagDecl* sizedTag(const clang::Expr* expr) {
   return nullptr;
 }
 
+}  // namespace
+
+// A function of a template's instance is the template's function as
+// written: that is what the unit declares, and what a use of any instance
+// uses.
+const clang::FunctionDecl* written(const clang::FunctionDecl* function) {
+  if (!function) return function;
+  const clang::FunctionDecl* pattern = function->getTemplateInstantiationPattern();
+  return pattern ? pattern : function;
+}
+
+const clang::NamedDecl* written(const clang::NamedDecl* decl) {
+  if (const auto* function = llvm::dyn_cast<clang::FunctionDecl>(decl)) return written(function);
+  // A member of a class template's instance: the template's member.
+  if (const auto* field = llvm::dyn_cast<clang::FieldDecl>(decl)) {
+    const auto* instance = llvm::dyn_cast<clang::ClassTemplateSpecializationDecl>(field->getParent());
+    if (!instance || instance->getSpecializationKind() == clang::TSK_ExplicitSpecialization) return decl;
+    const clang::CXXRecordDecl* pattern = instance->getSpecializedTemplate()->getTemplatedDecl();
+    for (const clang::NamedDecl* found : pattern->lookup(field->getDeclName()))
+      if (llvm::isa<clang::FieldDecl>(found)) return found;
+    return decl;
+  }
+  // A parameter of an instance's function: the template function's.
+  if (const auto* parameter = llvm::dyn_cast<clang::ParmVarDecl>(decl)) {
+    const auto* function = llvm::dyn_cast<clang::FunctionDecl>(parameter->getDeclContext());
+    const clang::FunctionDecl* pattern = function ? function->getTemplateInstantiationPattern() : nullptr;
+    if (pattern && parameter->getFunctionScopeIndex() < pattern->getNumParams())
+      return pattern->getParamDecl(parameter->getFunctionScopeIndex());
+  }
+  return decl;
+}
+
+namespace {
+
 // The variable or member an expression names, when it is just that.
 const clang::NamedDecl* namedObject(const clang::Expr* expr) {
   expr = expr->IgnoreParenImpCasts();
@@ -305,7 +339,7 @@ void RecordMaker::expression(const clang::Expr* expr, Access access, char contex
 
 void RecordMaker::call(const clang::CallExpr* callExpr, Walk& walk) {
   if (walk.tally) ++walk.tally->calls;
-  const clang::FunctionDecl* callee = callExpr->getDirectCallee();
+  const clang::FunctionDecl* callee = written(callExpr->getDirectCallee());
   const clang::Expr* calleeExpr = callExpr->getCallee()->IgnoreParenImpCasts();
   const auto* member = llvm::dyn_cast<clang::MemberExpr>(calleeExpr);
   const bool direct = callee && (llvm::isa<clang::DeclRefExpr>(calleeExpr) || member);
@@ -334,6 +368,7 @@ void RecordMaker::call(const clang::CallExpr* callExpr, Walk& walk) {
 
 void RecordMaker::use(const clang::NamedDecl* used, clang::SourceLocation at, Access access, Walk& walk) {
   if (!walk.owner) return;
+  used = written(used);
   if (!llvm::isa<clang::VarDecl>(used) && !llvm::isa<clang::FunctionDecl>(used) && !llvm::isa<clang::FieldDecl>(used))
     return;
   if (!ensureDeclared(used)) return;
@@ -396,7 +431,7 @@ void RecordMaker::initialisers(const clang::CXXConstructorDecl* constructor, Wal
 }
 
 void RecordMaker::construction(const clang::CXXConstructExpr* made, Walk& walk) {
-  const clang::CXXConstructorDecl* constructor = made->getConstructor();
+  const auto* constructor = llvm::cast<clang::CXXConstructorDecl>(written(made->getConstructor()));
   // The compiler's own constructions (of a member, a base, a temporary)
   // stand where the function does.
   clang::SourceLocation at = made->getBeginLoc();

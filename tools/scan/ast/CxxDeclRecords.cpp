@@ -123,8 +123,15 @@ void RecordMaker::cxxClass(const clang::CXXRecordDecl* decl, Walk* walk) {
   std::string flags = access;
   if (decl->isPOD()) flags += 'D';
   if (decl->isAggregate()) flags += 'A';
-  if (first) writeDefine(name, place, 'C', "TG", scope, linkage, type, flags.c_str());
-  writeDefine(name, place, 'F', "TG", scope, linkage, type, flags.c_str());
+  // A partial specialisation is marked "P", an explicit one "X".
+  if (llvm::isa<clang::ClassTemplatePartialSpecializationDecl>(decl)) {
+    writeDefine(name, place, 'P', "TG", scope, linkage, type, flags.c_str());
+  } else if (llvm::isa<clang::ClassTemplateSpecializationDecl>(decl)) {
+    writeDefine(name, place, 'X', "TG", scope, linkage, type, flags.c_str());
+  } else {
+    if (first) writeDefine(name, place, 'C', "TG", scope, linkage, type, flags.c_str());
+    writeDefine(name, place, 'F', "TG", scope, linkage, type, flags.c_str());
+  }
   for (const clang::CXXBaseSpecifier& base : decl->bases()) {
     const clang::CXXRecordDecl* baseClass = base.getType()->getAsCXXRecordDecl();
     const Place at = places_.expansion(base.getBeginLoc());
@@ -173,6 +180,34 @@ bool RecordMaker::implicitMember(const clang::CXXMethodDecl* method) {
               functionFlags(method).c_str());
   declared_.insert(method->getCanonicalDecl());
   return true;
+}
+
+void RecordMaker::templateInstances(const clang::ClassTemplateDecl* pattern) {
+  for (const clang::ClassTemplateSpecializationDecl* instance : pattern->specializations()) {
+    if (instance->getSpecializationKind() == clang::TSK_ExplicitSpecialization) continue;
+    for (const clang::Decl* member : instance->decls())
+      if (const auto* method = llvm::dyn_cast<clang::CXXMethodDecl>(member))
+        if (const clang::FunctionDecl* written = method->getTemplateInstantiationPattern())
+          instanceBody(method, written);
+  }
+}
+
+void RecordMaker::templateInstances(const clang::FunctionTemplateDecl* pattern) {
+  for (const clang::FunctionDecl* instance : pattern->specializations())
+    if (instance->getTemplateSpecializationKind() != clang::TSK_ExplicitSpecialization)
+      instanceBody(instance, pattern->getTemplatedDecl());
+}
+
+void RecordMaker::instanceBody(const clang::FunctionDecl* instance, const clang::FunctionDecl* pattern) {
+  if (!instance->hasBody() || !instance->getBody() || !declared_.contains(pattern->getCanonicalDecl())) return;
+  FunctionTally tally;
+  Walk walk;
+  walk.function = instance;
+  walk.owner = &names_.of(pattern);
+  walk.tally = &tally;
+  walk.scope = 'B';
+  if (const auto* constructor = llvm::dyn_cast<clang::CXXConstructorDecl>(instance)) initialisers(constructor, walk);
+  statement(instance->getBody(), walk);
 }
 
 }  // namespace scan

@@ -32,6 +32,32 @@ std::string operatorSymbol(clang::OverloadedOperatorKind kind) {
   }
 }
 
+std::string parameterNames(const clang::TemplateDecl* pattern) {
+  std::string out = "<";
+  for (const clang::NamedDecl* parameter : *pattern->getTemplateParameters()) {
+    if (out.size() > 1) out += ',';
+    out += parameter->getIdentifier() ? recordIdentifier(parameter->getName()) : "?";
+  }
+  return out + ">";
+}
+
+// A const member function that has a twin without const (the same name
+// and parameters): the two are told apart by "const" after the list.
+bool hasNonConstTwin(const clang::FunctionDecl* function) {
+  const auto* method = llvm::dyn_cast<clang::CXXMethodDecl>(function);
+  if (!method || !method->isConst()) return false;
+  const clang::ASTContext& context = method->getASTContext();
+  for (const clang::NamedDecl* found : method->getParent()->lookup(method->getDeclName())) {
+    const auto* other = llvm::dyn_cast<clang::CXXMethodDecl>(found->getAsFunction());
+    if (!other || other->isConst() || other->getNumParams() != method->getNumParams()) continue;
+    bool same = true;
+    for (unsigned i = 0; same && i < method->getNumParams(); ++i)
+      same = context.hasSameUnqualifiedType(method->getParamDecl(i)->getType(), other->getParamDecl(i)->getType());
+    if (same) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 std::string Names::prefix(const clang::DeclContext* context) {
@@ -91,6 +117,8 @@ std::string Names::functionIdentifier(const clang::FunctionDecl* function) {
   }
   if (const clang::TemplateArgumentList* arguments = function->getTemplateSpecializationArgs())
     identifier += templateArguments(*arguments);
+  else if (const clang::FunctionTemplateDecl* pattern = function->getDescribedFunctionTemplate())
+    identifier += parameterNames(pattern);
   identifier += '(';
   const auto* constructor = llvm::dyn_cast<clang::CXXConstructorDecl>(function);
   if (constructor && constructor->isImplicit() && constructor->isCopyConstructor()) identifier += ',';
@@ -101,7 +129,9 @@ std::string Names::functionIdentifier(const clang::FunctionDecl* function) {
     identifier += types_->of(parameter->getType().getCanonicalType().getUnqualifiedType());
   }
   if (function->isVariadic()) identifier += first ? "..." : ",...";
-  return identifier + ')';
+  identifier += ')';
+  if (hasNonConstTwin(function)) identifier += "const";
+  return identifier;
 }
 
 std::string Names::computeCxx(const clang::NamedDecl* decl) {
@@ -141,6 +171,8 @@ std::string Names::computeCxxTag(const clang::TagDecl* tag) {
   }
   if (const auto* specialisation = llvm::dyn_cast<clang::ClassTemplateSpecializationDecl>(tag))
     name += templateArguments(specialisation->getTemplateArgs());
+  else if (const auto* record = llvm::dyn_cast<clang::CXXRecordDecl>(tag))
+    if (const clang::ClassTemplateDecl* pattern = record->getDescribedClassTemplate()) name += parameterNames(pattern);
   return prefix(tag->getDeclContext()) + name;
 }
 

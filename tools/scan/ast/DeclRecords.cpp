@@ -102,6 +102,12 @@ void RecordMaker::declaration(const clang::Decl* decl, Walk* walk) {
     typedefName(typedefName_, walk);
   } else if (const auto* cxxRecord = llvm::dyn_cast<clang::CXXRecordDecl>(decl)) {
     cxxClass(cxxRecord, walk);
+  } else if (const auto* classTemplate = llvm::dyn_cast<clang::ClassTemplateDecl>(decl)) {
+    cxxClass(classTemplate->getTemplatedDecl(), walk);
+    templateInstances(classTemplate);
+  } else if (const auto* functionTemplate = llvm::dyn_cast<clang::FunctionTemplateDecl>(decl)) {
+    function(functionTemplate->getTemplatedDecl());
+    templateInstances(functionTemplate);
   } else if (const auto* recordDecl = llvm::dyn_cast<clang::RecordDecl>(decl)) {
     record(recordDecl, walk);
   } else if (const auto* enumDecl = llvm::dyn_cast<clang::EnumDecl>(decl)) {
@@ -142,7 +148,10 @@ bool RecordMaker::ensureDeclared(const clang::NamedDecl* decl) {
 
 void RecordMaker::function(const clang::FunctionDecl* decl, bool bodyPass) {
   const Place place = places_.expansion(decl->getLocation());
-  if (!place || decl->isDependentContext()) return;
+  // A template's own function is written, and the code of its instances is
+  // walked in its name (templateInstances).
+  const bool pattern = decl->isDependentContext();
+  if (!place || (pattern && !names_.cxx())) return;
   const std::string& name = names_.of(decl);
   const std::string& type = types_.of(decl->getType());
   const char scope = isBlockExtern(decl) ? 'B' : names_.cxx() ? scopeOf(decl) : 'F';
@@ -158,10 +167,16 @@ void RecordMaker::function(const clang::FunctionDecl* decl, bool bodyPass) {
     if (first) parameters(decl, 'C');
     return;
   }
-  // A definition repeats its declaration when the unit has none before it.
-  if (first) writeDefine(name, place, 'C', "OF", scope, linkage, type, flags);
-  writeDefine(name, place, 'F', "OF", scope, linkage, type, flags);
+  // A definition repeats its declaration when the unit has none before it;
+  // an explicit specialisation of a template's function is marked "X".
+  if (decl->getTemplateSpecializationKind() == clang::TSK_ExplicitSpecialization) {
+    writeDefine(name, place, 'X', "OF", scope, linkage, type, flags);
+  } else {
+    if (first) writeDefine(name, place, 'C', "OF", scope, linkage, type, flags);
+    writeDefine(name, place, 'F', "OF", scope, linkage, type, flags);
+  }
   parameters(decl, 'F');
+  if (pattern) return;
   ++place.file->functionsDefined;
   if (linkage == 'I' && place.file->main) internalDefinitions_.push_back(decl);
   body(decl);

@@ -12,7 +12,8 @@
 // so that overloads are different names: "ns::Account::deposit({cMoney})".
 // Constructors are "@constructor(...)", destructors "@destructor()",
 // operators their symbol before "@" ("=@(&C{cMoney})"); the implicit copy
-// constructor's list opens with a comma ("@constructor(,&C{cMoney})"). An
+// constructor's list opens with a comma ("@constructor(,&C{cMoney})"), a
+// const member function with a twin that is not const ends in "const". An
 // unnamed namespace is "::@UN" and a tag of the unit's main file, different
 // in every unit as its contents are. A class template specialisation
 // carries its arguments: "Box<ni>".

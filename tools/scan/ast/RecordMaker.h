@@ -37,6 +37,9 @@ namespace scan {
 
 // X external, I internal, N none.
 char linkageLetter(const clang::NamedDecl* decl);
+// A function of a template's instance: the template's function it came from.
+const clang::FunctionDecl* written(const clang::FunctionDecl* function);
+const clang::NamedDecl* written(const clang::NamedDecl* decl);
 
 // What the scan of a unit found besides the metric file's records.
 struct UnitFindings {
@@ -91,6 +94,11 @@ class RecordMaker {
   void cxxClass(const clang::CXXRecordDecl* decl, Walk* walk);
   // The members the compiler declared for the class: written as implicit.
   void implicitMembers(const clang::CXXRecordDecl* decl);
+  // The code of a template's instances, walked in the names of the
+  // template's functions: what an instance calls, the template calls.
+  void templateInstances(const clang::ClassTemplateDecl* pattern);
+  void templateInstances(const clang::FunctionTemplateDecl* pattern);
+  void instanceBody(const clang::FunctionDecl* instance, const clang::FunctionDecl* pattern);
   bool implicitMember(const clang::CXXMethodDecl* method);
   // The scope letter of a C++ declaration: C class, B block, S namespace, F file.
   static char scopeOf(const clang::Decl* decl);

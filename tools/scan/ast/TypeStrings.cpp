@@ -99,6 +99,15 @@ void TypeSpeller::append(std::string& out, clang::QualType type) {
     out += 'M';
     append(out, clang::QualType(member->getClass(), 0));
     append(out, member->getPointeeType());
+  } else if (const auto* injected = llvm::dyn_cast<clang::InjectedClassNameType>(bare)) {
+    // The class inside its own template.
+    out += '{';
+    out += tagLetter(injected->getDecl());
+    out += names_.ofTag(injected->getDecl());
+    out += '}';
+  } else if (const auto* parameter = llvm::dyn_cast<clang::TemplateTypeParmType>(bare)) {
+    // A template's type parameter, by its place in the template's list.
+    out += "$" + std::to_string(parameter->getIndex());
   } else if (const auto* complex = llvm::dyn_cast<clang::ComplexType>(bare)) {
     out += 'x';
     append(out, complex->getElementType());

@@ -17,8 +17,9 @@
 //   tag         "{s" struct, "{u" union, "{e" enum, "{c" class, then the
 //               tag's name (Names::ofTag) and "}": "{spoint}"
 //   bit-field   exactly "nb" or "ub", whatever its declared type
-// C++ adds "&" and "&&" references, "M" member pointers and template
-// arguments inside tag names.
+// C++ adds "&" and "&&" references, "M" member pointers, template
+// arguments inside tag names ("{cBox<ni>}") and a template's type
+// parameters by their place in its list ("$0").
 #pragma once
 
 #include <clang/AST/ASTContext.h>
