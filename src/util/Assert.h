@@ -15,6 +15,26 @@
 using U_AssertionStop = void (*)();
 void U_setAssertionStop(U_AssertionStop stop);
 
+// The file a reader is going through and the line it is at: while one is
+// set, an assertion adds the line "  in 'FILE' at line N" after its own,
+// so that the user can find the damaged record. Set for the time of one
+// file by a U_ReadingPlaceScope; the reader counts the lines.
+struct U_ReadingPlace {
+  const char* file = nullptr;
+  unsigned long line = 0;
+};
+
+class U_ReadingPlaceScope {
+ public:
+  explicit U_ReadingPlaceScope(const U_ReadingPlace* place) noexcept;
+  ~U_ReadingPlaceScope();
+  U_ReadingPlaceScope(const U_ReadingPlaceScope&) = delete;
+  U_ReadingPlaceScope& operator=(const U_ReadingPlaceScope&) = delete;
+
+ private:
+  const U_ReadingPlace* outer_;
+};
+
 // Throws U_AssertException, which ends the run with exit code 18.
 [[noreturn]] void U_assertThrow(const char* file, int line, const char* condition);
 

@@ -1,7 +1,7 @@
-// A damaged error file of a source, reached through a whole run: the
-// reader's exception ends the run with its text and exit code 18 (only a
-// file that cannot be opened is message 1540), and the project error file
-// keeps every byte it had and stays readable.
+// A damaged error file of a source (and a damaged metric record), reached
+// through a whole run: the reader's exception ends the run with its text
+// and exit code 18 (only a file that cannot be opened is message 1540),
+// and the project error file keeps every byte it had and stays readable.
 #include <gtest/gtest.h>
 
 
@@ -140,6 +140,17 @@ TEST_F(DamagedSourceErrorFile, AnErrorFileThatCannotBeOpenedIsAMissingFile) {
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_EQ(r.err, "");
   EXPECT_EQ(r.out.substr(0, r.out.find("<S>")), "out/p:1: Msg=1540 #params=1 {out/a.c.err}\n");
+}
+
+// A metric record that fails a consistency check: the designed assertion,
+// then the file and line of the record.
+TEST_F(DamagedSourceErrorFile, ADamagedMetricRecordIsToldWithItsFileAndLine) {
+  scratch_.write("out/a.c.met", "<S>\n<DEFINE> g a.c 5 N DFX OF F X ()ni -\n");
+  const auto r = run(kEmptyCurrent);
+  EXPECT_EQ(r.exitCode, 19);
+  EXPECT_TRUE(r.err.starts_with("Assertion at DefineRecord:46: Assertion 'def.size () == 2' failed.\n"
+                                "  in 'out/a.c.met' at line 2\n"))
+      << r.err;
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "anlsrslt/model/ReadContext.h"
 #include "anlsrslt/model/RecordReaders.h"
 #include "options/RunSettings.h"
+#include "util/Assert.h"
 #include "util/InputFile.h"
 #include "util/Path.h"
 #include "util/ProcessState.h"
@@ -52,7 +53,13 @@ void P_readMetricFile(const U_String& path) {
   if (!file.isOpen()) throw P_FileOpenException(path);
   P_beginMetricFile();
   const P_RecordReaderRegistry& registry = P_recordReaders();
-  const auto dispatch = [&registry](std::string_view line) { P_dispatchRecordLine(registry, line); };
+  // A record that fails a consistency check is told with its file and line.
+  U_ReadingPlace place{path.c_str(), 0};
+  const U_ReadingPlaceScope reading(&place);
+  const auto dispatch = [&registry, &place](std::string_view line) {
+    ++place.line;
+    P_dispatchRecordLine(registry, line);
+  };
   if (P_metricTextIsInternal()) {
     zum::LineReader reader(file.release());
     reader.forEachLine(dispatch);
