@@ -27,7 +27,7 @@ done
 build="${ZUM_BUILD_DIR:-build-release}"
 if [ -z "${ZUM_BUILD_DIR:-}" ]; then
   bash scripts/setup-debian.sh --with-bench
-  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZUM_BENCH=ON >/dev/null
   cmake --build "$build" --target zum zum-genproject >/dev/null
 fi
 zum="$PWD/$build/zum"
