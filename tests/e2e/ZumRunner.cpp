@@ -16,39 +16,6 @@ namespace zumtest {
 
 namespace fs = std::filesystem;
 
-Scratch::Scratch() {
-  std::string pattern = (fs::temp_directory_path() / "zum-test-XXXXXX").string();
-  if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-  dir_ = pattern;
-}
-
-Scratch::~Scratch() {
-  std::error_code ignored;
-  fs::remove_all(dir_, ignored);
-}
-
-void Scratch::write(const std::string& relative, const std::string& content) const {
-  fs::path target = dir_ / relative;
-  fs::create_directories(target.parent_path());
-  std::ofstream out(target, std::ios::binary);
-  out << content;
-}
-
-std::string Scratch::read(const std::string& relative) const {
-  std::ifstream in(dir_ / relative, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-bool Scratch::exists(const std::string& relative) const { return fs::exists(dir_ / relative); }
-
-void Scratch::copyFixture(const std::string& fixture, const std::string& to) const {
-  fs::path target = dir_ / to;
-  fs::create_directories(target);
-  fs::copy(fs::path(ZUM_FIXTURES_DIR) / fixture, target, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-}
-
 RunResult run(const std::string& program, const std::vector<std::string>& args, const RunOptions& options) {
   int outPipe[2], errPipe[2], inPipe[2];
   if (::pipe(outPipe) || ::pipe(errPipe) || ::pipe(inPipe)) throw std::runtime_error("pipe failed");

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "ScratchDir.h"
+
 namespace zumtest {
 
 struct RunResult {
@@ -14,29 +16,6 @@ struct RunResult {
   std::string err;
   int exitCode = -1;   // -1 when the process died of a signal
   int signal = 0;
-};
-
-// A fresh directory under the system temporary directory, removed with the
-// object. HOME, TMP and the compiler-directory variables of a run point into
-// it unless the test says otherwise.
-class Scratch {
- public:
-  Scratch();
-  ~Scratch();
-  Scratch(const Scratch&) = delete;
-  Scratch& operator=(const Scratch&) = delete;
-
-  const std::filesystem::path& dir() const { return dir_; }
-  std::filesystem::path path(const std::string& relative) const { return dir_ / relative; }
-  // Writes `content` to `relative`, creating directories on the way.
-  void write(const std::string& relative, const std::string& content) const;
-  std::string read(const std::string& relative) const;
-  bool exists(const std::string& relative) const;
-  // Copies a fixture directory (under tests/fixtures) into the scratch dir.
-  void copyFixture(const std::string& fixture, const std::string& to = ".") const;
-
- private:
-  std::filesystem::path dir_;
 };
 
 struct RunOptions {

@@ -40,8 +40,9 @@ void ChecksTest::TearDown() {
 void ChecksTest::runProject(const std::map<std::string, std::string>& sources, std::vector<std::string> order) {
   if (order.empty())
     for (const auto& [name, content] : sources) order.push_back(name);
-  for (const auto& [name, content] : sources) writeMetricFile(name, content);
-  readSources(order);
+  int index = 0;
+  for (const std::string& name : order) readSourceText(name, sources.at(name), ++index, static_cast<int>(order.size()));
+  P_raiseEndEvent();
 }
 
 void ChecksTest::openMetricOutput() {

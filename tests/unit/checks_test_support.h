@@ -20,8 +20,8 @@ class ChecksTest : public modeltest::ModelTest {
   void SetUp() override;
   void TearDown() override;
 
-  // Writes each source's metric file, reads them in order (keys in map
-  // order unless `order` is given) and raises the end event.
+  // Reads the metric file text of each source, in order (keys in map order
+  // unless `order` is given), and raises the end event.
   void runProject(const std::map<std::string, std::string>& sources, std::vector<std::string> order = {});
   // Starts a fresh run, with the modules of SetUp configured again.
   void restart() {

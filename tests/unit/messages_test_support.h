@@ -13,28 +13,19 @@
 #include <string>
 #include <string_view>
 
+#include "ScratchDir.h"
 #include "util/Filename.h"
 #include "util/Location.h"
 
 namespace messagestest {
 
+// A scratch directory whose files are named by their plain names.
 class TempDir {
  public:
-  TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zum-msg-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    dir_ = pattern;
-  }
-  ~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(dir_, ignored);
-  }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  std::string path(const std::string& name) const { return (dir_ / name).string(); }
+  std::string path(const std::string& name) const { return scratch_.path(name).string(); }
 
  private:
-  std::filesystem::path dir_;
+  zumtest::ScratchDir scratch_{"zum-msg"};
 };
 
 // A failure's text without the line the program adds after the designed

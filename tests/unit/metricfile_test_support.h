@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "metricfile/MetricOutput.h"
+#include "ScratchDir.h"
 #include "settings_test_support.h"
 #include "util/ProcessState.h"
 
@@ -22,17 +23,11 @@ class MetricFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
     zum::ProcessState::reset();
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = std::filesystem::temp_directory_path() /
-           ("zum_metricfile_" + std::string(info->test_suite_name()) + "_" + info->name());
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
   }
 
   void TearDown() override {
     M_closeMetricOutput();
     zum::ProcessState::reset();
-    std::filesystem::remove_all(dir_);
   }
 
   // What a new process starts with: nothing kept from the last run (the
@@ -41,7 +36,7 @@ class MetricFileTest : public ::testing::Test {
     M_closeMetricOutput();
     zum::ProcessState::reset();
   }
-  std::string dir() const { return dir_.string(); }
+  std::string dir() const { return scratch_.dir().string(); }
 
   // The project file 'proj' in the scratch directory: the output goes to
   // "<dir>/proj.met".
@@ -71,7 +66,7 @@ class MetricFileTest : public ::testing::Test {
   }
 
  private:
-  std::filesystem::path dir_;
+  zumtest::ScratchDir scratch_{"zum-metricfile"};
 };
 
 // A file with both halves of its name given.

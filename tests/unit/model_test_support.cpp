@@ -76,16 +76,10 @@ void registerSymbolEvents() {
 void ModelTest::SetUp() {
   zum::ProcessState::reset();
   events().clear();
-  outputDirectory_ = std::filesystem::temp_directory_path() /
-                     ("zum-model-" + std::to_string(::getpid()) + "-" +
-                      testing::UnitTest::GetInstance()->current_test_info()->name());
-  std::filesystem::remove_all(outputDirectory_);
-  std::filesystem::create_directories(outputDirectory_);
 }
 
 void ModelTest::TearDown() {
   zum::ProcessState::reset();
-  std::filesystem::remove_all(outputDirectory_);
 }
 
 void ModelTest::writeMetricFile(const std::string& name, const std::string& content) const {
@@ -94,6 +88,12 @@ void ModelTest::writeMetricFile(const std::string& name, const std::string& cont
 
 void ModelTest::readSource(const std::string& name, int index, int count) const {
   P_readSource(index, count, XF_Filename(name), outputDirectory_.string());
+}
+
+void ModelTest::readSourceText(const std::string& name, const std::string& metricText, int index,
+                               int count) const {
+  const U_Handle<P_Source> source = P_beginSource(index, count, XF_Filename(name), outputDirectory_.string());
+  P_readMetricText(metricText, source->outputFile("met"));
 }
 
 void ModelTest::readSources(const std::vector<std::string>& names, bool endRun) const {

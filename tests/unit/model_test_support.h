@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ScratchDir.h"
 #include "anlsrslt/include/PI_Interface.h"
 #include "anlsrslt/include/P_ModelInterface.h"
 #include "anlsrslt/model/Source.h"
@@ -51,8 +52,11 @@ class ModelTest : public testing::Test {
   void readSources(const std::vector<std::string>& names, bool endRun = true) const;
   // Reads one source as entry `index` of `count`.
   void readSource(const std::string& name, int index = 1, int count = 1) const;
+  // The same, with the text of its metric file given rather than written.
+  void readSourceText(const std::string& name, const std::string& metricText, int index, int count) const;
 
-  std::filesystem::path outputDirectory_;
+  zumtest::ScratchDir scratch_{"zum-model"};
+  const std::filesystem::path& outputDirectory_ = scratch_.dir();
 };
 
 // A fixture directory of tests/fixtures/model.

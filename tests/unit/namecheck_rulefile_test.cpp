@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "ScratchDir.h"
 #include "namecheck/RuleFile.h"
 #include "namecheck/RuleReader.h"
 #include "options/OptionExceptions.h"
@@ -170,14 +171,6 @@ TEST(RuleExpressions, RunawayBacktrackingEndsAsNoMatch) {
 
 class RuleFileOnDisk : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("zum-rules-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-
   std::string write(const std::string& name, const std::string& text) {
     std::ofstream((dir_ / name).string(), std::ios::binary) << text;
     return (dir_ / name).string();
@@ -198,7 +191,8 @@ class RuleFileOnDisk : public ::testing::Test {
     return "";
   }
 
-  std::filesystem::path dir_;
+  zumtest::ScratchDir scratch_{"zum-rules"};
+  const std::filesystem::path& dir_ = scratch_.dir();
 };
 
 TEST_F(RuleFileOnDisk, AGoodFileRemovesAnOldErrorFile) {

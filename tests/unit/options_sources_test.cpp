@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "ScratchDir.h"
 #include "options/ConfigFile.h"
 #include "options/DebugSwitches.h"
 #include "options/EnvironmentPaths.h"
@@ -26,9 +27,6 @@ class SourcesTest : public ::testing::Test {
  protected:
   void SetUp() override {
     zum::ProcessState::reset();
-    std::string pattern = (fs::temp_directory_path() / "zum-options-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
     fs::create_directories(dir_ / "bin");
     fs::create_directories(dir_ / "home");
     savedCwd_ = fs::current_path();
@@ -50,7 +48,6 @@ class SourcesTest : public ::testing::Test {
       if (value) ::setenv(name.c_str(), value->c_str(), 1);
       else ::unsetenv(name.c_str());
     }
-    fs::remove_all(dir_);
     zum::ProcessState::reset();
   }
 
@@ -83,7 +80,8 @@ class SourcesTest : public ::testing::Test {
     return result;
   }
 
-  fs::path dir_;
+  zumtest::ScratchDir scratch_{"zum-options"};
+  const fs::path& dir_ = scratch_.dir();
 
  private:
   fs::path savedCwd_;

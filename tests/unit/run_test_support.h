@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "ScratchDir.h"
 #include "options/DebugSwitches.h"
 #include "options/RunSettings.h"
 #include "options_test_support.h"
@@ -36,9 +37,6 @@ inline void publishCommandLine(const std::vector<std::string>& arguments, const 
 class RunEnvironment {
  public:
   RunEnvironment() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zum-run-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    dir_ = pattern;
     std::filesystem::create_directories(dir_ / "bin");
     std::ofstream(dir_ / "bin" / "zek.cfg");
     set("ZEKBIN", (dir_ / "bin").string());
@@ -53,8 +51,6 @@ class RunEnvironment {
       if (value) ::setenv(name.c_str(), value->c_str(), 1);
       else ::unsetenv(name.c_str());
     }
-    std::error_code ignored;
-    std::filesystem::remove_all(dir_, ignored);
   }
   RunEnvironment(const RunEnvironment&) = delete;
   RunEnvironment& operator=(const RunEnvironment&) = delete;
@@ -70,7 +66,8 @@ class RunEnvironment {
     else ::unsetenv(name.c_str());
   }
 
-  std::filesystem::path dir_;
+  zumtest::ScratchDir scratch_{"zum-run"};
+  const std::filesystem::path& dir_ = scratch_.dir();
   std::map<std::string, std::optional<std::string>> saved_;
 };
 

@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include "ScratchDir.h"
 #include "util/AbsolutePaths.h"
 #include "util/Filename.h"
 #include "util/NumberList.h"
@@ -127,8 +128,8 @@ TEST(PathOps, AbsoluteAndLongPathUseTheFileSystem) {
 // the whole path gives, links and missing files included.
 TEST(PathOps, AbsolutePathsAgreeWithTheFileSystemForFilesLinksAndMissingNames) {
   namespace fs = std::filesystem;
-  const fs::path root = fs::temp_directory_path() / ("zum-abs-" + std::to_string(::getpid()));
-  fs::remove_all(root);
+  const zumtest::ScratchDir scratch("zum-abs");
+  const fs::path& root = scratch.dir();
   fs::create_directories(root / "real" / "sub");
   std::ofstream(root / "real" / "a.c") << "";
   std::ofstream(root / "real" / "sub" / "b.h") << "";
@@ -146,7 +147,6 @@ TEST(PathOps, AbsolutePathsAgreeWithTheFileSystemForFilesLinksAndMissingNames) {
     EXPECT_EQ(paths.absolute(path), U_Path::absolute(path)) << path;
     EXPECT_EQ(paths.absolute(path), U_Path::absolute(path)) << path;
   }
-  fs::remove_all(root);
 }
 
 TEST(NumberList, RangesSeparatorsAndCuts) {

@@ -48,29 +48,53 @@ U_Handle<P_Source> P_beginSource(int index, int count, const XF_Filename& file, 
   return source;
 }
 
-void P_readMetricFile(const U_String& path) {
-  zum::InputFile file(path);
-  if (!file.isOpen()) throw P_FileOpenException(path);
-  P_beginMetricFile();
-  const P_RecordReaderRegistry& registry = P_recordReaders();
-  // A record that fails a consistency check is told with its file and line.
-  U_ReadingPlace place{path.c_str(), 0};
-  const U_ReadingPlaceScope reading(&place);
-  const auto dispatch = [&registry, &place](std::string_view line) {
+namespace {
+
+// Hands each line to the reader of its record tag, counting lines in
+// `place` so that a record that fails a consistency check is told with its
+// file and line.
+auto recordDispatch(U_ReadingPlace& place) {
+  return [&registry = P_recordReaders(), &place](std::string_view line) {
     ++place.line;
     P_dispatchRecordLine(registry, line);
   };
+}
+
+// A graph whose line record never came ends with its file.
+void endMetricFile() { P_finishPendingControlGraph(); }
+
+}  // namespace
+
+void P_readMetricText(std::string_view text, const U_String& path) {
+  P_beginMetricFile();
+  U_ReadingPlace place{path.c_str(), 0};
+  const U_ReadingPlaceScope reading(&place);
   if (P_metricTextIsInternal()) {
-    zum::LineReader reader(file.release());
-    reader.forEachLine(dispatch);
-    if (reader.error() != 0) throw P_FileOpenException(path);
+    zum::forEachLineOf(text, recordDispatch(place));
   } else {
+    zum::forEachLineOf(P_toInternalText(text, path), recordDispatch(place));
+  }
+  endMetricFile();
+}
+
+void P_readMetricFile(const U_String& path) {
+  zum::InputFile file(path);
+  if (!file.isOpen()) throw P_FileOpenException(path);
+  if (!P_metricTextIsInternal()) {
     std::string text;
     if (!file.readAll(text)) throw P_FileOpenException(path);
-    zum::forEachLineOf(P_toInternalText(text, path), dispatch);
+    P_readMetricText(text, path);
+    return;
   }
-  // A graph whose line record never came ends with its file.
-  P_finishPendingControlGraph();
+  // The same as P_readMetricText, block by block: a large file is never
+  // held whole.
+  P_beginMetricFile();
+  U_ReadingPlace place{path.c_str(), 0};
+  const U_ReadingPlaceScope reading(&place);
+  zum::LineReader reader(file.release());
+  reader.forEachLine(recordDispatch(place));
+  if (reader.error() != 0) throw P_FileOpenException(path);
+  endMetricFile();
 }
 
 void P_readSourceFiles(const P_Source& source) {

@@ -63,6 +63,12 @@ U_Handle<P_Source> P_readSource(int index, int count, const XF_Filename& file, c
 // after the records before it were read).
 void P_readMetricFile(const U_String& path);
 
+// Reads the text of one metric file, in the input encoding, as if it came
+// from `path` (which messages name): the records, their events and the end
+// of the file, as P_readMetricFile does for a file on disk. Tests feed
+// records from memory through it.
+void P_readMetricText(std::string_view text, const U_String& path);
+
 // The hook for reading a source's error file: called right after its metric
 // file. Until a reader is set, error files are not read.
 typedef void (*P_ErrorFileReader)(const P_Source& source);
