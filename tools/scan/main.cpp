@@ -138,8 +138,8 @@ int scanProject(const ScanOptions& options) {
     progress.unitDone(name);
   };
   callbacks.abandoned = [&](std::size_t i, long pid) {
-    std::remove(temporaryName(plan.files[i].metricFile, pid).c_str());
-    std::remove(temporaryName(plan.files[i].errorFile, pid).c_str());
+    removeTemporaries(plan.files[i].metricFile, pid);
+    removeTemporaries(plan.files[i].errorFile, pid);
   };
   const int jobs = std::min<int>(options.jobs > 0 ? options.jobs : cores(), static_cast<int>(units.size()));
   const bool finished = runInChildren(units.size(), jobs, callbacks);

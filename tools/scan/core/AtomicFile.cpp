@@ -31,6 +31,17 @@ bool writeFileAtomically(const std::string& finalName, std::string_view content,
   return commitTemporary(finalName, error);
 }
 
+void removeTemporaries(const std::string& finalName, long pid) {
+  const std::filesystem::path temporary = temporaryName(finalName, pid);
+  const std::string prefix = temporary.filename().string();
+  const std::filesystem::path dir = temporary.has_parent_path() ? temporary.parent_path() : ".";
+  std::error_code code;
+  std::error_code ignored;
+  std::filesystem::remove(temporary, ignored);
+  for (std::filesystem::directory_iterator entry(dir, code), end; !code && entry != end; entry.increment(code))
+    if (entry->path().filename().string().starts_with(prefix)) std::filesystem::remove(entry->path(), ignored);
+}
+
 bool commitTemporary(const std::string& finalName, std::string& error) {
   const std::string temporary = temporaryName(finalName, static_cast<long>(::getpid()));
   if (std::rename(temporary.c_str(), finalName.c_str()) != 0) {

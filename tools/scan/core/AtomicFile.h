@@ -15,6 +15,11 @@ std::string temporaryName(const std::string& finalName, long pid);
 // `error` set (and no file left behind) when that fails.
 bool writeFileAtomically(const std::string& finalName, std::string_view content, std::string& error);
 
+// Removes what a process `pid` that was stopped left of `finalName`: its
+// temporary file and the files a writer stages beside that one (their
+// names start with the temporary name).
+void removeTemporaries(const std::string& finalName, long pid);
+
 // Renames the temporary file of `finalName` over it.
 bool commitTemporary(const std::string& finalName, std::string& error);
 
