@@ -126,15 +126,19 @@ void RecordMaker::branch(Walk& walk) {
   if (walk.tally) ++walk.tally->decisions;
 }
 
-void RecordMaker::body(const clang::FunctionDecl* decl) {
-  FunctionTally tally;
+void RecordMaker::walkCode(const clang::FunctionDecl* function, const std::string& owner, FunctionTally& tally) {
   Walk walk;
-  walk.function = decl;
-  walk.owner = &names_.of(decl);
+  walk.function = function;
+  walk.owner = &owner;
   walk.tally = &tally;
   walk.scope = 'B';
-  if (const auto* constructor = llvm::dyn_cast<clang::CXXConstructorDecl>(decl)) initialisers(constructor, walk);
-  statement(decl->getBody(), walk);
+  if (const auto* constructor = llvm::dyn_cast<clang::CXXConstructorDecl>(function)) initialisers(constructor, walk);
+  statement(function->getBody(), walk);
+}
+
+void RecordMaker::body(const clang::FunctionDecl* decl) {
+  FunctionTally tally;
+  walkCode(decl, names_.of(decl), tally);
   functionMetrics(decl, tally);
   controlGraph(decl);
 }

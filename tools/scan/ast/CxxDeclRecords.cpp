@@ -201,13 +201,7 @@ void RecordMaker::templateInstances(const clang::FunctionTemplateDecl* pattern) 
 void RecordMaker::instanceBody(const clang::FunctionDecl* instance, const clang::FunctionDecl* pattern) {
   if (!instance->hasBody() || !instance->getBody() || !declared_.contains(pattern->getCanonicalDecl())) return;
   FunctionTally tally;
-  Walk walk;
-  walk.function = instance;
-  walk.owner = &names_.of(pattern);
-  walk.tally = &tally;
-  walk.scope = 'B';
-  if (const auto* constructor = llvm::dyn_cast<clang::CXXConstructorDecl>(instance)) initialisers(constructor, walk);
-  statement(instance->getBody(), walk);
+  walkCode(instance, names_.of(pattern), tally);
 }
 
 }  // namespace scan

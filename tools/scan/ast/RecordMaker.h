@@ -115,6 +115,9 @@ class RecordMaker {
 
   // ---- bodies (BodyRecords.cpp)
   void body(const clang::FunctionDecl* decl);
+  // Walks the code of `function` (its constructor initialisers, then its
+  // body) for the records of `owner`, counting into `tally`.
+  void walkCode(const clang::FunctionDecl* function, const std::string& owner, FunctionTally& tally);
   void statement(const clang::Stmt* stmt, Walk& walk);
   void expression(const clang::Expr* expr, Access access, char context, Walk& walk);
   void initialiser(const clang::Expr* init, const clang::VarDecl* variable, Walk& walk);
