@@ -104,18 +104,4 @@ std::vector<int> numbersOf(const std::vector<std::string>& findings) {
   return numbers;
 }
 
-std::string entity(const std::string& name) {
-  return "Entity={" + name + "," + name + "," + name + "," + name + "," + name + "}";
-}
-
-std::string messageList(std::initializer_list<std::string> entries) {
-  std::string text = "MsgList={";
-  const char* separator = "";
-  for (const std::string& entry : entries) {
-    text += separator + entry;
-    separator = " ; ";
-  }
-  return text + "}";
-}
-
 }  // namespace moduletest

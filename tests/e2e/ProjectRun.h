@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "TestText.h"
 #include "ZumRunner.h"
 
 namespace moduletest {
@@ -77,10 +78,7 @@ std::vector<std::string> messagesOf(const std::vector<std::string>& findings, in
 // The message numbers of `findings`, in order.
 std::vector<int> numbersOf(const std::vector<std::string>& findings);
 
-// The text of an entity parameter holding `name`.
-std::string entity(const std::string& name);
-
-// The text of a message-list parameter holding `entries` in their order.
-std::string messageList(std::initializer_list<std::string> entries);
+using zumtest::entity;
+using zumtest::messageList;
 
 }  // namespace moduletest

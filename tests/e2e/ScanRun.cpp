@@ -48,16 +48,6 @@ void writeDatabase(const zumtest::Scratch& scratch, const std::vector<std::strin
   scratch.write("compile_commands.json", json + "]\n");
 }
 
-std::vector<std::string> lines(const std::string& text) {
-  std::vector<std::string> result;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    result.push_back(line);
-  }
-  return result;
-}
-
 std::vector<std::string> linesStartingWith(const std::string& text, const std::vector<std::string>& prefixes) {
   std::vector<std::string> result;
   for (const std::string& line : lines(text))

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "TestText.h"
 #include "ZumRunner.h"
 
 namespace scantest {
@@ -25,8 +26,7 @@ zumtest::RunResult runScan(const zumtest::Scratch& scratch, const std::vector<st
 void writeDatabase(const zumtest::Scratch& scratch, const std::vector<std::string>& sources,
                    const std::string& flags = "");
 
-// `text` cut into lines, without their line ends ("\n" or "\r\n").
-std::vector<std::string> lines(const std::string& text);
+using zumtest::lines;
 // The lines of `text` that start with one of `prefixes`.
 std::vector<std::string> linesStartingWith(const std::string& text, const std::vector<std::string>& prefixes);
 // `text` with every `from` replaced by `to`.

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "TestText.h"
 #include "ZumRunner.h"
 
 namespace {
@@ -34,21 +35,11 @@ class ExampleRun : public ::testing::Test {
     return zumtest::run(program, args, options);
   }
 
-  static std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> all;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      all.push_back(line);
-    }
-    return all;
-  }
-
   // "file:line number" of each finding of a project error file, in order.
   std::vector<std::string> findings(const std::string& errorFile) {
     const auto dump = run(zumtest::toolPath("zum-errdump"), {errorFile});
     std::vector<std::string> found;
-    for (const std::string& line : lines(dump.out)) {
+    for (const std::string& line : zumtest::lines(dump.out)) {
       const std::size_t at = line.find(": Msg=");
       const std::size_t start = line.find("diagnostic: ");
       if (start != std::string::npos && at != std::string::npos)
@@ -114,7 +105,7 @@ TEST_F(Example, TheMainJobFindsWhatTheProjectHoldsAndMeasuresIt) {
 
   // STNEA: util_unused_helper, the two uncalled statics (3219), main.
   // STNRA: the cycle and stock_sort's recursion (3670).
-  const std::vector<std::string> metrics = lines(scratch_.read("run/inventory.met"));
+  const std::vector<std::string> metrics = zumtest::lines(scratch_.read("run/inventory.met"));
   ASSERT_GE(metrics.size(), 7u);
   EXPECT_EQ(std::vector<std::string>(metrics.begin(), metrics.begin() + 7),
             (std::vector<std::string>{"<S>", "<S>STFIL ", "<S>STNAM ", "<S>STCYA 46", "<S>STNFA 19", "<S>STNEA 4",
@@ -181,7 +172,7 @@ TEST_F(LedgerExample, EveryCppCheckFindsSomethingAndEveryClassIsMeasured) {
   // Per class: "<S>", "<S>STFIL file", "<S>STNAM name", then the five metrics.
   // STCBO counts what a class's members refer to in other scopes, the
   // parameters and locals of its own methods among them.
-  const std::vector<std::string> metrics = lines(scratch_.read("run/ledger.met"));
+  const std::vector<std::string> metrics = zumtest::lines(scratch_.read("run/ledger.met"));
   std::vector<std::string> classes;
   for (std::size_t i = 0; i + 8 <= metrics.size(); i += 8) {
     std::string row = metrics[i + 2].substr(9);

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "TestText.h"
 #include "ZumRunner.h"
 
 // zum-genproject, run as a program: its projects must be byte-for-byte
@@ -29,24 +29,10 @@ zumtest::RunResult generate(const zumtest::Scratch& scratch, const std::string& 
   return zumtest::run(zumtest::toolPath("zum-genproject"), args, options);
 }
 
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 std::map<std::string, std::string> readTree(const fs::path& dir) {
   std::map<std::string, std::string> files;
-  for (const auto& entry : fs::directory_iterator(dir)) files[entry.path().filename().string()] = readFile(entry.path());
+  for (const auto& entry : fs::directory_iterator(dir)) files[entry.path().filename().string()] = zumtest::readFile(entry.path());
   return files;
-}
-
-std::vector<std::string> splitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
 }
 
 std::vector<std::string> words(const std::string& line) {
@@ -86,7 +72,7 @@ Project inspect(const fs::path& dir) {
     if (!name.ends_with(".met")) continue;
     std::set<std::string> declared;
     bool graphHeaderNext = true;
-    for (const std::string& line : splitLines(text)) {
+    for (const std::string& line : zumtest::lines(text)) {
       std::string kind = recordKind(line);
       project.kinds.insert(kind);
       std::vector<std::string> w = words(line);
@@ -154,7 +140,7 @@ TEST(GenProject, SummaryCountsWhatWasWritten) {
   EXPECT_NE(run.out.find(expected.str()), std::string::npos) << run.out << "\nwanted: " << expected.str();
 
   // One source name per line, each with its metric and error files beside the list.
-  std::vector<std::string> sources = splitLines(project.files.at("files.lst"));
+  std::vector<std::string> sources = zumtest::lines(project.files.at("files.lst"));
   ASSERT_EQ(sources.size(), 12u);
   for (const std::string& source : sources) {
     EXPECT_TRUE(project.files.count(fs::path(source).filename().string() + ".met")) << source;

@@ -11,9 +11,8 @@ namespace {
 
 using scantest::replaced;
 
-std::string entity(const std::string& name) {
-  return "Entity={" + name + "," + name + "," + name + "," + name + "," + name + "}";
-}
+using zumtest::entity;
+
 std::string declared(const std::string& at, const std::string& name) {
   return "$ROOT/" + at + ": Msg=1594 #params=1 {" + entity(name) + "}";
 }
@@ -21,11 +20,7 @@ std::string used(const std::string& at) { return "$ROOT/" + at + ": Msg=1579 #pa
 std::string called(const std::string& at, const std::string& caller, const std::string& callee) {
   return "$ROOT/" + at + ": Msg=1580 #params=2 {" + entity(caller) + ", " + entity(callee) + "}";
 }
-std::string list(std::initializer_list<std::string> entries) {
-  std::string text = "MsgList={";
-  for (const std::string& entry : entries) text += (text.size() > 9 ? " ; " : "") + entry;
-  return text + "}";
-}
+std::string list(std::initializer_list<std::string> entries) { return zumtest::messageList(entries); }
 
 class ScanThroughZum : public ::testing::Test {
  protected:

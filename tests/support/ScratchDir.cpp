@@ -3,8 +3,9 @@
 #include <stdlib.h>
 
 #include <fstream>
-#include <sstream>
 #include <stdexcept>
+
+#include "TestText.h"
 
 namespace zumtest {
 
@@ -28,12 +29,7 @@ std::string ScratchDir::write(const std::string& relative, const std::string& co
   return target.string();
 }
 
-std::string ScratchDir::read(const std::string& relative) const {
-  std::ifstream in(dir_ / relative, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+std::string ScratchDir::read(const std::string& relative) const { return readFile(dir_ / relative); }
 
 bool ScratchDir::exists(const std::string& relative) const { return fs::exists(dir_ / relative); }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "TestText.h"
 #include "app/ModuleRegistry.h"
 #include "app/testmodules/TestModules.h"
 #include "options/ProductTable.h"
@@ -119,10 +120,7 @@ TEST(ModuleRegistry, ReadmeListsEverySlot) {
     for (const zum::ModuleSlot& module : zum::modulesOfRun(choice))
       (module.configure ? running : coming).insert(module.name);
   }
-  std::ifstream in(std::string(ZUM_FIXTURES_DIR) + "/../../README.md");
-  std::stringstream readme;
-  readme << in.rdbuf();
-  const std::string text = readme.str();
+  const std::string text = zumtest::readFile(std::string(ZUM_FIXTURES_DIR) + "/../../README.md");
   const std::size_t table = text.find("runs these modules");
   ASSERT_NE(table, std::string::npos);
   const std::size_t comingAt = text.find("Coming,", table);

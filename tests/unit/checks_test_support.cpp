@@ -67,8 +67,4 @@ std::vector<std::string> ChecksTest::findingsOf(int messageNumber) const {
 
 std::size_t ChecksTest::countOf(int messageNumber) const { return findingsOf(messageNumber).size(); }
 
-std::string entity(const std::string& name) {
-  return "Entity={" + name + "," + name + "," + name + "," + name + "," + name + "}";
-}
-
 }  // namespace checkstest

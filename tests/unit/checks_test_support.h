@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "TestText.h"
 #include "model_test_support.h"
 #include "settings_test_support.h"
 
@@ -41,7 +42,6 @@ class ChecksTest : public modeltest::ModelTest {
   std::size_t countOf(int messageNumber) const;
 };
 
-// The entity parameter holding `name`, as a debug text shows it.
-std::string entity(const std::string& name);
+using zumtest::entity;
 
 }  // namespace checkstest

@@ -7,13 +7,12 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "ScratchDir.h"
+#include "TestText.h"
 #include "util/Filename.h"
 #include "util/Location.h"
 
@@ -45,17 +44,8 @@ inline std::string placeText(const std::string& what) {
   return what.substr(place + 3, end == std::string::npos ? std::string::npos : end - place - 3);
 }
 
-inline std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-inline void writeFile(const std::string& path, std::string_view bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
+using zumtest::readFile;
+using zumtest::writeFile;
 
 // A file both halves of which are the given text (no file system lookup).
 inline XF_Filename file(std::string_view absolute, std::string_view given) {

@@ -5,15 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "metricfile/MetricOutput.h"
 #include "ScratchDir.h"
+#include "TestText.h"
 #include "settings_test_support.h"
 #include "util/ProcessState.h"
 
@@ -46,15 +44,8 @@ class MetricFileTest : public ::testing::Test {
   }
   std::string projectMetricFile() const { return dir() + "/proj.met"; }
 
-  static std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
-
-  static void writeFile(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-  }
+  static std::string readFile(const std::string& path) { return zumtest::readFile(path); }
+  static void writeFile(const std::string& path, const std::string& bytes) { zumtest::writeFile(path, bytes); }
 
   // The project metric file after `write` ran between opening and closing.
   template <class Write>
@@ -75,15 +66,8 @@ inline XF_Filename file(const std::string& absolute, const std::string& given) {
 }
 
 // Captures what std::cout receives while it lives.
-class CaptureStandardOutput {
- public:
-  CaptureStandardOutput() : saved_(std::cout.rdbuf(text_.rdbuf())) {}
-  ~CaptureStandardOutput() { std::cout.rdbuf(saved_); }
-  std::string text() const { return text_.str(); }
-
- private:
-  std::ostringstream text_;
-  std::streambuf* saved_;
+struct CaptureStandardOutput : zumtest::Capture {
+  CaptureStandardOutput() : zumtest::Capture(std::cout) {}
 };
 
 }  // namespace metricfiletest

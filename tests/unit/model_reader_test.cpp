@@ -10,6 +10,7 @@
 #include "anlsrslt/model/LineReader.h"
 #include "anlsrslt/model/ReadContext.h"
 #include "anlsrslt/model/RecordReaders.h"
+#include "TestText.h"
 #include "model_test_support.h"
 #include "settings_test_support.h"
 
@@ -115,9 +116,7 @@ TEST_F(ReaderTest, LogNamesEverySource) {
   writeMetricFile("b.c", "");
   readSources({"a.c", "b.c"});
   P_closeLog();
-  std::ifstream in(log);
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  EXPECT_EQ(text, "File: 1/2 Name: a.c\nFile: 2/2 Name: b.c\n");
+  EXPECT_EQ(zumtest::readFile(log), "File: 1/2 Name: a.c\nFile: 2/2 Name: b.c\n");
 }
 
 

@@ -4,9 +4,9 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "ScratchDir.h"
+#include "TestText.h"
 #include "namecheck/RuleFile.h"
 #include "namecheck/RuleReader.h"
 #include "options/OptionExceptions.h"
@@ -176,10 +176,7 @@ class RuleFileOnDisk : public ::testing::Test {
     return (dir_ / name).string();
   }
   std::string errorFile() const { return (dir_ / "NameCheckErrors.txt").string(); }
-  std::string errorFileText() const {
-    std::ifstream in(errorFile(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
+  std::string errorFileText() const { return zumtest::readFile(errorFile()); }
   // The text of the configuration error of reading `ruleFile`.
   std::string failureOf(const std::string& ruleFile, const std::string& outputDirectory) {
     try {

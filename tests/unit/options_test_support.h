@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "TestText.h"
 #include "options/ArgumentLoop.h"
 #include "options/CmdArgs.h"
 #include "options/OptionExceptions.h"
@@ -22,18 +23,7 @@ struct CollectOrphans : C_OrphanHandler {
   std::vector<std::string> arguments;
 };
 
-// Captures what std::cerr / std::cout receive while it lives.
-class Capture {
- public:
-  explicit Capture(std::ostream& stream) : stream_(stream), saved_(stream.rdbuf(text_.rdbuf())) {}
-  ~Capture() { stream_.rdbuf(saved_); }
-  std::string text() const { return text_.str(); }
-
- private:
-  std::ostream& stream_;
-  std::ostringstream text_;
-  std::streambuf* saved_;
-};
+using zumtest::Capture;
 
 struct Parsed {
   U_Handle<C_CmdArgs> cmdArgs;
