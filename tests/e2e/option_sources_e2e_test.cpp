@@ -1,5 +1,6 @@
-// Where options come from: via and list files, the defaults file and the
-// configuration file, as a user of the program sees them.
+// Where options come from, as a user of the program sees them: what ends a
+// run and what only warns (the order of the sources, via nesting, the
+// defaults lookup and the configuration's messages are unit tests).
 #include <gtest/gtest.h>
 
 
@@ -23,16 +24,6 @@ class OptionSources : public ::testing::Test {
 };
 
 }  // namespace
-
-TEST_F(OptionSources, ViaFilesNestAndAreReadWhereNamed) {
-  scratch_.write("a.via", "-echo a1\n-via sub/b.via\n-echo a2\n");
-  scratch_.write("sub/b.via", "* this line is a comment -echo no\n-echo \"b 1\" \\\n-echo b2\n");
-  scratch_.write("files.lst", "f.c\n  g.c *\n");
-  const auto r = run({"ZEK", "-echo", "0", "-via", "a.via", "-cmaf", "p", "-list", "files.lst", "-echo=1"});
-  EXPECT_EQ(r.out, "0\na1\nb 1\nb2\na2\n1\n");
-  EXPECT_EQ(r.err, "");
-  EXPECT_EQ(r.exitCode, 0);
-}
 
 TEST_F(OptionSources, ListFileNamesTheSources) {
   scratch_.write("one.lst", "* a.c\nf.c\n");
@@ -106,29 +97,9 @@ TEST_F(OptionSources, BinaryFileAsViaFile) {
   EXPECT_EQ(run({"ZEK", "-cmaf", "p", "f.c", "-via", "bin"}).err, "\nERROR: Unable to open bin\n\n");
 }
 
-TEST_F(OptionSources, DefaultsFileLookupOrder) {
-  scratch_.write("home/.zekrc", "-echo home\n");
-  EXPECT_EQ(run({"ZEK", "-cmaf", "p", "f.c"}).out, "home\n");
-  scratch_.write(".zekrc", "-echo cwd\n");
-  EXPECT_EQ(run({"ZEK", "-cmaf", "p", "f.c"}).out, "cwd\n");
-  scratch_.write("rc/.zekrc", "-echo rcpath\n");
-  env_["ZEKRCPATH"] = scratch_.path("rc").string();
-  EXPECT_EQ(run({"ZEK", "-cmaf", "p", "f.c"}).out, "rcpath\n");
-  env_["ZEKRCPATH"] = scratch_.path("nothing-here").string();
-  EXPECT_EQ(run({"ZEK", "-cmaf", "p", "f.c"}).out, "");
-}
-
 TEST_F(OptionSources, DefaultsFileCanMakeEveryRunMultiFile) {
   scratch_.write(".zekrc", "-cmaf project\n");
   EXPECT_EQ(run({"ZEK", "a.c", "b.c"}).exitCode, 0);
-}
-
-TEST_F(OptionSources, ConfigurationFileOptionsComeFirst) {
-  scratch_.write("bin/zek.cfg", "#options\n-echo cfg -nomsg 1234\n");
-  scratch_.write(".zekrc", "-echo rc\n");
-  const auto r = run({"ZEK", "-echo", "cmd", "-cmaf", "p", "f.c"});
-  EXPECT_EQ(r.out, "cfg\nrc\ncmd\n");
-  EXPECT_EQ(r.err, "");
 }
 
 TEST_F(OptionSources, ConfigurationFileSections) {
@@ -136,15 +107,6 @@ TEST_F(OptionSources, ConfigurationFileSections) {
     scratch_.write("bin/zek.cfg", std::string(header) + "\n-echo opts\n");
     EXPECT_EQ(run({"ZEK", "-cmaf", "p", "f.c"}).out, "opts\n") << header;
   }
-  scratch_.write("bin/zek.cfg", "#opt\n-echo not-an-option-line\n#messages\n1\n2\n3\nfour\n#general\n1\n#options\n-echo o\n");
-  const auto r = run({"ZEK", "-cmaf", "p", "f.c"});
-  const std::string file = scratch_.path("bin/zek.cfg").string();
-  EXPECT_EQ(r.out,
-            "\nERROR: Unknown section #opt\n  in '" + file + "' at line 1\n"
-            "\nERROR: Unexpected configuration data: four\n  in '" + file + "' at line 7\n"
-            "o\n");
-  EXPECT_EQ(r.err, "");
-  EXPECT_EQ(r.exitCode, 0);
   // The unknown-option check applies to the configuration's options too.
   scratch_.write("bin/zek.cfg", "#options\n-eica -zz\n");
   EXPECT_EQ(run({"ZEK", "-cmaf", "p", "f.c"}).err, "\nERROR: Unknown argument: -zz\n\n" + kUsage);
