@@ -193,19 +193,6 @@ TEST_F(DiagnosticTest, IdentityOrderUsesFileHandlesAndIgnoresIncludes) {
   EXPECT_LT(M_compareDiagnosticIdentity(*diagnostic(1), *inFirst), 0);
 }
 
-TEST_F(DiagnosticTest, SuppressionRecordKeepsItsFields) {
-  U_Location at(file("/p/a.c", "a.c"), 4, 1);
-  U_Location begin(file("/p/a.c", "a.c"), 5, 0);
-  M_SuppressionRecord open(1, at, "-e1500", {{"1500", "1502"}, {"1510", ""}}, begin, U_Location());
-  EXPECT_EQ(open.kind(), 1);
-  EXPECT_EQ(open.location(), at);
-  EXPECT_EQ(open.text(), "-e1500");
-  ASSERT_EQ(open.messageRanges().size(), 2u);
-  EXPECT_EQ(open.messageRanges()[1].first, "1510");
-  EXPECT_EQ(open.begin(), begin);
-  EXPECT_FALSE(open.end().isSet());
-}
-
 TEST_F(DiagnosticTest, TagContainersFileTagsUnderEqualKeys) {
   M_LocationTagCont<int> byLocation;
   byLocation.add(U_Location(file("/p/a.c", "a.c"), 4, 1), 1);

@@ -96,26 +96,6 @@ TEST(DefineRecordFieldsDeathTest, MalformedCodesAreAssertions) {
                "Assertion at DefineRecord:[0-9]+: Assertion 'space.size \\(\\) == 2' failed.");
 }
 
-TEST(DefineCodes, DecodeEveryLetterAndDefaultTheUnknown) {
-  EXPECT_EQ(zum::defineBitsFromCode('C'), P_DefineDeclaration);
-  EXPECT_EQ(zum::defineBitsFromCode('F'), P_DefineDefinition);
-  EXPECT_EQ(zum::defineBitsFromCode('Q'), P_DefineDefinition);
-  EXPECT_EQ(zum::defineBitsFromCode('P'), P_DefineCodeP);
-  EXPECT_EQ(zum::kindFromSpaceCode('L', 'B'), P_DefineKind::Label);
-  EXPECT_EQ(zum::kindFromSpaceCode('-', 'B'), P_DefineKind::Member);
-  EXPECT_EQ(zum::kindFromSpaceCode('X', 'X'), P_DefineKind::Tag);
-  EXPECT_EQ(zum::kindFromSpaceCode('-', '-'), P_DefineKind::None);
-  EXPECT_EQ(zum::scopeFromLetter('?'), P_Scope::File);
-  EXPECT_EQ(zum::scopeFromLetter('N'), P_Scope::NoneForLabels);
-  EXPECT_EQ(zum::scopeFromLetter('-'), P_Scope::Unset);
-  EXPECT_EQ(zum::linkageFromLetter('I'), P_Linkage::Internal);
-  EXPECT_EQ(zum::linkageFromLetter('-'), P_Linkage::NotApplicable);
-  EXPECT_EQ(zum::flagsFromLetters("-"), 0u);
-  EXPECT_EQ(zum::flagsFromLetters("FO?1237U"), P_FlagFunctionMacro | P_FlagObjectMacro | P_FlagExplicitPublic |
-                                                   P_FlagExplicitProtected | P_FlagExplicitPrivate |
-                                                   P_FlagImplicitPrivate | P_FlagU);
-}
-
 TEST(QualifiedNames, MarkOnlyTheOutermostListsOfEachComponent) {
   EXPECT_EQ(markedName("f(int,char)"), "f(int,char)");
   std::string out;

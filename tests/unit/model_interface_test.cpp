@@ -1,6 +1,7 @@
 // The plug-in interface as modules use it: the order of events, sets and
 // lists of callbacks, iterator ids, null-handle assertions, type queries,
 // run information and the scope-enclosing symbol.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -166,44 +167,33 @@ TEST_F(InterfaceTest, UnknownIteratorIdsAreAssertions) {
 }
 
 TEST_F(InterfaceTest, NullHandlesAreAssertionsOfTheirUnit) {
-  EXPECT_EQ(assertionOf([] { PI_getDefineQualName(nullptr); }),
-            "Assertion at DefineRecord: Assertion '0 != def && \"Dont dereference 0.\"' failed.\n");
-  EXPECT_EQ(assertionOf([] { PI_isDefineMacro(nullptr); }),
-            "Assertion at DefineRecord: Assertion '0 != def && \"Dont dereference 0.\"' failed.\n");
-  EXPECT_EQ(assertionOf([] { PI_getSymbolCurrentDefine(nullptr); }),
-            "Assertion at P_Symbol: Assertion '0 != han && \"Dont dereference 0.\"' failed.\n");
-  EXPECT_EQ(assertionOf([] { PI_getSymbolFirstDefine(nullptr); }),
-            "Assertion at P_Symbol: Assertion '0 != han && \"Dont dereference 0.\"' failed.\n");
-  // Symbol handles given to the store queries are symbol accessors too.
-  EXPECT_EQ(assertionOf([] { PI_hasRelationRefersSubject(nullptr); }),
-            "Assertion at P_Symbol: Assertion '0 != han && \"Dont dereference 0.\"' failed.\n");
-  EXPECT_EQ(assertionOf([] { PI_hasExternVarSubject(nullptr); }),
-            "Assertion at P_Symbol: Assertion '0 != han && \"Dont dereference 0.\"' failed.\n");
-  EXPECT_EQ(assertionOf([] { PI_getRelationLine(nullptr); }),
-            "Assertion at RelationRecord: Assertion '0 != rel && \"Dont dereference 0.\"' failed.\n");
-  EXPECT_EQ(assertionOf([] { PI_getRelationIncludeLine(nullptr); }),
-            "Assertion at RelationInclude: Assertion '0 != rel && \"Dont dereference 0.\"' failed.\n");
-  EXPECT_EQ(assertionOf([] { PI_getExternVarLine(nullptr); }),
-            "Assertion at ExternVarRecord: Assertion '0 != han && \"Dont dereference 0.\"' failed.\n");
-  EXPECT_EQ(assertionOf([] { PI_isAllocKindOld(nullptr); }),
-            "Assertion at AllocRecord: Assertion '0 != han && \"Dont dereference 0.\"' failed.\n");
-  EXPECT_EQ(assertionOf([] { PI_isLiteralHex(nullptr); }),
-            "Assertion at LiteralRecord: Assertion '0 != han && \"Dont dereference 0.\"' failed.\n");
-  EXPECT_EQ(assertionOf([] { PI_getControlGraphExits(nullptr); }),
-            "Assertion at ControlGraphRecord: Assertion '0 != grph && \"Dont dereference 0.\"' failed.\n");
-  EXPECT_EQ(assertionOf([] { PI_getFirstControlGraphEdge(nullptr); }),
-            "Assertion at ControlGraphRecord: Assertion '0 != grph && \"Dont dereference 0.\"' failed.\n");
-  EXPECT_EQ(assertionOf([] { PI_getControlGraphEdgeEnd(nullptr); }),
-            "Assertion at ControlGraphRecord: Assertion '0 != edge && \"Dont dereference 0.\"' failed.\n");
-  EXPECT_EQ(assertionOf([] { PI_getLocationColumn(nullptr); }),
-            "Assertion at Location: Assertion '0 != loc && \"Dont dereference 0.\"' failed.\n");
-  EXPECT_EQ(assertionOf([] { PI_getSourceFilename(nullptr); }),
-            "Assertion at SourceFileReader: Assertion '0 != src && \"Dont dereference 0.\"' failed.\n");
-  // Also in a run without a cross-module file, where the answer would be false anyway.
-  EXPECT_EQ(assertionOf([] { PI_isSourceCrossModuleFilename(nullptr); }),
-            "Assertion at SourceFileReader: Assertion '0 != src && \"Dont dereference 0.\"' failed.\n");
-  EXPECT_EQ(assertionOf([] { PI_getScopeEnclSymbol(nullptr); }),
-            "Assertion at ScopeEnclSymbol: Assertion '0 != scope && \"Scope is unset\"' failed.\n");
+  const auto nullHandle = [](const char* unit, const char* handle) {
+    return std::string("Assertion at ") + unit + ": Assertion '0 != " + handle + " && \"Dont dereference 0.\"' failed.\n";
+  };
+  const std::pair<std::function<void()>, std::string> cases[] = {
+      {[] { PI_getDefineQualName(nullptr); }, nullHandle("DefineRecord", "def")},
+      {[] { PI_isDefineMacro(nullptr); }, nullHandle("DefineRecord", "def")},
+      {[] { PI_getSymbolCurrentDefine(nullptr); }, nullHandle("P_Symbol", "han")},
+      {[] { PI_getSymbolFirstDefine(nullptr); }, nullHandle("P_Symbol", "han")},
+      // Symbol handles given to the store queries are symbol accessors too.
+      {[] { PI_hasRelationRefersSubject(nullptr); }, nullHandle("P_Symbol", "han")},
+      {[] { PI_hasExternVarSubject(nullptr); }, nullHandle("P_Symbol", "han")},
+      {[] { PI_getRelationLine(nullptr); }, nullHandle("RelationRecord", "rel")},
+      {[] { PI_getRelationIncludeLine(nullptr); }, nullHandle("RelationInclude", "rel")},
+      {[] { PI_getExternVarLine(nullptr); }, nullHandle("ExternVarRecord", "han")},
+      {[] { PI_isAllocKindOld(nullptr); }, nullHandle("AllocRecord", "han")},
+      {[] { PI_isLiteralHex(nullptr); }, nullHandle("LiteralRecord", "han")},
+      {[] { PI_getControlGraphExits(nullptr); }, nullHandle("ControlGraphRecord", "grph")},
+      {[] { PI_getFirstControlGraphEdge(nullptr); }, nullHandle("ControlGraphRecord", "grph")},
+      {[] { PI_getControlGraphEdgeEnd(nullptr); }, nullHandle("ControlGraphRecord", "edge")},
+      {[] { PI_getLocationColumn(nullptr); }, nullHandle("Location", "loc")},
+      {[] { PI_getSourceFilename(nullptr); }, nullHandle("SourceFileReader", "src")},
+      // Also in a run without a cross-module file, where the answer would be false anyway.
+      {[] { PI_isSourceCrossModuleFilename(nullptr); }, nullHandle("SourceFileReader", "src")},
+      {[] { PI_getScopeEnclSymbol(nullptr); },
+       "Assertion at ScopeEnclSymbol: Assertion '0 != scope && \"Scope is unset\"' failed.\n"},
+  };
+  for (const auto& [call, text] : cases) EXPECT_EQ(assertionOf(call), text);
 }
 
 TEST_F(InterfaceTest, TypeQueries) {

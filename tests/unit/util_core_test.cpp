@@ -45,13 +45,6 @@ TEST(Handles, LastHandleDestroysTheObject) {
   EXPECT_FALSE(none.isSet());
 }
 
-TEST(Exceptions, DefaultTexts) {
-  EXPECT_STREQ(U_Exception().what(), "don't know cause");
-  EXPECT_STREQ(U_UserException().what(), "UserException: don't know cause");
-  EXPECT_STREQ(U_UserException("bad thing").what(), "bad thing");
-  EXPECT_STREQ(U_AssertException().what(), "don't know cause");
-}
-
 TEST(Assertions, ThrowingFormReportsAndThrows) {
   testing::internal::CaptureStderr();
   EXPECT_THROW(U_check(false, "ErrorFileReader", 387, "0 != format"), U_AssertException);
