@@ -106,6 +106,16 @@ RunResult runZum(const Scratch& scratch, const std::vector<std::string>& args) {
   return runZum(scratch, args, standardEnv(scratch));
 }
 
+const std::string kUsage =
+    "usage: \n"
+    "  zum <product> -cmaf <file> [options...] f1...fn\n"
+    "  zum <product> -cmaf <file> [options...] -list filelist\n";
+
+ZumTest::ZumTest() : env_(standardEnv(scratch_)) {
+  scratch_.write("bin/zek.cfg", "");
+  scratch_.write("bin/zekpp.cfg", "");
+}
+
 std::string toolPath(const std::string& relative) { return (fs::path(ZUM_TOOLS_DIR) / relative).string(); }
 
 RunResult errDump(const Scratch& scratch, const std::map<std::string, std::string>& env, const std::string& file) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "ScratchDir.h"
 
 namespace zumtest {
@@ -42,5 +44,20 @@ std::string toolPath(const std::string& relative);  // a program built next to z
 // and offsets: both depend on the absolute path of the scratch directory,
 // which error files hold.
 RunResult errDump(const Scratch& scratch, const std::map<std::string, std::string>& env, const std::string& file);
+
+// What zum prints on standard error after a configuration error.
+extern const std::string kUsage;
+
+// A test with a scratch directory of its own and the usual environment for
+// runs in it (standardEnv), whose compiler directory holds empty
+// configuration files of ZEK and ZEK++.
+class ZumTest : public ::testing::Test {
+ protected:
+  ZumTest();
+  RunResult run(const std::vector<std::string>& args) const { return runZum(scratch_, args, env_); }
+
+  Scratch scratch_;
+  std::map<std::string, std::string> env_;
+};
 
 }  // namespace zumtest

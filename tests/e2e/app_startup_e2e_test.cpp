@@ -6,10 +6,7 @@
 
 namespace {
 
-const std::string kUsage =
-    "usage: \n"
-    "  zum <product> -cmaf <file> [options...] f1...fn\n"
-    "  zum <product> -cmaf <file> [options...] -list filelist\n";
+using zumtest::kUsage;
 
 const std::string kBanner =
     "Cross-Module Analyser 1.0 build 171 Apr  4 2008 for Windows\n"
@@ -65,20 +62,7 @@ const std::string kHelpAfterBanner =
     "  -help\n"
     "      Display this help information.\n";
 
-// A scratch project whose compiler directory holds empty configuration
-// files, so that runs print only what the test is about.
-class Startup : public ::testing::Test {
- protected:
-  Startup() : env_(zumtest::standardEnv(scratch_)) {
-    scratch_.write("bin/zek.cfg", "");
-    scratch_.write("bin/zekpp.cfg", "");
-  }
-
-  zumtest::RunResult run(const std::vector<std::string>& args) { return zumtest::runZum(scratch_, args, env_); }
-
-  zumtest::Scratch scratch_;
-  std::map<std::string, std::string> env_;
-};
+using Startup = zumtest::ZumTest;
 
 void expectConfigurationError(const zumtest::RunResult& r, const std::string& text) {
   EXPECT_EQ(r.out, "");

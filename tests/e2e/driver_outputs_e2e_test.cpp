@@ -15,10 +15,9 @@ namespace {
 
 // The project: a.c with both files, b.c without its metric file, c.c without
 // its error file; outputs in "out", the project file "out/p".
-class DriverOutputs : public ::testing::Test {
+class DriverOutputs : public zumtest::ZumTest {
  protected:
-  DriverOutputs() : env_(zumtest::standardEnv(scratch_)) {
-    scratch_.write("bin/zek.cfg", "");
+  DriverOutputs() {
     scratch_.copyFixture("driver");
     // An error file of the current generation without records.
     const std::string empty = Bytes().i32(0x8200).i32(0).u8(1).i32(0).bytes();
@@ -37,9 +36,6 @@ class DriverOutputs : public ::testing::Test {
     EXPECT_EQ(r.exitCode, 0) << r.err;
     return r.out;
   }
-
-  zumtest::Scratch scratch_;
-  std::map<std::string, std::string> env_;
 };
 
 const std::string kMissingMetrics = "out/p:1: Msg=1540 #params=1 {out/b.c.met}\n";
@@ -125,7 +121,7 @@ TEST_F(DriverOutputs, NewProjectErrorFileOfEachGeneration) {
 }
 
 TEST_F(DriverOutputs, ProjectErrorFileThatCannotBeOpenedEndsTheRun) {
-  auto r = zumtest::runZum(scratch_, {"ZEK", "-cmaf", "nowhere/p", "-op", "out", "a.c"}, env_);
+  auto r = ZumTest::run({"ZEK", "-cmaf", "nowhere/p", "-op", "out", "a.c"});
   EXPECT_EQ(r.exitCode, 18);
   EXPECT_EQ(r.err, "Cannot write error file 'nowhere/p.err'.\n  in 'nowhere/p.err': No such file or directory\n");
 

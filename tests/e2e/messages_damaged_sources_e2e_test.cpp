@@ -27,10 +27,9 @@ Bytes olderDiagnostic() {
   return Bytes().i32(3).i32(3).i32(-1).i32(4).i32(1234).i32(0).i32(0).i32(1).ostr("x").i32(0);
 }
 
-class DamagedSourceErrorFile : public ::testing::Test {
+class DamagedSourceErrorFile : public zumtest::ZumTest {
  protected:
-  DamagedSourceErrorFile() : env_(zumtest::standardEnv(scratch_)) {
-    scratch_.write("bin/zek.cfg", "");
+  DamagedSourceErrorFile() {
     scratch_.write("out/a.c.met", "<S>\n");
     scratch_.write("out/b.c.met", "<S>\n");
     scratch_.write("out/b.c.err", kEmptyCurrent);
@@ -52,9 +51,6 @@ class DamagedSourceErrorFile : public ::testing::Test {
     EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
     return r.out;
   }
-
-  zumtest::Scratch scratch_;
-  std::map<std::string, std::string> env_;
 };
 
 // The designed lines, then the line that says where the damage lies.

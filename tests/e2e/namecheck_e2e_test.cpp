@@ -9,14 +9,11 @@
 
 namespace {
 
-const std::string kUsage =
-    "usage: \n  zum <product> -cmaf <file> [options...] f1...fn\n  zum <product> -cmaf <file> [options...] -list "
-    "filelist\n";
+using zumtest::kUsage;
 
-class NameCheckRun : public ::testing::Test {
+class NameCheckRun : public zumtest::ZumTest {
  protected:
-  NameCheckRun() : env_(zumtest::standardEnv(scratch_)) {
-    scratch_.write("bin/zek.cfg", "");
+  NameCheckRun() {
     scratch_.write("out/a.c.met",
                    "<DEFINE> Foo a.c 1 N DC OF F X ()vd -\n"
                    "<DEFINE> foo a.c 2 N DC OF F X ()vd -\n"
@@ -46,9 +43,6 @@ class NameCheckRun : public ::testing::Test {
     }
     return kept;
   }
-
-  zumtest::Scratch scratch_;
-  std::map<std::string, std::string> env_;
 };
 
 const std::string kFoo = "a.c:1: Msg=4800 #params=1 {Foo}\n";

@@ -1,27 +1,12 @@
 // Where options come from, as a user of the program sees them: what ends a
 // run and what only warns (the order of the sources, via nesting, the
 // defaults lookup and the configuration's messages are unit tests).
-#include <gtest/gtest.h>
-
-
 #include "ZumRunner.h"
 
 namespace {
 
-const std::string kUsage =
-    "usage: \n"
-    "  zum <product> -cmaf <file> [options...] f1...fn\n"
-    "  zum <product> -cmaf <file> [options...] -list filelist\n";
-
-class OptionSources : public ::testing::Test {
- protected:
-  OptionSources() : env_(zumtest::standardEnv(scratch_)) { scratch_.write("bin/zek.cfg", ""); }
-
-  zumtest::RunResult run(const std::vector<std::string>& args) { return zumtest::runZum(scratch_, args, env_); }
-
-  zumtest::Scratch scratch_;
-  std::map<std::string, std::string> env_;
-};
+using zumtest::kUsage;
+using OptionSources = zumtest::ZumTest;
 
 }  // namespace
 

@@ -37,10 +37,8 @@ bool allLinesWhole(const std::string& metrics) {
   return !metrics.empty() && metrics.ends_with("\r\n") && countOf(metrics, "\n") == countOf(metrics, "\r\n");
 }
 
-class ProjectOutputs : public ::testing::Test {
+class ProjectOutputs : public zumtest::ZumTest {
  protected:
-  ProjectOutputs() : env_(zumtest::standardEnv(scratch_)) { scratch_.write("bin/zek.cfg", ""); }
-
   // The bundled example in `directory`, run as scripts/example.sh runs it.
   zumtest::RunResult runExample(const fs::path& directory) {
     zumtest::RunOptions options;
@@ -54,9 +52,6 @@ class ProjectOutputs : public ::testing::Test {
     EXPECT_EQ(dump.exitCode, 0) << dump.out;
     return countOf(dump.out, "section start\n");
   }
-
-  zumtest::Scratch scratch_;
-  std::map<std::string, std::string> env_;
 };
 
 // A tmpfs of its own, so the disk can be filled; unmounted with the object.
@@ -174,14 +169,14 @@ TEST_F(ProjectOutputs, ASecondRunWaitsUntilTheFirstHasClosedTheProjectFiles) {
 TEST_F(ProjectOutputs, AMetricLineCutOffByAKilledRunIsDroppedAndEveryLineReadsBack) {
   scratch_.copyFixture("driver");
   const std::vector<std::string> args = {"ZEK", "-cmaf", "out/p", "-op", "out", "a.c"};
-  ASSERT_EQ(zumtest::runZum(scratch_, args, env_).exitCode, 0);
+  ASSERT_EQ(run(args).exitCode, 0);
   const std::string whole = scratch_.read("out/p.met");
   // Cut at every place of its last lines: a record cut after its name
   // would stop every later run's reading with an assertion.
   for (std::size_t cut = whole.size() - 30; cut < whole.size(); ++cut) {
     const std::string cutOff = whole.substr(0, cut);
     scratch_.write("out/p.met", cutOff);
-    const zumtest::RunResult r = zumtest::runZum(scratch_, args, env_);
+    const zumtest::RunResult r = run(args);
     EXPECT_EQ(r.exitCode, 0) << r.err;
     const std::string metrics = scratch_.read("out/p.met");
     const std::size_t kept = cutOff.rfind('\n') + 1;
@@ -220,7 +215,7 @@ TEST_F(ProjectOutputs, WhatIsNotARegularFileOrFailsWhileReadIsNotReadable) {
   // A project metric file that cannot be opened stops the run before the
   // error file it made is kept.
   fs::create_directories(scratch_.path("out/q.met"));
-  const zumtest::RunResult q = zumtest::runZum(scratch_, {"ZEK", "-cmaf", "out/q", "-op", "out", "a.c"}, env_);
+  const zumtest::RunResult q = run({"ZEK", "-cmaf", "out/q", "-op", "out", "a.c"});
   EXPECT_EQ(q.exitCode, 18);
   EXPECT_EQ(q.err, "Cannot write metric file for 'out/q' in output directory 'out'.\n  in 'out/q.met': Is a directory\n");
   EXPECT_FALSE(fs::exists(scratch_.path("out/q.err")));
@@ -229,7 +224,7 @@ TEST_F(ProjectOutputs, WhatIsNotARegularFileOrFailsWhileReadIsNotReadable) {
 TEST_F(ProjectOutputs, ALogOrASingleSourceThatWouldLoseResultsIsToldOf) {
   scratch_.copyFixture("driver");
   // The log would empty the project error file it names.
-  zumtest::RunResult r = zumtest::runZum(scratch_, {"ZEK", "-cmaf", "out/p", "-op", "out", "a.c"}, env_);
+  zumtest::RunResult r = run({"ZEK", "-cmaf", "out/p", "-op", "out", "a.c"});
   const std::string errors = scratch_.read("out/p.err");
   r = zumtest::runZum(scratch_,
                       {"ZEK", "-cmaf", "out/p", "-op", "out", "-debug", "log", "-debug", "log-file=out/p.err", "a.c"},
@@ -240,7 +235,7 @@ TEST_F(ProjectOutputs, ALogOrASingleSourceThatWouldLoseResultsIsToldOf) {
   EXPECT_EQ(sectionsOf("out/p.err"), 2);
 
   // A single-file run whose source has no metric file has nothing to read.
-  r = zumtest::runZum(scratch_, {"ZEK", "-op", "out", "b.c"}, env_);
+  r = run({"ZEK", "-op", "out", "b.c"});
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_EQ(r.err, "The metric file 'out/b.c.met' of the source 'b.c' is missing: the run has nothing to read.\n");
 }
