@@ -37,18 +37,23 @@ class ProjectMetrics : public ::testing::Test {
   ProjectRun project_;
 };
 
-TEST_F(ProjectMetrics, TheProjectMetricsThenEachFunctionsCallers) {
-  const auto r = project_.run("ZEK", {"a.c", "b.c", "c.c"}, {"-expandfilenames-", "-debug", "os-independent-slash"});
+TEST_F(ProjectMetrics, TheProjectMetricsThenEachFunctionsCallersAndEachRunAppendsThem) {
+  const std::vector<std::string> options{"-expandfilenames-", "-debug", "os-independent-slash"};
+  const auto r = project_.run("ZEK", {"a.c", "b.c", "c.c"}, options);
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_EQ(r.err, "");
   // STCYA 4+2+1+1+3+0; STNFA 3+5 (c.c defines no function); STNEA 2 unused
   // + 3 diagnostics + main; STNRA 1 cycle + 2 diagnostics. STM29 counts
   // distinct callers: h is called by f twice and g once, and by itself.
-  EXPECT_EQ(project_.scratch().read("out/proj.met"),
+  const std::string first = project_.scratch().read("out/proj.met");
+  EXPECT_EQ(first,
             header("", "") + "<S>STCYA 11\r\n<S>STNFA 8\r\n<S>STNEA 6\r\n<S>STNRA 3\r\n" + header("a.c", "f") +
                 "<S>STM29 1\r\n" + header("b.c", "h") + "<S>STM29 2\r\n" + header("a.c", "main") +
                 "<S>STM29 0\r\n" + header("a.c", "s_unused") + "<S>STM29 0\r\n" + header("b.c", "g") +
                 "<S>STM29 1\r\n" + header("b.c", "u") + "<S>STM29 0\r\n");
+  // The next run reads them back and appends its own.
+  EXPECT_EQ(project_.run("ZEK", {"a.c", "b.c", "c.c"}, options).exitCode, 0);
+  EXPECT_EQ(project_.scratch().read("out/proj.met"), first + first);
 }
 
 TEST_F(ProjectMetrics, FileNamesAreAbsoluteWithBackslashesByDefault) {
@@ -63,15 +68,6 @@ TEST_F(ProjectMetrics, FileNamesAreAbsoluteWithBackslashesByDefault) {
 TEST_F(ProjectMetrics, TheCppProductHasNoFunctionMetrics) {
   const auto r = project_.runSimple("ZEKPP", {"a.c", "b.c", "c.c"});
   EXPECT_EQ(r.metrics, std::vector<std::string>{});
-}
-
-TEST_F(ProjectMetrics, EachRunAppendsItsMetricsAndReadsTheEarlierOnesBack) {
-  const std::vector<std::string> options{"-expandfilenames-", "-debug", "os-independent-slash"};
-  project_.run("ZEK", {"a.c", "b.c", "c.c"}, options);
-  const std::string first = project_.scratch().read("out/proj.met");
-  const auto r = project_.run("ZEK", {"a.c", "b.c", "c.c"}, options);
-  EXPECT_EQ(r.exitCode, 0);
-  EXPECT_EQ(project_.scratch().read("out/proj.met"), first + first);
 }
 
 }  // namespace
