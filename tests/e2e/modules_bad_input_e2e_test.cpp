@@ -83,11 +83,13 @@ TEST(BadInput, SimilarityOptionsThatAreNoJsonAreReportedAndIgnored) {
                           "<DEFINE> my_var a.cpp 1 N DC OV F X ni -\n<DEFINE> myvar a.cpp 2 N DC OV F X ni -\n");
   const auto r = project.runSimple("ZEKPP", {"a.cpp"},
                                    {"-nomsg", "1500", "-prodoption", "close_name::similar=[\"O0\"", "-prodoption",
-                                    "close_name::ignore=['_']", "-prodoption", "close_name::similar+"});
+                                    "close_name::similar=nil", "-prodoption", "close_name::ignore=['_']",
+                                    "-prodoption", "close_name::similar+"});
   EXPECT_EQ(r.run.exitCode, 0);
   EXPECT_EQ(r.run.err, "");
   EXPECT_EQ(r.findings, (std::vector<std::string>{
                             "ERROR: option parsing: unexpected end of input line:1 column: 6",
+                            "ERROR: option parsing: unrecognised character line:1 column: 1",
                             "ERROR: option parsing",
                             ":1: Msg=1710 #params=3 {my_var, myvar, MsgList={a.cpp:1: Msg=1594 #params=1 {" +
                                 moduletest::entity("my_var") + "} ; a.cpp:2: Msg=1594 #params=1 {" +

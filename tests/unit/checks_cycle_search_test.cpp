@@ -76,21 +76,6 @@ TEST(CycleSearch, AFinishedFunctionIsNotSearchedAgain) {
             (std::vector<std::string>{"0@1 1@2", "1@3 3@4"}));
 }
 
-TEST(CycleSearch, OneCycleThroughAHundredThousandFunctionsNeedsNoDeepMachineStack) {
-  constexpr std::uint32_t kCount = 100000;
-  std::vector<CallEdge> ring;
-  for (std::uint32_t n = 0; n < kCount; ++n) ring.push_back({n, (n + 1) % kCount, int(n) + 1});
-  std::vector<std::size_t> lengths;
-  CycleSearch search(kCount, std::move(ring));
-  search.run([&lengths](std::span<const CycleStep> cycle) {
-    lengths.push_back(cycle.size());
-    EXPECT_EQ(cycle.front().node, 0u);
-    EXPECT_EQ(cycle.back().node, kCount - 1);
-    EXPECT_EQ(cycle.back().line, int(kCount));
-  });
-  EXPECT_EQ(lengths, std::vector<std::size_t>{kCount});
-}
-
 TEST(CycleSearch, ALongChainBackIntoItsMiddleIsOneCycleOfTheTail) {
   constexpr std::uint32_t kCount = 100000;
   std::vector<CallEdge> chain;

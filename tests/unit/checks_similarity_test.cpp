@@ -174,19 +174,4 @@ TEST_F(Similarity, WithoutOptionsOnlyNamesOfSixtyFourCharactersAreCompared) {
   }
 }
 
-TEST_F(Similarity, AnOptionValueThatIsNoJsonIsReportedAndIgnored) {
-  publishSettings([](C_RunSettings& settings) {
-    settings.moduleOptions = {"close_name::ignore=[\"_\"", "close_name::similar=nil", "close_name::similar+",
-                              "close_name::ignore=['_']", "close_name::similar=[\"l1\"]"};
-  });
-  testing::internal::CaptureStdout();
-  const zum::SimilaritySettings& settings = zum::similaritySettings();
-  EXPECT_EQ(testing::internal::GetCapturedStdout(),
-            "ERROR: option parsing: unexpected end of input line:1 column: 5\n"
-            "ERROR: option parsing: unrecognised character line:1 column: 1\n"
-            "ERROR: option parsing\n");
-  EXPECT_EQ(settings.ignore, std::set<std::string>{"_"});
-  EXPECT_EQ(settings.similar, std::set<std::string>{"l1"});
-}
-
 }  // namespace
