@@ -64,16 +64,6 @@ TEST_F(DiagnosticTest, MessageListShowsEachDiagnosticsDebugText) {
   EXPECT_EQ(inner1->refCount(), 2);
 }
 
-TEST_F(DiagnosticTest, EntityTextFormAndTheFormWrittenToFiles) {
-  M_ParamEntityType plain(U_make<FormNames>("T"), 0);
-  M_ParamEntityType flagged(U_make<FormNames>("T"), 1);
-  EXPECT_EQ(plain.text(), "Entity={T#1,T#2,T#3,T#4,T#5}");
-  EXPECT_EQ(plain.textForOutput(false), "T#1");
-  EXPECT_EQ(flagged.textForOutput(false), "T#2");
-  EXPECT_EQ(plain.textForOutput(true), "T#3");
-  EXPECT_EQ(flagged.textForOutput(true), "T#4");
-}
-
 TEST_F(DiagnosticTest, HiddenFlagsAreListedAfterTheParameters) {
   auto d = diagnostic(9);
   d->addString("p");
@@ -108,24 +98,6 @@ TEST_F(DiagnosticTest, LocationChainsShowOnlyWithTheirSwitches) {
   EXPECT_EQ(d->debugText(), plain + " inst{t.h:5 (T#3) <- a.c:20 (U#3)}");
   publishSettings([](C_RunSettings& s) { s.showIncludeChain = s.showInstantiationChain = true; });
   EXPECT_EQ(d->debugText(), plain + " incl{m.h:3:2 <- a.c:1} inst{t.h:5 (T#3) <- a.c:20 (U#3)}");
-}
-
-TEST_F(DiagnosticTest, VisitorReachesEachKindThroughItsOwnSlot) {
-  struct Recorder : M_ParamTypeNav {
-    std::string seen;
-    void visitMsgList(const M_ParamMsgListType&) override { seen += "M"; }
-    void visitList(const M_ParamListType&) override { seen += "L"; }
-    void visitEntity(const M_ParamEntityType&) override { seen += "E"; }
-    void visitString(const M_ParamStringType&) override { seen += "S"; }
-  } recorder;
-  auto d = diagnostic(1);
-  d->addString("s");
-  d->addEntity(U_make<FormNames>("e"), 0);
-  d->addStringList({"l"});
-  d->addMessageList({});
-  d->addInteger(3);
-  for (const auto& p : d->params()) p->accept(recorder);
-  EXPECT_EQ(recorder.seen, "SELMS");
 }
 
 TEST_F(DiagnosticTest, DiagnosticOrderFollowsThePrimarySourceThenHeaders) {
