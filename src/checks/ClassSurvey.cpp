@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "checks/SymbolSweep.h"
 #include "util/ProcessState.h"
 
 namespace zum {
@@ -9,39 +10,57 @@ namespace zum {
 namespace {
 
 struct ClassSurveyState {
+  // Whether the survey rides on the shared walk over the symbols.
+  bool inSweep = false;
   bool made = false;
   ClassSurvey survey;
 };
+
+ClassSurveyState& state() { return ProcessState::get<ClassSurveyState>(); }
 
 bool maySpellSpecialMember(std::string_view name) {
   return name.find('@') != std::string_view::npos || name.find("::new") != std::string_view::npos;
 }
 
-void survey(ClassSurvey& found) {
-  forEachSymbol([&found](PI_SymbolHandle symbol, PI_DefineHandle define) {
-    const bool definition = PI_isDefineDefinition(define);
-    if (definition) found.definedSymbols.push_back(symbol);
-    if (definition && PI_isDefineTag(define)) found.tagDefinitions[PI_getDefineQualName(define)] = define;
-    if (PI_isDefineFunction(define)) {
-      if (definition && !PI_isDefineImplicit(define)) found.functionDefinitions.push_back({symbol, define});
-      if (maySpellSpecialMember(PI_getDefineQualName(define))) found.specialFunctions.push_back({symbol, define});
-    } else if (PI_isDefineClass(define)) {
-      found.classNames[PI_getDefineQualName(define)] = true;
-    } else if (PI_isDefineVariable(define) && PI_isDefineMember(define)) {
-      found.memberTypes[PI_getDefineType(define)] = true;
-    }
-  });
+// The kinds of define exclude each other; the most frequent comes first,
+// since most symbols are variables (parameters and locals among them).
+void note(ClassSurvey& found, PI_SymbolHandle symbol, PI_DefineHandle define) {
+  const bool definition = PI_isDefineDefinition(define);
+  if (definition) found.definedSymbols.push_back(symbol);
+  if (PI_isDefineVariable(define)) {
+    if (PI_isDefineMember(define)) found.memberTypes[PI_getDefineType(define)] = true;
+  } else if (PI_isDefineFunction(define)) {
+    if (definition && !PI_isDefineImplicit(define)) found.functionDefinitions.push_back({symbol, define});
+    if (maySpellSpecialMember(PI_getDefineQualName(define))) found.specialFunctions.push_back({symbol, define});
+  } else if (PI_isDefineTag(define)) {
+    if (definition) found.tagDefinitions[PI_getDefineQualName(define)] = define;
+    if (PI_isDefineClass(define)) found.classNames[PI_getDefineQualName(define)] = true;
+  }
+}
+
+void visitSymbol(PI_SymbolHandle symbol, PI_DefineHandle define, DefineNameCache&) {
+  note(state().survey, symbol, define);
 }
 
 }  // namespace
 
+void addClassSurvey() {
+  state().inSweep = true;
+  addSymbolVisitor(&visitSymbol);
+}
+
 const ClassSurvey& classSurvey() {
-  ClassSurveyState& state = ProcessState::get<ClassSurveyState>();
-  if (!state.made) {
-    survey(state.survey);
-    state.made = true;
+  ClassSurveyState& surveyState = state();
+  if (!surveyState.made) {
+    if (surveyState.inSweep)
+      sweepSymbols();
+    else
+      forEachSymbol([&surveyState](PI_SymbolHandle symbol, PI_DefineHandle define) {
+        note(surveyState.survey, symbol, define);
+      });
+    surveyState.made = true;
   }
-  return state.survey;
+  return surveyState.survey;
 }
 
 }  // namespace zum

@@ -2,8 +2,8 @@
 //
 // A walk over all symbols touches each one's current define, a cache miss
 // or two per symbol over millions of symbols. The checks and metrics of
-// classes share one walk, made at the first request; each applies its own
-// rules to what it found.
+// classes share what one walk found, made at the first request or as part
+// of the walk the other checks share; each applies its own rules to it.
 #pragma once
 
 #include <vector>
@@ -32,6 +32,11 @@ struct ClassSurvey {
   // the definition of the last symbol of that name.
   FlatMap<const char*, PI_DefineHandle> tagDefinitions;
 };
+
+// Called by the configure function of every module that reads the survey:
+// the survey is then made in the walk over the symbols that the checks of
+// checks/SymbolSweep.h share. Without it, the survey walks on its own.
+void addClassSurvey();
 
 const ClassSurvey& classSurvey();
 

@@ -71,16 +71,16 @@ class ConstructorUse {
   // Every kind of evidence that a constructor runs.
   void collectUses() {
     classSurvey().memberTypes.forEach([this](const char* type, bool) { markClassUsed(classOfValueType(type)); });
-    forEachRelation(&PI_getFirstRelationCall, [this](PI_RelationHandle call) { noteCall(call); });
+    forEachRelation(P_RelationList::Calls, [this](PI_RelationHandle call) { noteCall(call); });
     for (int it = PI_getFirstExternVar(); !PI_isExternVarIterEnd(it); PI_getExternVarIterNext(it)) {
       PI_DefineHandle object = PI_getSymbolCurrentDefine(PI_getExternVarSubjectSymbol(PI_getExternVarIterData(it)));
       if (object) markClassUsed(classOfValueType(PI_getDefineType(object)));
     }
     // A member held by value and a base class are built by every
     // constructor of the class holding or deriving from them.
-    forEachRelation(&PI_getFirstRelationClsMbr,
+    forEachRelation(P_RelationList::ClsMbr,
                     [this](PI_RelationHandle member) { markClassUsed(PI_getRelationSubject(member)); });
-    forEachRelation(&PI_getFirstRelationBase,
+    forEachRelation(P_RelationList::Base,
                     [this](PI_RelationHandle base) { markClassUsed(PI_getRelationObject(base)); });
     for (PI_AllocHandle alloc : state().allocations) {
       const char* const* ownClass = allocationFunctionClass_.find(PI_getAllocObjectSymbol(alloc));
@@ -158,6 +158,7 @@ void checkDefaultConstructors() {
 }  // namespace
 
 void configureUnusedDefaultConstructor() {
+  addClassSurvey();
   PI_configureNeedRelationCalls();
   PI_configureNeedRelationClsMbr();
   PI_configureNeedRelationBase();

@@ -9,6 +9,7 @@
 #include "checks/NameSpelling.h"
 #include "checks/PreferredDefine.h"
 #include "checks/Reporting.h"
+#include "checks/SymbolWalk.h"
 #include "util/FlatMap.h"
 
 namespace zum {
@@ -145,27 +146,24 @@ FlatMap<const char*, std::vector<const char*>> classGraph(const UnusedCopies (&u
     return name && (unused[kCopyConstructor].hasClass(name) || unused[kCopyAssignment].hasClass(name));
   };
   FlatMap<const char*, std::vector<const char*>> graph;
-  for (int it = PI_getFirstRelationClsMbr(); !PI_isRelationClsMbrIterEnd(it); PI_getRelationClsMbrIterNext(it)) {
-    PI_RelationHandle member = PI_getRelationClsMbrIterData(it);
+  forEachRelation(P_RelationList::ClsMbr, [&](PI_RelationHandle member) {
     const char* holder = currentName(PI_getRelationObjectSymbol(member));
     const char* held = currentName(PI_getRelationSubjectSymbol(member));
     if (held && hasImplicitCopy(holder)) graph[holder].push_back(held);
-  }
-  for (int it = PI_getFirstRelationBase(); !PI_isRelationBaseIterEnd(it); PI_getRelationBaseIterNext(it)) {
-    PI_RelationHandle base = PI_getRelationBaseIterData(it);
+  });
+  forEachRelation(P_RelationList::Base, [&](PI_RelationHandle base) {
     const char* derived = currentName(PI_getRelationSubjectSymbol(base));
     const char* baseClass = currentName(PI_getRelationObjectSymbol(base));
     if (baseClass && hasImplicitCopy(derived)) graph[derived].push_back(baseClass);
-  }
+  });
   return graph;
 }
 
 void markCalledCopies(const ImplicitCopies& copies, UnusedCopies (&unused)[2]) {
-  for (int it = PI_getFirstRelationCall(); !PI_isRelationCallsIterEnd(it); PI_getRelationCallsIterNext(it)) {
-    PI_RelationHandle call = PI_getRelationCallsIterData(it);
+  forEachRelation(P_RelationList::Calls, [&](PI_RelationHandle call) {
     if (const Candidate* callee = copies.bySymbol.find(PI_getRelationSubjectSymbol(call)))
       unused[callee->kind].markCalled(PI_getRelationSubject(call), PI_getDefineScope(callee->define));
-  }
+  });
 }
 
 void checkImplicitCopyFunctions() {
@@ -189,6 +187,7 @@ void checkImplicitCopyFunctions() {
 // The base relations it reads are kept for the default-constructor check,
 // which runs with it for the same product.
 void configureClassMember() {
+  addClassSurvey();
   PI_configureNeedRelationClsMbr();
   PI_configureNeedRelationCalls();
   PI_configureOnAllDefine(&checkImplicitCopyFunctions);

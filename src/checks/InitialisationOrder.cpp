@@ -6,6 +6,7 @@
 #include <tuple>
 #include <vector>
 
+#include "checks/ClassSurvey.h"
 #include "checks/InitialisationFacts.h"
 #include "checks/InitialiserWalk.h"
 #include "checks/MessageNumbers.h"
@@ -175,6 +176,7 @@ void checkInitialisationOrder() { InitialisationOrder().run(); }
 }  // namespace
 
 void configureInitialisationOrder() {
+  addClassSurvey();
   PI_configureNeedExternVar();
   PI_configureNeedRelationRefers();
   PI_configureOnAllDefine(&checkInitialisationOrder);

@@ -19,7 +19,7 @@ constexpr std::size_t kMostKeptFinds = std::size_t(1) << 24;
 
 void InitialiserWalk::readUses() {
   const SymbolOrder& order = symbolOrder();
-  forEachRelation(&PI_getFirstRelationRefer, [this, &order](PI_RelationHandle relation) {
+  forEachRelation(P_RelationList::Refers, [this, &order](PI_RelationHandle relation) {
     uses_.push_back({order.serial(PI_getRelationObjectSymbol(relation)), PI_getRelationSubjectSymbol(relation)});
   });
   radixSortStable(uses_, [](const Use& use) { return use.userSerial; });

@@ -44,7 +44,7 @@ void loadDefines(const PI_SymbolHandle* symbols, std::size_t count, std::vector<
   fetchShapes(out);
 }
 
-void fetchRelations(const std::vector<PI_RelationHandle>& relations) {
+void fetchRelations(std::span<const PI_RelationHandle> relations) {
   for (PI_RelationHandle relation : relations) fetch(relation);
 }
 

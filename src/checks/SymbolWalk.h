@@ -6,15 +6,17 @@
 // query would wait on a cache miss or two. These walks hand out symbols
 // and defines in batches whose memory was fetched ahead, so the misses of
 // a batch overlap. What they hand out is what the plug-in interface gives
-// (PI_getFirstSymbol, PI_getSymbolCurrentDefine, PI_getSymbolFirstDefine),
-// in the same order.
+// (PI_getFirstSymbol, PI_getSymbolCurrentDefine, PI_getSymbolFirstDefine,
+// the relation iterators), in the same order.
 #pragma once
 
 #include <algorithm>
 #include <cstddef>
+#include <span>
 #include <vector>
 
 #include "anlsrslt/include/PI_Interface.h"
+#include "anlsrslt/include/P_ModelInterface.h"
 
 namespace zum {
 
@@ -33,11 +35,10 @@ template <class Visit>
 void forEachDefineOf(const std::vector<PI_SymbolHandle>& symbols, Visit visit);
 
 // Calls `visit(relation)` for every relation of one kind, in the order of
-// its iterator, fetching relations ahead. The six relation kinds share
-// one iterator container, so the data, next and end operations are those
-// of any kind: forEachRelation(&PI_getFirstRelationRefer, visit).
+// its iterator, fetching relations ahead:
+// forEachRelation(P_RelationList::Refers, visit).
 template <class Visit>
-void forEachRelation(int (*first)(), Visit visit);
+void forEachRelation(P_RelationList list, Visit visit);
 
 namespace walk {
 constexpr std::size_t kBatch = 64;
@@ -47,7 +48,7 @@ void loadSymbols(std::size_t first, std::size_t count, std::vector<SymbolDefine>
 // The defines of `symbols`, fetched.
 void loadDefines(const PI_SymbolHandle* symbols, std::size_t count, std::vector<PI_DefineHandle>& out);
 // Fetches the relations' memory.
-void fetchRelations(const std::vector<PI_RelationHandle>& relations);
+void fetchRelations(std::span<const PI_RelationHandle> relations);
 }  // namespace walk
 
 template <class Visit>
@@ -70,20 +71,13 @@ void forEachDefineOf(const std::vector<PI_SymbolHandle>& symbols, Visit visit) {
 }
 
 template <class Visit>
-void forEachRelation(int (*first)(), Visit visit) {
-  std::vector<PI_RelationHandle> batch;
-  int it = first();
-  while (!PI_isRelationCallsIterEnd(it)) {
-    batch.clear();
-    // Walked to its end: an iterator id is given back only there.
-    bool ended = false;
-    while (!ended && batch.size() < walk::kBatch) {
-      batch.push_back(PI_getRelationCallsIterData(it));
-      ended = PI_getRelationCallsIterNext(it);
-    }
+void forEachRelation(P_RelationList list, Visit visit) {
+  const std::span<const PI_RelationHandle> relations = P_getRelations(list);
+  for (std::size_t first = 0; first < relations.size(); first += walk::kBatch) {
+    const std::span<const PI_RelationHandle> batch =
+        relations.subspan(first, std::min(walk::kBatch, relations.size() - first));
     walk::fetchRelations(batch);
     for (PI_RelationHandle relation : batch) visit(relation);
-    if (ended) break;
   }
 }
 

@@ -186,6 +186,7 @@ void configureTemplateDefinition() {
 }
 
 void configureTemplateInlineDefinition() {
+  addClassSurvey();
   PI_configureOnDefinition(&noSymbolCallback);
   PI_configureOnAllDefine(&checkDefinitionPlaces);
 }

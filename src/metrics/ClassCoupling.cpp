@@ -5,6 +5,7 @@
 #include <tuple>
 #include <vector>
 
+#include "checks/ClassSurvey.h"
 #include "metrics/ClassMetrics.h"
 #include "metrics/ClassReferences.h"
 #include "metrics/ClassTable.h"
@@ -90,6 +91,7 @@ void recordSTCBO(PI_DefineHandle classDefine, const char* metricName) {
 }  // namespace
 
 void configureSTCBO() {
+  addClassSurvey();
   PI_configureClassMetric("STCBO", &recordSTCBO);
   PI_configureNeedRelationRefers();
 }

@@ -30,7 +30,7 @@ const std::vector<MemberReference>& memberReferences() {
   // per group.
   const char* subject = nullptr;
   const char* subjectScope = nullptr;
-  forEachRelation(&PI_getFirstRelationRefer, [&](PI_RelationHandle relation) {
+  forEachRelation(P_RelationList::Refers, [&](PI_RelationHandle relation) {
     const char* objectScope = scopeTextOf(PI_getRelationObject(relation));
     if (!classes.contains(objectScope)) return;
     if (PI_getRelationSubject(relation) != subject) {

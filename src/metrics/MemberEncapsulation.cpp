@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "anlsrslt/include/P_ModelInterface.h"
+#include "checks/ClassSurvey.h"
 #include "checks/MessageNumbers.h"
 #include "checks/Reporting.h"
 #include "checks/ScopeText.h"
@@ -52,14 +53,12 @@ EncapsulationState& state() { return ProcessState::get<EncapsulationState>(); }
 bool isPublic(PI_DefineHandle define) { return PI_isDefineExplicitPublic(define) || PI_isDefineImplicitPublic(define); }
 
 void noteNewSymbol(PI_SymbolHandle symbol, PI_DefineHandle define) {
-  if (!state().recording) return;
   if (PI_isDefineVariable(define) && PI_isDefineMember(define) && !isPublic(define) &&
       !PI_hasDefineStaticStorage(define))
     state().hiddenMembers.push_back(symbol);
 }
 
 void noteDefinition(PI_SymbolHandle symbol, PI_DefineHandle define) {
-  if (!state().recording) return;
   if (PI_isDefineFunction(define) && PI_isDefineMember(define) && isPublic(define)) {
     if (P_hasDefineFlagG(define) || P_hasDefineFlagT(define)) state().accessors[symbol] = true;
   } else if (PI_isDefineClass(define)) {
@@ -157,9 +156,14 @@ void checkClass(PI_DefineHandle classDefine, const char*) {
 }  // namespace
 
 void configureSTMEV() {
+  addClassSurvey();
   state().recording = thresholdOptionGiven();
-  PI_configureOnNewSymbol(&noteNewSymbol);
-  PI_configureOnDefinition(&noteDefinition);
+  // Without the option the reading callbacks would only return, once for
+  // each of millions of symbols.
+  if (state().recording) {
+    PI_configureOnNewSymbol(&noteNewSymbol);
+    PI_configureOnDefinition(&noteDefinition);
+  }
   PI_configureNeedRelationRefers();
   PI_configureClassMetric("STMEV", &checkClass);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "checks/ClassSurvey.h"
 #include "metrics/ClassMetrics.h"
 #include "metrics/ClassReferences.h"
 #include "metrics/ClassTable.h"
@@ -90,6 +91,7 @@ void recordSTLCM(PI_DefineHandle classDefine, const char* metricName) {
 }  // namespace
 
 void configureSTLCM() {
+  addClassSurvey();
   PI_configureClassMetric("STLCM", &recordSTLCM);
   PI_configureNeedRelationRefers();
 }

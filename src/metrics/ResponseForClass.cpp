@@ -30,7 +30,7 @@ ClassValues countResponses() {
     responses.emplace_back(scope, name);
   }
   if (!classOfMember.empty()) {
-    forEachRelation(&PI_getFirstRelationCall, [&](PI_RelationHandle call) {
+    forEachRelation(P_RelationList::Calls, [&](PI_RelationHandle call) {
       PI_SymbolHandle caller = PI_getRelationObjectSymbol(call);
       PI_SymbolHandle callee = PI_getRelationSubjectSymbol(call);
       if (caller == callee) return;
@@ -53,6 +53,7 @@ void recordSTRFC(PI_DefineHandle classDefine, const char* metricName) {
 }  // namespace
 
 void configureSTRFC() {
+  addClassSurvey();
   PI_configureClassMetric("STRFC", &recordSTRFC);
   PI_configureNeedRelationCalls();
 }

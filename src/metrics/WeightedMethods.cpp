@@ -38,6 +38,7 @@ void recordSTWMC(PI_DefineHandle classDefine, const char* metricName) {
 }  // namespace
 
 void configureSTWMC() {
+  addClassSurvey();
   PI_configureClassMetric("STWMC", &recordSTWMC);
   PI_configureNeedMetric();
 }

@@ -32,7 +32,8 @@ void runClassAndFunctionMetrics() {
   const P_Callbacks& callbacks = P_callbacks();
   for (P_Symbol* symbol : P_symbolTable().symbols()) {
     P_Define* def = symbol->currentOrDefinition();
-    if (PI_isDefineClass(def)) {
+    // The kind first: most symbols are no tag, and the call would ask each.
+    if (def->kind() == P_DefineKind::Tag && PI_isDefineClass(def)) {
       for (const auto& [metric, callback] : callbacks.classMetrics) callback(def, metric);
     } else if (def->isFunction()) {
       for (const auto& [metric, callback] : callbacks.functionMetrics) callback(def, metric);

@@ -1,5 +1,6 @@
 // Relations and include relations.
 #include "anlsrslt/include/NullChecks.h"
+#include "anlsrslt/include/P_ModelInterface.h"
 #include "anlsrslt/include/PI_Interface.h"
 #include "anlsrslt/model/Relation.h"
 #include "anlsrslt/model/Symbol.h"
@@ -21,6 +22,11 @@ bool relationNext(int iterator) { return zum::iteratorContainers().relations.nex
 bool relationEnd(int iterator) { return zum::iteratorContainers().relations.isEnd(iterator); }
 
 }  // namespace
+
+std::span<const PI_RelationHandle> P_getRelations(P_RelationList list) {
+  static_assert(static_cast<int>(P_RelationList::ClsMbrPtr) == static_cast<int>(P_RelationKind::ClsMbrPtr));
+  return P_relationStore().grouped(static_cast<P_RelationKind>(list));
+}
 
 extern "C" {
 

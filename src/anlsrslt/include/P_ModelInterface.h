@@ -42,6 +42,14 @@ void P_prefetchDefineShape(PI_DefineHandle define);
 // once the sources are read.
 std::span<const PI_DefineHandle> P_getSymbolDefines(PI_SymbolHandle symbol);
 
+// The relations of one kind, in the order PI_getFirstRelationCall (Refer,
+// Base, ClsMbr, ClsMbrRef, ClsMbrPtr) and the relation iterator give them,
+// without the iterator: for the checks that walk hundreds of thousands of
+// relations. Valid until a relation is read, which none is once the
+// sources are read.
+enum class P_RelationList { Calls, Refers, Base, ClsMbr, ClsMbrRef, ClsMbrPtr };
+std::span<const PI_RelationHandle> P_getRelations(P_RelationList list);
+
 // The last component of the define's qualified name, parameter list
 // included (what PI_getDefineUnqualName gives for a function), and its
 // identifier (what PI_getDefineIdentifier gives), as views into the
