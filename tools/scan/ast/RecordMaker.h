@@ -92,6 +92,8 @@ class RecordMaker {
   // ---- C++ declarations (CxxDeclRecords.cpp)
   void namespaceMembers(const clang::NamespaceDecl* space);
   void cxxClass(const clang::CXXRecordDecl* decl, Walk* walk);
+  // "B" relations of the class `name` to its bases.
+  void baseRelations(const clang::CXXRecordDecl* decl, const std::string& name);
   // The members the compiler declared for the class: written as implicit.
   void implicitMembers(const clang::CXXRecordDecl* decl);
   // The code of a template's instances, walked in the names of the
