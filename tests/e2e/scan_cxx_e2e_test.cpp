@@ -64,6 +64,11 @@ TEST_F(ScanCxx, DefinesOfClassesAndTheirMembers) {
       // The definitions out of their classes, and a static data member's.
       "<DEFINE> bank::Account::count $ROOT/src/bank.cpp 5 N DF OV C X ni S1",
       "<DEFINE> bank::Money::+@(&C{cbank::Money}) $ROOT/src/bank.cpp 13 N DF OF C X (&C{cbank::Money}){cbank::Money} 1",
+      // A standard type as it is written: without the default arguments.
+      "<DEFINE> bank::sum(&C{cstd::vector<nl>}) " + h + " 86 I DC OF S X (&C{cstd::vector<nl>})nl -",
+      // "extern" inside a function names the object of its namespace.
+      "<DEFINE> bank::sum(&C{cstd::vector<nl>})::g_rates $ROOT/src/bank.cpp 39 N DC OV B X *nl -",
+      "<EXTV> bank::sum(&C{cstd::vector<nl>})::g_rates bank::g_rates 39",
   });
   // An unnamed namespace is the unit's own.
   const std::vector<std::string> lines = records("bank.cpp");
@@ -103,6 +108,13 @@ TEST_F(ScanCxx, RelationsAllocationsAndInitialisers) {
       "<R>C main() bank::Account::fee() 13 V",
       "<ALLOC> main()::rates array $ROOT/src/main.cpp 15 3",
       "<ALLOC> bank::g_rates plain $ROOT/src/main.cpp 16 3",
+      // Destructors: of an automatic object (written at its declaration),
+      // of what a delete frees.
+      "<R>C main() bank::Savings::@destructor() 6 -",
+      "<R>C main() bank::Ledger::@destructor() 14 -",
+      // Made inside the code of std::vector<bank::Entry>: the call is the
+      // caller's of the vector's constructor.
+      "<R>C entries() bank::Entry::@constructor() 27 -",
   });
 }
 
@@ -119,6 +131,17 @@ TEST_F(ScanCxx, TemplatesAreWrittenAsWritten) {
       "<R>X Box<T>::get() Box<T>::m_value 65 R",
       "<DEFINE> unbox()::box $ROOT/src/main.cpp 22 N DF OV B N {cBox<nl>} -",
       "<R>C unbox() Box<T>::get() 23 -",
+      // The instances, flagged "U", where their template is.
+      "<DEFINE> Box<nl> " + h + " 62 I DF TG F X {cBox<nl>} U",
+      "<DEFINE> Box<nl>::get() " + h + " 65 I DF OF C X ()&nl IG1U",
+      "<DEFINE> twice<ni>(ni) " + h + " 91 I DF OF F X (ni)ni U",
+      // An explicit specialisation ("X") and a member template.
+      "<DEFINE> twice<nl>(nl) " + h + " 93 I DX OF F X (nl)nl I",
+      "<R>C entries() twice<T>($0) 28 -",
+      "<DEFINE> bank::Entry::scaled<U>($0) " + h + " 80 I DF OF C X ($0)nl I1",
+      "<DEFINE> bank::Entry::scaled<ni>(ni) " + h + " 80 I DF OF C X (ni)nl I1U",
+      "<R>X bank::Entry::scaled<U>($0) bank::Entry::m_amount 80 R",
+      "<R>C entries() bank::Entry::scaled<U>($0) 28 -",
   });
 }
 
@@ -138,10 +161,17 @@ TEST_F(ScanCxx, ZumFindingsOverTheProject) {
         "$ROOT/include/bank.h:21: Msg=1701 #params=1 {bank::Account}",
         "$ROOT/include/bank.h:5: Msg=1702 #params=1 {bank::Money}",
         "$ROOT/include/bank.h:43: Msg=1702 #params=1 {bank::Ledger}",
-        "<S>STNAM bank::Account\r\n<S>STNOC 1\r\n<S>STWMC 2\r\n<S>STRFC 3\r\n<S>STCBO 3\r\n<S>STLCM 1\r\n"})
+        "<S>STNAM bank::Account\r\n<S>STNOC 1\r\n<S>STWMC 2\r\n<S>STRFC 3\r\n<S>STCBO 3\r\n<S>STLCM 1\r\n",
+        // Counted by hand: four member functions of complexity 1; they and
+        // the constructor operator+ calls; couplings to the parameters of
+        // operator+, and of the constructor and set() in each unit (a
+        // parameter's scope is its function); one group around m_cents.
+        "<S>STNAM bank::Money\r\n<S>STNOC 0\r\n<S>STWMC 4\r\n<S>STRFC 4\r\n<S>STCBO 5\r\n<S>STLCM 1\r\n"})
     EXPECT_NE(out.find(finding), std::string::npos) << finding << "\n" << out;
-  // The copy constructor main calls is no finding.
+  // The copy constructor main calls is no finding, nor the default
+  // constructor that only std::vector's code calls.
   EXPECT_EQ(out.find("Msg=1701 #params=1 {bank::Money}"), std::string::npos) << out;
+  EXPECT_EQ(out.find("Msg=1700"), std::string::npos) << out;
 }
 
 }  // namespace

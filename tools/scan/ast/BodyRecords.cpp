@@ -293,6 +293,7 @@ void RecordMaker::expression(const clang::Expr* expr, Access access, char contex
       const auto* freed = llvm::cast<clang::CXXDeleteExpr>(expr);
       allocationOf(freed->getArgument(), freed->isArrayForm() ? AllocKind::Array : AllocKind::Plain,
                    freed->getBeginLoc(), walk);
+      destroyed(freed->getDestroyedType(), freed->getBeginLoc(), true, walk);
       expression(freed->getArgument(), Access::Read, context, walk);
       return;
     }
@@ -310,6 +311,14 @@ void RecordMaker::expression(const clang::Expr* expr, Access access, char contex
         default: break;
       }
       expression(operand, access, context, walk);
+      return;
+    }
+    case clang::Stmt::CXXBindTemporaryExprClass: {
+      // A temporary of a class with a destructor is destroyed at the end
+      // of the full expression.
+      const auto* temporary = llvm::cast<clang::CXXBindTemporaryExpr>(expr);
+      expression(temporary->getSubExpr(), access, context, walk);
+      destroyed(temporary->getType(), temporary->getBeginLoc(), false, walk);
       return;
     }
     case clang::Stmt::ParenExprClass:
@@ -354,20 +363,51 @@ void RecordMaker::call(const clang::CallExpr* callExpr, Walk& walk) {
   const bool isVirtual = member && method && method->isVirtual() && !member->hasQualifier();
   if (!direct) {
     expression(callExpr->getCallee(), Access::Read, 'X', walk);
+  } else if (library_.isLibraryInstance(callExpr->getDirectCallee())) {
+    throughLibrary(callExpr->getDirectCallee(), callExpr->getBeginLoc(), walk);
   } else if (walk.initialiser) {
     // A static object's initialiser depends on the function it calls.
     use(callee, calleeExpr->getExprLoc(), Access::Read, walk);
-  } else if (const Place at = places_.expansion(callExpr->getBeginLoc()); at && walk.owner && ensureDeclared(callee)) {
-    const std::string& name = names_.of(callee);
-    relation('C', name, at.line, isVirtual ? "V" : "", walk);
-    relation('X', name, at.line, "", walk);
-    const bool recursive = walk.function && callee->getCanonicalDecl() == walk.function->getCanonicalDecl();
-    if (!recursive) used_.insert(callee->getCanonicalDecl());
-    if (recursive && at.file->main)
-      findings_.diagnostics.push_back({kRecursiveCall, at.file->path, at.line, at.column, name});
+  } else if (const bool recursive = walk.function && callee->getCanonicalDecl() == walk.function->getCanonicalDecl();
+             calledAt(callee, callExpr->getBeginLoc(), isVirtual ? "V" : "", !recursive, walk) && recursive) {
+    if (const Place at = places_.expansion(callExpr->getBeginLoc()); at.file->main)
+      findings_.diagnostics.push_back({kRecursiveCall, at.file->path, at.line, at.column, names_.of(callee)});
   }
   for (const clang::Expr* argument : callExpr->arguments()) expression(argument, Access::Read, 'X', walk);
   if (direct && isAllocator(callee)) allocation(callExpr, nullptr, walk);
+}
+
+bool RecordMaker::calledAt(const clang::FunctionDecl* callee, clang::SourceLocation at, const char* flags, bool use,
+                           Walk& walk) {
+  const Place place = places_.expansion(at);
+  if (!place || !walk.owner || !ensureDeclared(callee)) return false;
+  const std::string& name = names_.of(callee);
+  relation('C', name, place.line, flags, walk);
+  relation('X', name, place.line, "", walk);
+  if (use) used_.insert(callee->getCanonicalDecl());
+  return true;
+}
+
+void RecordMaker::destroyed(clang::QualType type, clang::SourceLocation at, bool throughPointer, Walk& walk) {
+  const auto* record = type.isNull() ? nullptr : type->getBaseElementTypeUnsafe()->getAsCXXRecordDecl();
+  if (walk.initialiser || !record || !record->hasDefinition()) return;
+  const clang::CXXDestructorDecl* destructor = record->getDestructor();
+  if (!destructor) return;
+  if (library_.isLibraryInstance(destructor))
+    throughLibrary(destructor, at, walk);
+  else
+    calledAt(written(destructor), at, throughPointer && destructor->isVirtual() ? "V" : "", true, walk);
+}
+
+void RecordMaker::throughLibrary(const clang::FunctionDecl* entry, clang::SourceLocation at, Walk& walk) {
+  if (!walk.owner) return;
+  for (const clang::FunctionDecl* reached : library_.reachedFrom(entry)) {
+    const clang::FunctionDecl* callee = written(reached);
+    if (walk.initialiser)
+      use(callee, at, Access::Read, walk);
+    else
+      calledAt(callee, at, "", true, walk);
+  }
 }
 
 void RecordMaker::use(const clang::NamedDecl* used, clang::SourceLocation at, Access access, Walk& walk) {
@@ -441,14 +481,12 @@ void RecordMaker::construction(const clang::CXXConstructExpr* made, Walk& walk) 
   clang::SourceLocation at = made->getBeginLoc();
   if (at.isInvalid() && walk.function) at = walk.function->getLocation();
   if (walk.tally) ++walk.tally->calls;
-  if (walk.initialiser) {
+  if (library_.isLibraryInstance(made->getConstructor()))
+    throughLibrary(made->getConstructor(), at, walk);
+  else if (walk.initialiser)
     use(constructor, at, Access::Read, walk);
-  } else if (const Place place = places_.expansion(at); place && walk.owner && ensureDeclared(constructor)) {
-    const std::string& name = names_.of(constructor);
-    relation('C', name, place.line, "", walk);
-    relation('X', name, place.line, "", walk);
-    used_.insert(constructor->getCanonicalDecl());
-  }
+  else
+    calledAt(constructor, at, "", true, walk);
   for (const clang::Expr* argument : made->arguments()) expression(argument, Access::Read, 'X', walk);
 }
 

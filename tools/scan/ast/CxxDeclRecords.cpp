@@ -134,8 +134,14 @@ void RecordMaker::cxxClass(const clang::CXXRecordDecl* decl, Walk* walk) {
   }
   baseRelations(decl, name);
   std::vector<const clang::FunctionDecl*> bodies;
+  std::vector<const clang::FunctionTemplateDecl*> memberTemplates;
   for (const clang::Decl* member : decl->decls()) {
     if (member->isImplicit()) continue;
+    const auto* memberTemplate = llvm::dyn_cast<clang::FunctionTemplateDecl>(member);
+    if (memberTemplate) {
+      memberTemplates.push_back(memberTemplate);
+      member = memberTemplate->getTemplatedDecl();
+    }
     if (const auto* fieldDecl = llvm::dyn_cast<clang::FieldDecl>(member)) {
       field(fieldDecl, name);
     } else if (const auto* method = llvm::dyn_cast<clang::CXXMethodDecl>(member)) {
@@ -149,6 +155,7 @@ void RecordMaker::cxxClass(const clang::CXXRecordDecl* decl, Walk* walk) {
   }
   implicitMembers(decl);
   for (const clang::FunctionDecl* method : bodies) function(method, true);
+  for (const clang::FunctionTemplateDecl* memberTemplate : memberTemplates) templateInstances(memberTemplate);
 }
 
 // clang 14's inline accessor of a class's bases holds a branch that reads
@@ -192,9 +199,23 @@ bool RecordMaker::implicitMember(const clang::CXXMethodDecl* method) {
   return true;
 }
 
+// An instance is written where its template is, under its own name with
+// the flag "U" (generated from the template by its use); one the code
+// asked for by name ("template class Box<int>;") is marked "X".
 void RecordMaker::templateInstances(const clang::ClassTemplateDecl* pattern) {
+  const clang::CXXRecordDecl* templated = pattern->getTemplatedDecl();
+  const Place place = places_.expansion(templated->getLocation());
+  if (!place || !templated->isThisDeclarationADefinition()) return;
   for (const clang::ClassTemplateSpecializationDecl* instance : pattern->specializations()) {
-    if (instance->getSpecializationKind() == clang::TSK_ExplicitSpecialization) continue;
+    const clang::TemplateSpecializationKind kind = instance->getSpecializationKind();
+    if (kind == clang::TSK_ExplicitSpecialization || kind == clang::TSK_Undeclared || !instance->hasDefinition())
+      continue;
+    std::string flags = accessFlag(templated);
+    if (instance->isPOD()) flags += 'D';
+    if (instance->isAggregate()) flags += 'A';
+    flags += 'U';
+    writeDefine(names_.ofTag(instance), place, kind == clang::TSK_ImplicitInstantiation ? 'F' : 'X', "TG",
+                scopeOf(templated), linkageLetter(instance), types_.of(context_.getRecordType(instance)), flags.c_str());
     for (const clang::Decl* member : instance->decls())
       if (const auto* method = llvm::dyn_cast<clang::CXXMethodDecl>(member))
         if (const clang::FunctionDecl* written = method->getTemplateInstantiationPattern())
@@ -203,6 +224,8 @@ void RecordMaker::templateInstances(const clang::ClassTemplateDecl* pattern) {
 }
 
 void RecordMaker::templateInstances(const clang::FunctionTemplateDecl* pattern) {
+  // Once, with the template's definition.
+  if (!pattern->getTemplatedDecl()->doesThisDeclarationHaveABody()) return;
   for (const clang::FunctionDecl* instance : pattern->specializations())
     if (instance->getTemplateSpecializationKind() != clang::TSK_ExplicitSpecialization)
       instanceBody(instance, pattern->getTemplatedDecl());
@@ -210,6 +233,11 @@ void RecordMaker::templateInstances(const clang::FunctionTemplateDecl* pattern) 
 
 void RecordMaker::instanceBody(const clang::FunctionDecl* instance, const clang::FunctionDecl* pattern) {
   if (!instance->hasBody() || !instance->getBody() || !declared_.contains(pattern->getCanonicalDecl())) return;
+  const Place place = places_.expansion(pattern->getLocation());
+  if (!place) return;
+  const char code = instance->getTemplateSpecializationKind() == clang::TSK_ImplicitInstantiation ? 'F' : 'X';
+  writeDefine(names_.of(instance), place, code, "OF", scopeOf(pattern), linkageLetter(instance),
+              types_.of(instance->getType()), (functionFlags(instance) + 'U').c_str());
   FunctionTally tally;
   walkCode(instance, names_.of(pattern), tally);
 }

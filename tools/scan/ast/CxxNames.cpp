@@ -2,10 +2,15 @@
 // Names.h). Every part of a name comes from the declaration's semantic
 // scope, never from where it is written: an out-of-line member definition
 // has the name of the member it defines.
+#include <clang/AST/ASTContext.h>
 #include <clang/AST/DeclCXX.h>
 #include <clang/AST/DeclTemplate.h>
 #include <clang/Basic/OperatorKinds.h>
 #include <clang/Basic/SourceManager.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
 
 #include "ast/Names.h"
 #include "ast/TypeStrings.h"
@@ -32,11 +37,25 @@ std::string operatorSymbol(clang::OverloadedOperatorKind kind) {
   }
 }
 
+// An unnamed template parameter is "?". One of a type that depends on the
+// others ("std::enable_if<...>::type = 0") is what tells overloads apart
+// that differ only in when they apply: "?" and a hash of that type's
+// spelling, the same in every unit.
+std::string unnamedParameter(const clang::NamedDecl* parameter) {
+  const auto* value = llvm::dyn_cast<clang::NonTypeTemplateParmDecl>(parameter);
+  if (!value || !value->getType()->isDependentType()) return "?";
+  std::uint32_t hash = 2166136261u;
+  for (unsigned char c : value->getType().getAsString()) hash = (hash ^ c) * 16777619u;
+  char text[10];
+  std::snprintf(text, sizeof text, "?%08X", hash);
+  return text;
+}
+
 std::string parameterNames(const clang::TemplateDecl* pattern) {
   std::string out = "<";
   for (const clang::NamedDecl* parameter : *pattern->getTemplateParameters()) {
     if (out.size() > 1) out += ',';
-    out += parameter->getIdentifier() ? recordIdentifier(parameter->getName()) : "?";
+    out += parameter->getIdentifier() ? recordIdentifier(parameter->getName()) : unnamedParameter(parameter);
   }
   return out + ">";
 }
@@ -56,6 +75,62 @@ bool hasNonConstTwin(const clang::FunctionDecl* function) {
     if (same) return true;
   }
   return false;
+}
+
+// Whether `actual` is what the default `pattern` of a template parameter
+// gives with the template's arguments `arguments`: "allocator<T>" for
+// "allocator<long>" when T is long. Only the shapes defaults take in
+// practice are followed (a parameter, a template of parameters, a type
+// that depends on nothing); anything else does not match.
+bool isDefaultType(clang::QualType pattern, clang::QualType actual, llvm::ArrayRef<clang::TemplateArgument> arguments,
+                   const clang::ASTContext& context) {
+  pattern = pattern.getCanonicalType();
+  actual = actual.getCanonicalType();
+  if (!pattern->isDependentType()) return context.hasSameType(pattern, actual);
+  const clang::Qualifiers qualifiers = pattern.getLocalQualifiers();
+  const clang::Type* bare = pattern.getTypePtr();
+  if (const auto* parameter = llvm::dyn_cast<clang::TemplateTypeParmType>(bare)) {
+    if (parameter->getDepth() != 0 || parameter->getIndex() >= arguments.size()) return false;
+    const clang::TemplateArgument& argument = arguments[parameter->getIndex()];
+    return argument.getKind() == clang::TemplateArgument::Type &&
+           context.hasSameType(context.getQualifiedType(argument.getAsType(), qualifiers), actual);
+  }
+  if (qualifiers != actual.getLocalQualifiers()) return false;
+  const auto* written = llvm::dyn_cast<clang::TemplateSpecializationType>(bare);
+  const auto* record = actual->getAsCXXRecordDecl();
+  const auto* instance = llvm::dyn_cast_or_null<clang::ClassTemplateSpecializationDecl>(record);
+  if (!written || !instance) return false;
+  const clang::TemplateDecl* origin = written->getTemplateName().getAsTemplateDecl();
+  if (!origin || origin->getCanonicalDecl() != instance->getSpecializedTemplate()->getCanonicalDecl()) return false;
+  const clang::TemplateArgumentList& actualArguments = instance->getTemplateArgs();
+  if (written->getNumArgs() != actualArguments.size()) return false;
+  for (unsigned i = 0; i < actualArguments.size(); ++i) {
+    const clang::TemplateArgument& argument = written->getArg(i);
+    if (argument.getKind() != clang::TemplateArgument::Type ||
+        actualArguments[i].getKind() != clang::TemplateArgument::Type ||
+        !isDefaultType(argument.getAsType(), actualArguments[i].getAsType(), arguments, context))
+      return false;
+  }
+  return true;
+}
+
+// How many of a class template instance's arguments its name shows: the
+// trailing ones that are their parameter's default are left out, so that
+// "std::vector<long>" reads as it is written, the same in every unit.
+unsigned shownArguments(const clang::ClassTemplateSpecializationDecl* instance) {
+  const clang::TemplateParameterList* parameters = instance->getSpecializedTemplate()->getTemplateParameters();
+  const clang::TemplateArgumentList& arguments = instance->getTemplateArgs();
+  const clang::ASTContext& context = instance->getASTContext();
+  unsigned shown = arguments.size();
+  while (shown > 0 && shown <= parameters->size()) {
+    const auto* parameter = llvm::dyn_cast<clang::TemplateTypeParmDecl>(parameters->getParam(shown - 1));
+    const clang::TemplateArgument& argument = arguments[shown - 1];
+    if (!parameter || !parameter->hasDefaultArgument() || argument.getKind() != clang::TemplateArgument::Type ||
+        !isDefaultType(parameter->getDefaultArgument(), argument.getAsType(), arguments.asArray(), context))
+      break;
+    --shown;
+  }
+  return shown;
 }
 
 }  // namespace
@@ -81,9 +156,9 @@ std::string Names::scopeName(const clang::DeclContext* context) {
   return {};
 }
 
-std::string Names::templateArguments(const clang::TemplateArgumentList& arguments) {
+std::string Names::templateArguments(const clang::TemplateArgumentList& arguments, unsigned shown) {
   std::string out = "<";
-  for (unsigned i = 0; i < arguments.size(); ++i) {
+  for (unsigned i = 0; i < std::min(shown, arguments.size()); ++i) {
     if (i > 0) out += ',';
     const clang::TemplateArgument& argument = arguments[i];
     switch (argument.getKind()) {
@@ -138,6 +213,9 @@ std::string Names::computeCxx(const clang::NamedDecl* decl) {
   if (const auto* tag = llvm::dyn_cast<clang::TagDecl>(decl)) return ofTag(tag);
   if (const auto* function = llvm::dyn_cast<clang::FunctionDecl>(decl)) {
     if (hasCLinkage(function) && function->getIdentifier()) return recordIdentifier(function->getName());
+    // Declared inside a function, it is the function of the enclosing namespace.
+    if (isBlockExtern(function))
+      return prefix(function->getDeclContext()->getEnclosingNamespaceContext()) + functionIdentifier(function);
     return prefix(function->getDeclContext()) + functionIdentifier(function);
   }
   const std::string identifier = recordIdentifier(decl->getName());
@@ -146,6 +224,9 @@ std::string Names::computeCxx(const clang::NamedDecl* decl) {
       return of(function) + "::" + identifier;
     return identifier;
   }
+  // "extern int count;" inside a function is named in the function, as in
+  // C; its record links it to the object it names (externTarget).
+  if (isBlockExtern(decl)) return prefix(decl->getLexicalDeclContext()) + identifier;
   if (const auto* variable = llvm::dyn_cast<clang::VarDecl>(decl); variable && variable->isExternC())
     return identifier;
   if (const auto* enumerator = llvm::dyn_cast<clang::EnumConstantDecl>(decl)) {
@@ -156,6 +237,12 @@ std::string Names::computeCxx(const clang::NamedDecl* decl) {
     return prefix(enumeration->getDeclContext()) + identifier;
   }
   return prefix(decl->getDeclContext()) + identifier;
+}
+
+std::string Names::externTarget(const clang::VarDecl* decl) {
+  const std::string identifier = recordIdentifier(decl->getName());
+  if (!cxx() || decl->isExternC()) return identifier;
+  return prefix(decl->getDeclContext()->getEnclosingNamespaceContext()) + identifier;
 }
 
 std::string Names::computeCxxTag(const clang::TagDecl* tag) {
@@ -170,7 +257,7 @@ std::string Names::computeCxxTag(const clang::TagDecl* tag) {
            std::to_string(sources_.getExpansionColumnNumber(at));
   }
   if (const auto* specialisation = llvm::dyn_cast<clang::ClassTemplateSpecializationDecl>(tag))
-    name += templateArguments(specialisation->getTemplateArgs());
+    name += templateArguments(specialisation->getTemplateArgs(), shownArguments(specialisation));
   else if (const auto* record = llvm::dyn_cast<clang::CXXRecordDecl>(tag))
     if (const clang::ClassTemplateDecl* pattern = record->getDescribedClassTemplate()) name += parameterNames(pattern);
   return prefix(tag->getDeclContext()) + name;

@@ -61,6 +61,12 @@ bool namedByTypedef(const clang::TagDecl* tag) {
   return !tag->getIdentifier() && tag->getTypedefNameForAnonDecl() != nullptr;
 }
 
+// The scope letter of the object a block-scope extern names: S in a
+// namespace, else F.
+char externScope(const clang::VarDecl* decl) {
+  return decl->getDeclContext()->getEnclosingNamespaceContext()->isNamespace() ? 'S' : 'F';
+}
+
 }  // namespace
 
 void RecordMaker::writeDefine(const std::string& name, const Place& place, char code, const char* space, char scope,
@@ -135,8 +141,9 @@ bool RecordMaker::ensureDeclared(const clang::NamedDecl* decl) {
                 types_.of(fn->getType()), names_.cxx() ? functionFlags(fn).c_str() : fn->isInlined() ? "I" : "");
   } else if (const auto* variable = llvm::dyn_cast<clang::VarDecl>(decl); variable && variable->hasLinkage()) {
     const bool qualified = names_.cxx() && !isBlockExtern(variable);
-    writeDefine(qualified ? names_.of(variable) : recordIdentifier(variable->getName()), place, 'C', "OV",
-                qualified ? scopeOf(variable) : 'F', linkageLetter(variable), types_.of(variable->getType()), "");
+    writeDefine(qualified ? names_.of(variable) : names_.externTarget(variable), place, 'C', "OV",
+                qualified ? scopeOf(variable) : externScope(variable), linkageLetter(variable),
+                types_.of(variable->getType()), "");
   } else if (const auto* tag = llvm::dyn_cast<clang::TagDecl>(decl)) {
     writeDefine(names_.ofTag(tag), place, 'C', "TG", 'F', 'N', types_.of(context_.getTagDeclType(tag)), "");
   } else {
@@ -229,16 +236,20 @@ void RecordMaker::localVariable(const clang::VarDecl* decl, Walk& walk) {
   writeDefine(name, place, 'F', "OV", 'B', 'N', types_.of(decl->getType()), decl->isStaticLocal() ? "S" : "");
   dimensions(decl->getTypeSourceInfo(), walk);
   const clang::Expr* init = decl->getInit();
-  if (!init) return;
-  if (decl->isStaticLocal()) {
+  if (init && !decl->isStaticLocal()) initialiser(init, decl, walk);
+  // An automatic object of a class that has a destructor to run is
+  // destroyed when its scope ends: written at its declaration.
+  if (decl->hasLocalStorage())
+    if (const auto* record = decl->getType()->getBaseElementTypeUnsafe()->getAsCXXRecordDecl();
+        record && record->hasDefinition() && !record->hasTrivialDestructor())
+      destroyed(decl->getType(), decl->getLocation(), false, walk);
+  if (init && decl->isStaticLocal()) {
     // Initialised once, before the function runs: a dependency of the
     // variable, not a use by the function.
     Walk once = walk;
     once.owner = &name;
     once.initialiser = true;
     initialiser(init, decl, once);
-  } else {
-    initialiser(init, decl, walk);
   }
 }
 
@@ -248,9 +259,9 @@ void RecordMaker::blockExtern(const clang::VarDecl* decl) {
   const std::string& type = types_.of(decl->getType());
   // The object it names must be declared in the unit for the record to
   // name it: when nothing at file scope declared it yet, this does.
-  const std::string global = recordIdentifier(decl->getName());
+  const std::string global = names_.externTarget(decl);
   if (declared_.insert(decl->getCanonicalDecl()).second)
-    writeDefine(global, place, 'C', "OV", 'F', linkageLetter(decl), type, "");
+    writeDefine(global, place, 'C', "OV", externScope(decl), linkageLetter(decl), type, "");
   const std::string& local = names_.of(decl);
   writeDefine(local, place, 'C', "OV", 'B', linkageLetter(decl), type, "");
   scan::writeExternVar(out(), local, global, place.line);

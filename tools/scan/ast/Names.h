@@ -16,7 +16,11 @@
 // const member function with a twin that is not const ends in "const". An
 // unnamed namespace is "::@UN" and a tag of the unit's main file, different
 // in every unit as its contents are. A class template specialisation
-// carries its arguments: "Box<ni>".
+// carries its arguments, without the trailing ones that are their
+// parameter's default: "Box<ni>", "std::vector<nl>" (not with its
+// allocator). A variable declared "extern" inside a function is named in
+// the function ("ns::f()::count"); a function declared there is the one of
+// the enclosing namespace.
 //
 // Identifiers are written in UTF-8, except characters whose encoding holds
 // a byte from 0x8C to 0x90: zum uses those bytes to mark the lists inside
@@ -48,6 +52,9 @@ class Names {
   const std::string& of(const clang::NamedDecl* decl);
   // The name of a tag, as its record and every type string name it.
   const std::string& ofTag(const clang::TagDecl* tag);
+  // The object a variable declared "extern" inside a function names: in
+  // C++ the one of the enclosing namespace ("ns::count").
+  std::string externTarget(const clang::VarDecl* decl);
 
  private:
   std::string compute(const clang::NamedDecl* decl);
@@ -61,7 +68,7 @@ class Names {
   std::string scopeName(const clang::DeclContext* context);
   std::string prefix(const clang::DeclContext* context);
   std::string functionIdentifier(const clang::FunctionDecl* function);
-  std::string templateArguments(const clang::TemplateArgumentList& arguments);
+  std::string templateArguments(const clang::TemplateArgumentList& arguments, unsigned shown = ~0u);
 
   const clang::SourceManager& sources_;
   TypeSpeller* types_ = nullptr;

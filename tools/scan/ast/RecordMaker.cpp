@@ -11,7 +11,8 @@ RecordMaker::RecordMaker(clang::ASTContext& context, SourcePlaces& places, Names
       findings_(findings),
       names_(names),
       types_(types),
-      literals_(literals) {}
+      literals_(literals),
+      library_(places) {}
 
 void RecordMaker::run() {
   declarations(context_.getTranslationUnitDecl());

@@ -25,6 +25,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "ast/LibraryCalls.h"
 #include "ast/Literals.h"
 #include "ast/Names.h"
 #include "ast/SourcePlaces.h"
@@ -125,6 +126,15 @@ class RecordMaker {
   void initialiser(const clang::Expr* init, const clang::VarDecl* variable, Walk& walk);
   void call(const clang::CallExpr* call, Walk& walk);
   void use(const clang::NamedDecl* used, clang::SourceLocation at, Access access, Walk& walk);
+  // "C" and "X" relations of the walk's owner to `callee`, called at `at`;
+  // `use` marks the callee used by the unit. False when nothing is written.
+  bool calledAt(const clang::FunctionDecl* callee, clang::SourceLocation at, const char* flags, bool use, Walk& walk);
+  // A call of a library template's instance: the project's functions that
+  // its code calls are called at `at` (LibraryCalls.h).
+  // An object of `type` destroyed at `at`: its destructor is called
+  // (virtually when through a pointer and the destructor is virtual).
+  void destroyed(clang::QualType type, clang::SourceLocation at, bool throughPointer, Walk& walk);
+  void throughLibrary(const clang::FunctionDecl* entry, clang::SourceLocation at, Walk& walk);
   void allocation(const clang::CallExpr* call, const clang::Expr* result, Walk& walk);
   // C++: the constructor's member and base initialisers, constructions,
   // new and delete (of the object that holds the pointer, else the class).
@@ -156,6 +166,7 @@ class RecordMaker {
   Names& names_;
   TypeSpeller& types_;
   LiteralWriter& literals_;
+  LibraryCalls library_;
   std::string* out_ = nullptr;  // the piece being written
 
   llvm::DenseSet<const clang::Decl*> declared_;   // entities whose declaration is written (canonical)

@@ -18,8 +18,9 @@
 //               tag's name (Names::ofTag) and "}": "{spoint}"
 //   bit-field   exactly "nb" or "ub", whatever its declared type
 // C++ adds "&" and "&&" references, "M" member pointers, template
-// arguments inside tag names ("{cBox<ni>}") and a template's type
-// parameters by their place in its list ("$0").
+// arguments inside tag names ("{cBox<ni>}", "{cstd::vector<nl>}": default
+// arguments left out, see Names.h) and a template's type parameters by
+// their place in its list ("$0").
 #pragma once
 
 #include <clang/AST/ASTContext.h>
