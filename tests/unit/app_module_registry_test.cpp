@@ -61,19 +61,6 @@ TEST(ModuleRegistry, TheSiblingProductsGetTheSelfCallHalfAndTheFunctionMetrics) 
     EXPECT_EQ(namesOf(multiFile(product)), joined({checks, {"duplicateFilenames"}, kFunctionMetrics}));
 }
 
-TEST(ModuleRegistry, ModulesNotBuiltKeepTheirPlaceButConfigureNothing) {
-  std::vector<std::string> built;
-  for (const zum::ModuleSlot& module : zum::modulesOfRun(multiFile(zum::kProductZekpp)))
-    if (module.configure) built.push_back(module.name);
-  EXPECT_EQ(built, (std::vector<std::string>{
-                       "unusedExternal", "directRecursion", "indirectRecursion", "localExternal", "typedefReuse",
-                       "duplicateDefinition", "incompatibleDeclaration", "duplicateDeclaration", "identifierReuse",
-                       "initialisationOrder", "unusedDefaultConstructor", "identifiersTooSimilar",
-                       "identifiersSimilarToN", "templateDefinition", "templateInlineDefinition", "classMember",
-                       "STMEV", "duplicateFilenames", "STNOC", "STWMC", "STRFC", "STCBO", "STLCM",
-                       "allocationMismatch"}));
-}
-
 TEST(ModuleRegistry, ASingleFileRunHasOnlyTheNameCheckAndOnlyWithARuleFile) {
   EXPECT_EQ(namesOf(ModuleChoice{zum::SingleFile, zum::kProductZek, false, {}}), std::vector<std::string>{});
   EXPECT_EQ(namesOf(ModuleChoice{zum::SingleFile, zum::kProductZek, true, {}}),
