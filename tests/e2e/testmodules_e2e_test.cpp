@@ -100,14 +100,6 @@ TEST_F(TestModules, ARunReadsBackTheMetricsTheLastOneWrote) {
             std::vector<std::string>{"run PTREC 13 previous 13"});
 }
 
-TEST_F(TestModules, AModuleNeedsBothItsOwnSwitchAndPcomTest) {
-  EXPECT_EQ(run({"PT_ERR"}).size(), 0u);
-  EXPECT_EQ(run({"pcom_test"}).size(), 0u);
-  auto lines = run({"pcom_test", "PT_ERR"});
-  EXPECT_EQ(lines.size(), 1u);
-  EXPECT_EQ(lines.count("PT_ERR"), 1u);
-}
-
 TEST_F(TestModules, MessageSpecificCallbacksForTheNumbersGivenAsOptions) {
   auto lines = run({"pcom_test", "PT_MsgSpecific"}, {"-prodoption", "PT_MsgSpecific::2017", "-prodoption",
                                                      "PT_MsgSpecific::736"});
