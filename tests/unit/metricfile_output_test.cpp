@@ -39,18 +39,6 @@ TEST_F(MetricOutput, AppendingKeepsEveryByteOfAnEarlierFile) {
   EXPECT_EQ(writeProjectFile(writeOneMetric), earlier + kOneMetric);
 }
 
-TEST_F(MetricOutput, ALastLineCutOffIsDropped) {
-  // A run killed while it wrote: the cut line would not read back (or
-  // would with a wrong value), and the next line must not be glued to it.
-  const std::string whole = "<S>\r\n<S>STFIL x\r\n<S>STNAM x\r\n";
-  writeFile(projectMetricFile(), whole + "<S>STCYA ");
-  ::testing::internal::CaptureStderr();
-  EXPECT_EQ(writeProjectFile(writeOneMetric), whole + kOneMetric);
-  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
-            "The last line of '" + projectMetricFile() +
-                "' was cut off (a run stopped while writing it); its 9 bytes are dropped.\n");
-}
-
 TEST_F(MetricOutput, TheOlderErrorFileKindWritesTheFileToo) {
   publishSettings([](C_RunSettings& s) { s.olderErrorFile = true; });
   EXPECT_EQ(writeProjectFile(writeOneMetric), kOneMetric);
@@ -117,24 +105,18 @@ TEST_F(MetricOutput, ReopeningClosesTheEarlierWriter) {
   EXPECT_EQ(M_metricWriter(), nullptr);
 }
 
-TEST_F(MetricOutput, FlushPutsTheLinesOnDiskBeforeTheClose) {
-  M_openMetricOutput(projectLocation());
-  writeOneMetric();
-  M_flushMetricOutput();
-  EXPECT_EQ(readFile(projectMetricFile()), kOneMetric);
-}
-
-TEST_F(MetricOutput, AlwaysFlushPutsEachLineOnDiskAtOnce) {
-  publishSettings([](C_RunSettings& s) { s.alwaysFlushMetrics = true; });
-  M_openMetricOutput(projectLocation());
-  writeOneMetric();
-  EXPECT_EQ(readFile(projectMetricFile()), kOneMetric);
-}
-
-TEST_F(MetricOutput, WithoutAlwaysFlushLinesWaitInTheBuffer) {
-  M_openMetricOutput(projectLocation());
-  writeOneMetric();
-  EXPECT_EQ(readFile(projectMetricFile()), "");
+// Lines wait in the buffer until a flush, or go at once with "always flush".
+TEST_F(MetricOutput, LinesReachTheDiskAtAFlushOrAtOnceWithAlwaysFlush) {
+  for (const bool always : {false, true}) {
+    newProcess();
+    std::filesystem::remove(projectMetricFile());
+    publishSettings([always](C_RunSettings& s) { s.alwaysFlushMetrics = always; });
+    M_openMetricOutput(projectLocation());
+    writeOneMetric();
+    EXPECT_EQ(readFile(projectMetricFile()), always ? kOneMetric : "") << always;
+    M_flushMetricOutput();
+    EXPECT_EQ(readFile(projectMetricFile()), kOneMetric) << always;
+  }
 }
 
 TEST_F(MetricOutput, OpenForSourceMakesTheFileAnew) {
