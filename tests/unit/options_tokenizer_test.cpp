@@ -94,24 +94,6 @@ TEST(ViaTokenizer, LongLinesArriveIn1023BytePieces) {
   EXPECT_EQ(tokenize(std::string(1022, ' ') + "\\\nb\n").words, (Words{"\\", "b"}));
 }
 
-TEST(ViaTokenizer, AZeroByteIsAnErrorNamingFileAndLine) {
-  // Never read as the end of its line: "main.c\0util.c\nstock.c" would
-  // give the one word "main.cstock.c".
-  std::string buffer("main.c\nstock.c\nmain.c\0util.c\nx.c\n", 33);
-  zum::File file(::fmemopen(buffer.data(), buffer.size(), "rb"));
-  std::ostringstream messages;
-  zum::ViaTokenizer tokenizer(file.get(), messages, "list.lst", 1);
-  std::string word;
-  EXPECT_TRUE(tokenizer.next(word));
-  EXPECT_TRUE(tokenizer.next(word));
-  try {
-    tokenizer.next(word);
-    ADD_FAILURE() << "read past the zero byte: " << word;
-  } catch (const C_ZeroByteException& failure) {
-    EXPECT_STREQ(failure.what(), "\nERROR: Unexpected zero byte in 'list.lst' at line 3\n\n");
-  }
-}
-
 TEST(VariableSubstitution, FormsAndLiteralDollars) {
   ::setenv("ZUM_TEST_V", "val", 1);
   std::ostringstream messages;
