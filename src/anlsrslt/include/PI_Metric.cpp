@@ -8,6 +8,7 @@
 #include "anlsrslt/model/Metric.h"
 #include "anlsrslt/model/QualifiedName.h"
 #include "options/RunSettings.h"
+#include "util/Memo.h"
 #include "util/ProcessState.h"
 #include "util/StringStore.h"
 
@@ -23,18 +24,36 @@ void report(std::string_view a, std::string_view b = {}, std::string_view c = {}
   std::fputc('\n', stdout);
 }
 
+// A name the model handed out (PI_getDefineQualName) is a group key as it
+// is: marking a marked name changes nothing, so the group is the name
+// itself, found without marking and hashing it again.
+const char* groupOfKnownName(const P_MetricStore& store, const char* qualName) {
+  if (!qualName || !C_readCachesOn() || !store.hasGroup(qualName)) return nullptr;
+  if constexpr (zum::kCheckMemos) {
+    std::string marked;
+    zum::markQualifiedName(qualName, marked);
+    zum::checkMemo(U_SingletonStringStore<SimpleStringCompare>::instance().find(marked) == qualName, "GroupName");
+  }
+  return qualName;
+}
+
 // The value text of the metric, or null, with the "show-metric-errors"
 // reports of what is missing.
 const char* lookUp(const char* qualName, const char* metricName) {
-  std::string& name = zum::ProcessState::get<MetricQueryState>().scratch;
-  zum::markQualifiedName(qualName ? qualName : "", name);
-  // Only interned names can be group keys, so nothing needs interning here.
-  const auto& identifiers = U_SingletonStringStore<SimpleStringCompare>::instance();
-  const char* group = identifiers.find(name);
   const P_MetricStore& store = P_metricStore();
-  if (!group || !store.hasGroup(group)) {
-    if (C_runSettings().showMetricErrors) report("Missing Metrics for : ", name);
-    return nullptr;
+  const auto& identifiers = U_SingletonStringStore<SimpleStringCompare>::instance();
+  const char* group = groupOfKnownName(store, qualName);
+  std::string_view name = group ? std::string_view(group) : std::string_view();
+  if (!group) {
+    std::string& marked = zum::ProcessState::get<MetricQueryState>().scratch;
+    zum::markQualifiedName(qualName ? qualName : "", marked);
+    name = marked;
+    // Only interned names can be group keys, so nothing needs interning here.
+    group = identifiers.find(marked);
+    if (!group || !store.hasGroup(group)) {
+      if (C_runSettings().showMetricErrors) report("Missing Metrics for : ", name);
+      return nullptr;
+    }
   }
   const char* metric = identifiers.find(metricName ? metricName : "");
   const char* value = metric ? store.find(group, metric) : nullptr;

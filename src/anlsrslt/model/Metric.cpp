@@ -37,7 +37,7 @@ const char* P_MetricStore::openGroup(U_Identifier key) {
 }
 
 void P_MetricStore::store(std::string_view metric, std::string_view value) {
-  store(metric, P_internRecent(values_, value));
+  store(metric, P_internMetricValue(numbers_, values_, value));
 }
 
 const char* P_MetricStore::lastFileText() {
@@ -87,8 +87,8 @@ void P_readMetricRecord(std::string_view line) {
     // File-level metrics are keyed by the file's name in its interned
     // spelling, those of a function or class by its marked name.
     const std::string& lastFile = store.lastFile();
-    U_Identifier key = value == std::string_view(lastFile) ? U_Identifier(U_Filename(lastFile).view())
-                                                           : P_readContext().internName(value);
+    U_Identifier key =
+        value == std::string_view(lastFile) ? U_Identifier(U_Filename(lastFile).view()) : P_internNameField(value);
     const char* closed = store.openGroup(key);
     store.store("STFIL", store.lastFileText());
     if (closed) P_callbacks().onMetricGroup.call(closed);

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "anlsrslt/model/impl/NumberInterns.h"
 #include "anlsrslt/model/impl/RecentInterns.h"
 #include "util/FlatMap.h"
 #include "util/StringStore.h"
@@ -48,6 +49,7 @@ class P_MetricStore {
   // metric names that every group repeats.
   zum::RecentInterns<16> names_;
   zum::RecentInterns<8> values_;
+  zum::NumberInterns numbers_;
   bool haveLastFile_ = false;
   const char* openKey_ = nullptr;
   std::uint32_t open_ = 0;

@@ -97,6 +97,25 @@ P_ResolvedName P_resolveRelationObject(std::string_view raw, std::string& marked
   return resolved;
 }
 
+U_Identifier P_internNameField(std::string_view raw) {
+  P_ReadContext& context = P_readContext();
+  if (!C_readCachesOn()) return context.internName(raw);
+  std::string& marked = context.nameScratch;
+  const char* key = P_symbolKeyOfName(raw, marked);
+  const U_Identifier name = U_Identifier::fromStored(P_internResolvedName(marked, key));
+  if constexpr (zum::kCheckMemos) zum::checkMemo(context.internName(raw) == name, "NameField");
+  return name;
+}
+
+const char* P_internMetricValue(zum::NumberInterns& numbers, zum::RecentInterns<8>& recent, std::string_view text) {
+  if (!C_readCachesOn()) return P_internRecent(recent, text);
+  const char* number = numbers.intern(text);
+  if (!number) return P_internRecent(recent, text);
+  if constexpr (zum::kCheckMemos)
+    zum::checkMemo(U_SingletonStringStore<SimpleStringCompare>::instance().find(text) == number, "NumberInterns");
+  return number;
+}
+
 const char* P_internShortField(std::string_view text) {
   return P_internRecent(P_readContext().caches.recentTexts, text);
 }

@@ -16,9 +16,12 @@
 // - Relation object (P_resolveRelationObject): the relations of one
 //   function follow each other and all name it; its resolution holds while
 //   the per-source map is unchanged (the symbol table's source generation).
-// - Short fields and file fields (P_internShortField, P_internFileField):
-//   a type, suffix or file name mostly repeats one of the last few; the
-//   store gives an equal text the same pointer anyway.
+// - Short fields and file fields (P_internShortField, P_internFileField,
+//   P_internMetricValue): a type, suffix, file name or metric value mostly
+//   repeats one of the last few, or is a short number; the store gives an
+//   equal text the same pointer anyway.
+// - Name fields (P_internNameField): as for the name keys; the name of a
+//   metric group is that of a function whose relations came before it.
 #pragma once
 
 #include <cstdint>
@@ -27,6 +30,7 @@
 
 #include "anlsrslt/model/Define.h"
 #include "anlsrslt/model/impl/LineCache.h"
+#include "anlsrslt/model/impl/NumberInterns.h"
 #include "anlsrslt/model/impl/RecentInterns.h"
 #include "options/RunSettings.h"
 #include "util/Memo.h"
@@ -72,6 +76,15 @@ const char* P_symbolKeyOfName(std::string_view raw, std::string& marked);
 // The object name of a relation line looked up in the per-source map; its
 // marked form is left in `marked`, which the caller keeps between lines.
 P_ResolvedName P_resolveRelationObject(std::string_view raw, std::string& marked);
+
+// The interned marked form of the name field `raw`, as
+// P_ReadContext::internName gives it, found through the name keys when the
+// name is its own key.
+U_Identifier P_internNameField(std::string_view raw);
+
+// The interned text of a metric value: a short number by its digits, any
+// other through the recent values.
+const char* P_internMetricValue(zum::NumberInterns& numbers, zum::RecentInterns<8>& recent, std::string_view text);
 
 // Interned texts of short fields (types, suffixes) and of file fields.
 const char* P_internShortField(std::string_view text);
