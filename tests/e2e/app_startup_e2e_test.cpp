@@ -138,15 +138,6 @@ TEST_F(Startup, AnalysisModeErrors) {
   EXPECT_EQ(run({"ZEK", "-CrossModuleAnalysisFile", "out/p", "a.c", "b.c"}).exitCode, 0);
 }
 
-TEST_F(Startup, SourceNamedTwiceIsOneSource) {
-  scratch_.write("f.c.met", "");
-  auto r = run({"ZEK", "f.c", "F.C", "./f.c"});
-  EXPECT_EQ(r.err, "");
-  EXPECT_EQ(r.exitCode, 0);
-  // An empty argument ends the command line.
-  EXPECT_EQ(run({"ZEK", "f.c", "", "g.c"}).exitCode, 0);
-}
-
 TEST_F(Startup, UnknownOptionIsAWarningUnlessEica) {
   auto r = run({"ZEK", "-zz", "-cmaf", "p", "-pluginpath", "x", "f.c"});
   EXPECT_EQ(r.out, "");
