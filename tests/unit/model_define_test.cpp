@@ -277,31 +277,11 @@ TEST_F(DefineTest, ATagWithoutATagTypeIsAnAssertion) {
                "Assertion 'strlen \\(type\\) > 3 && \"We must have length greater than 3 for class tag types\"'");
 }
 
-TEST_F(DefineTest, DeclarationDefinitionAndRedeclarationAcrossSources) {
-  registerSymbolEvents();
-  writeMetricFile("a.c",
-                  "<DEFINE> f(int) a.c 1 N DC FF F X (ni)->ni -\n"
-                  "<DEFINE> f(int) a.c 5 N DF FF F X (ni)->ni -\n");
-  writeMetricFile("b.c", "<DEFINE> f(int) b.h 2 I DC FF F X (ni)->ni -\n");
-  readSources({"a.c", "b.c"});
-  EXPECT_EQ(events(), (std::vector<std::string>{"NewSymbol f(int)@a.c:1", "Definition f(int)@a.c:5",
-                                                "ProjRedecl f(int)@b.h:2"}));
-  ASSERT_EQ(allSymbols().size(), 1u);
-  PI_SymbolHandle f = allSymbols()[0];
-  EXPECT_EQ(describe(PI_getSymbolCurrentDefine(f)), "f(int)@a.c:5");
-  EXPECT_EQ(definesOf(f).size(), 3u);
-}
-
-TEST_F(DefineTest, StaticFunctionsOfTwoSourcesAreTwoSymbols) {
-  registerSymbolEvents();
-  writeMetricFile("a.c", "<DEFINE> s() a.c 1 N DC FF F I ()->v -\n");
-  writeMetricFile("b.c", "<DEFINE> s() b.c 1 N DC FF F I ()->v -\n");
-  readSources({"a.c", "b.c"});
-  EXPECT_EQ(events(), (std::vector<std::string>{"NewSymbol s()@a.c:1", "NewSymbol s()@b.c:1"}));
-  EXPECT_EQ(allSymbols().size(), 2u);
-}
-
-TEST_F(DefineTest, DefinitionWithoutDeclarationIsRepairedAndReported) {
+TEST_F(DefineTest, DefinitionWithoutDeclarationIsRepairedAndReportedUnderItsSwitch) {
+  testing::internal::CaptureStdout();
+  readDefines("<DEFINE> g() a.c 3 N DF FF F X ()->v -\n");
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+  SetUp();  // a fresh run
   publishSettings([](C_RunSettings& s) { s.showSymbolErrors = true; });
   testing::internal::CaptureStdout();
   readDefines("<DEFINE> g() a.c 3 N DF FF F X ()->v -\n");
@@ -310,12 +290,6 @@ TEST_F(DefineTest, DefinitionWithoutDeclarationIsRepairedAndReported) {
   PI_DefineHandle g = onlyDefine();
   EXPECT_TRUE(PI_isDefineDeclaration(g));
   EXPECT_TRUE(PI_isDefineDefinition(g));
-}
-
-TEST_F(DefineTest, RepairIsSilentWithoutTheSwitch) {
-  testing::internal::CaptureStdout();
-  readDefines("<DEFINE> g() a.c 3 N DF FF F X ()->v -\n");
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
 }
 
 TEST_F(DefineTest, DeclarationsOfAnEarlierSourceDoNotServeALaterDefinition) {
