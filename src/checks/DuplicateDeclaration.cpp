@@ -45,11 +45,13 @@ void reportDeclarations(PI_SymbolHandle symbol, const std::vector<PI_DefineHandl
   list.reserve(declarations.size());
   for (PI_DefineHandle declaration : declarations) list.push_back(messages.at(declaration, name));
 
+  // Only a name that is never defined needs the list a second time.
+  const bool defined = PI_isDefineDefinition(current);
   U_Handle<M_Diagnostic> duplicate = newDiagnostic(msg::kDuplicateDeclaration, projectLocation());
   duplicate->addString(name);
-  addMessageList(*duplicate, list);
+  addMessageList(*duplicate, defined ? std::move(list) : list);
   report(*duplicate);
-  if (PI_isDefineDefinition(current)) return;
+  if (defined) return;
   U_Handle<M_Diagnostic> undefined = newDiagnostic(msg::kDuplicateDeclarationUndefined, projectLocation());
   undefined->addString(name);
   addMessageList(*undefined, std::move(list));

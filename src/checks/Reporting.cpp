@@ -134,6 +134,7 @@ class InternedEntityName final : public U_EntityDisplayName {
  public:
   explicit InternedEntityName(const char* name) : name_(name) {}
   U_String text(int) const override { return U_String(name_); }
+  std::optional<std::string_view> keptText(int) const override { return std::string_view(name_); }
 
  private:
   const char* name_;
@@ -141,9 +142,13 @@ class InternedEntityName final : public U_EntityDisplayName {
 
 }  // namespace
 
-U_Handle<M_Diagnostic> PlaceMessages::make(const DefinePlace& place, const char* qualifiedName) const {
+U_Handle<M_Diagnostic> PlaceMessages::make(const DefinePlace& place, const char* qualifiedName) {
   U_Handle<M_Diagnostic> diagnostic = newDiagnostic(messageNumber_, fileLineLocation(place.file, place.line));
-  diagnostic->addEntity(U_make<InternedEntityName>(qualifiedName), 0);
+  if (qualifiedName != lastName_ || !lastEntity_) {
+    lastName_ = qualifiedName;
+    lastEntity_ = U_make<InternedEntityName>(qualifiedName);
+  }
+  diagnostic->addEntity(lastEntity_, 0);
   return diagnostic;
 }
 

@@ -52,7 +52,7 @@ class PlaceMessages {
   U_Handle<M_Diagnostic> at(PI_DefineHandle define, const char* qualifiedName);
 
  private:
-  U_Handle<M_Diagnostic> make(const DefinePlace& place, const char* qualifiedName) const;
+  U_Handle<M_Diagnostic> make(const DefinePlace& place, const char* qualifiedName);
 
   struct Key {
     DefinePlace place;
@@ -69,6 +69,9 @@ class PlaceMessages {
   // Lists name one place many times in a row.
   Key lastKey_{{nullptr, 0}, nullptr};
   U_Handle<M_Diagnostic> last_;
+  // The entries of a list mostly name one entity: they share its name.
+  const char* lastName_ = nullptr;
+  U_Handle<U_EntityDisplayName> lastEntity_;
 };
 
 // Appends `list` as a message-list parameter: sorted with the diagnostic

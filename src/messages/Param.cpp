@@ -16,8 +16,12 @@ M_ParamEntityType::M_ParamEntityType(U_Handle<U_EntityDisplayName> name, std::ui
 
 U_String M_ParamEntityType::textForOutput(bool showAlias) const {
   if (!name_) return U_String();
-  const int form = (showAlias ? 3 : 1) + (formFlag_ != 0 ? 1 : 0);
-  return name_->text(form);
+  return name_->text(outputForm(showAlias));
+}
+
+std::optional<std::string_view> M_ParamEntityType::keptTextForOutput(bool showAlias) const {
+  if (!name_) return std::string_view();
+  return name_->keptText(outputForm(showAlias));
 }
 
 U_String M_ParamEntityType::text() const {

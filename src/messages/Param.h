@@ -5,6 +5,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "util/Ref.h"
@@ -57,12 +59,17 @@ class M_ParamEntityType final : public M_ParamType {
   // The one text form an output writes for the entity: 1 or 2 without
   // "showalias", 3 or 4 with it, the even form when the flag is set.
   U_String textForOutput(bool showAlias) const;
+  // The same text where the display name keeps it (see
+  // U_EntityDisplayName::keptText).
+  std::optional<std::string_view> keptTextForOutput(bool showAlias) const;
   // "Entity={" forms 1 to 5 joined by "," "}".
   U_String text() const override;
   void accept(M_ParamTypeNav& nav) const override { nav.visitEntity(*this); }
 
  private:
   U_Handle<U_EntityDisplayName> name_;
+  int outputForm(bool showAlias) const noexcept { return (showAlias ? 3 : 1) + (formFlag_ != 0 ? 1 : 0); }
+
   std::uint8_t formFlag_;
 };
 

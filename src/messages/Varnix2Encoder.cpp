@@ -191,6 +191,11 @@ void R_writeParamTypeVisitor::visitList(const M_ParamListType& param) {
 
 void R_writeParamTypeVisitor::visitEntity(const M_ParamEntityType& param) {
   out_.putByte(fmt::kParamString);
+  // Most names are kept by their display name: no string is made for them.
+  if (const std::optional<std::string_view> kept = param.keptTextForOutput(encoder_.showAlias())) {
+    M_Varnix2Encoder::writeString(out_, *kept);
+    return;
+  }
   M_Varnix2Encoder::writeString(out_, param.textForOutput(encoder_.showAlias()));
 }
 

@@ -5,6 +5,9 @@
 // shared by reference; a part costs memory only when it is present.
 #pragma once
 
+#include <optional>
+#include <string_view>
+
 #include "util/Filename.h"
 #include "util/Ref.h"
 #include "util/StringStore.h"
@@ -87,6 +90,10 @@ class U_MacroHistory : public U_Ref {
 class U_EntityDisplayName : public U_Ref {
  public:
   virtual U_String text(int form) const = 0;
+  // The text of `form` where the name keeps it for as long as it lives, so
+  // that a writer can copy it without a string of its own; none where each
+  // text is made when asked.
+  virtual std::optional<std::string_view> keptText(int /*form*/) const { return std::nullopt; }
 };
 
 // The form kept for names read from files: one text for every form.
@@ -94,6 +101,7 @@ class U_StoredEntityDisplayName final : public U_EntityDisplayName {
  public:
   explicit U_StoredEntityDisplayName(U_String text) : text_(std::move(text)) {}
   U_String text(int) const override { return text_; }
+  std::optional<std::string_view> keptText(int) const override { return std::string_view(text_); }
 
  private:
   U_String text_;
