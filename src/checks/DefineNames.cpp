@@ -10,6 +10,17 @@ std::uint32_t nameHash(std::string_view text) noexcept {
   return static_cast<std::uint32_t>(std::hash<std::string_view>()(text));
 }
 
+const DefineNameCache::Split& DefineNameCache::splitOnMiss(PI_DefineHandle define, const char* name, Split* set) {
+  if (uncached_.name == name) return uncached_;
+  if (!PI_isDefineInHeader(define)) {
+    fill(uncached_, define, name);
+    return uncached_;
+  }
+  set[1] = set[0];
+  fill(set[0], define, name);
+  return set[0];
+}
+
 void DefineNameCache::fill(Split& slot, PI_DefineHandle define, const char* name) {
   const P_NameTexts texts = P_getDefineNameTexts(define);
   slot.name = name;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "anlsrslt/include/PI_Interface.h"
+#include "util/Prefetch.h"
 
 namespace zum {
 
@@ -34,8 +35,8 @@ class DefineNameCache {
   // in, and for the name itself, some symbols before they are visited.
   void prefetch(PI_DefineHandle define) const {
     const char* name = PI_getDefineQualName(define);
-    __builtin_prefetch(&sets_[setOf(name)]);
-    __builtin_prefetch(name);
+    zum::prefetch(&sets_[setOf(name)]);
+    zum::prefetch(name);
   }
 
   // As PI_getDefineIdentifier gives it.
@@ -70,15 +71,11 @@ class DefineNameCache {
     Split* set = sets_[setOf(name)].slots;
     if (set[0].name == name) return set[0];
     if (set[1].name == name) return set[1];
-    if (uncached_.name == name) return uncached_;
-    if (!PI_isDefineInHeader(define)) {
-      fill(uncached_, define, name);
-      return uncached_;
-    }
-    set[1] = set[0];
-    fill(set[0], define, name);
-    return set[0];
+    return splitOnMiss(define, name, set);
   }
+  // Kept out of line, so that the walk over every symbol inlines only the
+  // hits.
+  const Split& splitOnMiss(PI_DefineHandle define, const char* name, Split* set);
   static void fill(Split& slot, PI_DefineHandle define, const char* name);
   static std::size_t setOf(const char* name) noexcept {
     const auto key = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(name));

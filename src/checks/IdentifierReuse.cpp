@@ -14,6 +14,7 @@
 #include "checks/SymbolDefines.h"
 #include "checks/SymbolSweep.h"
 #include "util/LargeBlocks.h"
+#include "util/Prefetch.h"
 #include "util/ProcessState.h"
 #include "util/RadixSort.h"
 
@@ -113,7 +114,7 @@ class Buckets {
     for (std::size_t i = 0; i < group.size(); ++i) {
       // The defines of a name lie anywhere in the model: each is asked for
       // two steps ahead, its shape one.
-      if (i + 16 < group.size()) __builtin_prefetch(group[i + 16].define);
+      if (i + 16 < group.size()) prefetch(group[i + 16].define);
       if (i + 8 < group.size()) P_prefetchDefineShape(group[i + 8].define);
       PI_DefineHandle define = group[i].define;
       const bool external = PI_hasDefineExternalLinkage(define);

@@ -9,6 +9,7 @@
 
 #include "anlsrslt/include/PI_Interface.h"
 #include "anlsrslt/include/P_ModelInterface.h"
+#include "util/Prefetch.h"
 
 namespace zum {
 
@@ -20,7 +21,7 @@ inline std::span<const PI_DefineHandle> definesOf(PI_SymbolHandle symbol) { retu
 // lie one per source across the whole model, so walking them asks the
 // memory for each in turn unless it is asked early.
 inline void loadAhead(std::span<const PI_DefineHandle> defines, std::size_t at, std::size_t distance = 8) {
-  if (at + distance < defines.size()) __builtin_prefetch(defines[at + distance]);
+  if (at + distance < defines.size()) prefetch(defines[at + distance]);
 }
 
 // Where a define stands. File names are interned, so one file is one

@@ -15,6 +15,9 @@
 #include "checks/Reporting.h"
 #include "checks/SymbolDefines.h"
 #include "checks/SymbolSweep.h"
+#include "options/RunSettings.h"
+#include "util/FlatMap.h"
+#include "util/Memo.h"
 #include "util/ProcessState.h"
 #include "util/StringStore.h"
 
@@ -69,32 +72,56 @@ struct TypedefReuseState {
   // The hashes of the typedef names, so that most of the millions of other
   // names are turned away without a look-up.
   std::bitset<std::size_t(1) << 16> hashes;
+  // A header's typedef comes back from every source that includes it: its
+  // entry is found again by the interned qualified name, without taking
+  // the name apart.
+  FlatMap<const char*, std::size_t> entryOfName;
 };
 
 TypedefReuseState& state() { return ProcessState::get<TypedefReuseState>(); }
 
-void noteDefine(PI_SymbolHandle, PI_DefineHandle define) {
-  if (!PI_isDefineTypedef(define)) return;
-  const std::string_view identifier = P_getDefineNameTexts(define).identifier;
-  TypedefReuseState& table = state();
+std::size_t entryOfIdentifier(TypedefReuseState& table, std::string_view identifier) {
   auto [at, isNew] = table.byIdentifier.try_emplace(identifier, table.entries.size());
   if (isNew) {
     table.entries.emplace_back(identifier);
     table.hashes.set(nameHash(identifier) & 0xFFFF);
   }
-  table.entries[at->second].add(define);
+  return at->second;
+}
+
+// The entry of a typedef's name; a qualified name has one identifier.
+std::size_t entryOfTypedef(TypedefReuseState& table, PI_DefineHandle define) {
+  if (!C_readCachesOn()) return entryOfIdentifier(table, P_getDefineNameTexts(define).identifier);
+  const char* name = PI_getDefineQualName(define);
+  auto [entry, isNew] = table.entryOfName.tryEmplace(name);
+  if (isNew) {
+    *entry = entryOfIdentifier(table, P_getDefineNameTexts(define).identifier);
+  } else if constexpr (kCheckMemos) {
+    checkMemo(table.entries[*entry].identifier() == P_getDefineNameTexts(define).identifier, "TypedefNames");
+  }
+  return *entry;
+}
+
+void noteDefine(PI_SymbolHandle, PI_DefineHandle define) {
+  if (!PI_isDefineTypedef(define)) return;
+  TypedefReuseState& table = state();
+  table.entries[entryOfTypedef(table, define)].add(define);
+}
+
+void joinEntry(TypedefReuseState& table, PI_SymbolHandle symbol, std::string_view identifier) {
+  const auto found = table.byIdentifier.find(identifier);
+  if (found == table.byIdentifier.end()) return;
+  Entry& entry = table.entries[found->second];
+  for (PI_DefineHandle define : definesOf(symbol)) entry.add(define);
 }
 
 // Every define of a symbol whose name is a typedef name joins its entry.
+// Most symbols are turned away by the hash of their identifier.
 void visitSymbol(PI_SymbolHandle symbol, PI_DefineHandle current, DefineNameCache& cache) {
   TypedefReuseState& table = state();
   if (table.entries.empty()) return;
   const HashedName identifier = cache.identifier(current);
-  if (!table.hashes.test(identifier.hash & 0xFFFF)) return;
-  const auto found = table.byIdentifier.find(identifier.text);
-  if (found == table.byIdentifier.end()) return;
-  Entry& entry = table.entries[found->second];
-  for (PI_DefineHandle define : definesOf(symbol)) entry.add(define);
+  if (table.hashes.test(identifier.hash & 0xFFFF)) [[unlikely]] joinEntry(table, symbol, identifier.text);
 }
 
 // One 1581 per place, in the order of the defines.
