@@ -6,7 +6,6 @@
 #include <tuple>
 #include <vector>
 
-#include "checks/ClassSurvey.h"
 #include "checks/InitialisationFacts.h"
 #include "checks/InitialiserWalk.h"
 #include "checks/MessageNumbers.h"
@@ -176,7 +175,6 @@ void checkInitialisationOrder() { InitialisationOrder().run(); }
 }  // namespace
 
 void configureInitialisationOrder() {
-  addClassSurvey();
   PI_configureNeedExternVar();
   PI_configureNeedRelationRefers();
   PI_configureOnAllDefine(&checkInitialisationOrder);

@@ -3,6 +3,7 @@
 #include "checks/ClassSurvey.h"
 #include "checks/ScopeText.h"
 #include "checks/SymbolWalk.h"
+#include "util/FlatMap.h"
 #include "util/ProcessState.h"
 
 namespace zum {
@@ -30,9 +31,17 @@ const std::vector<MemberReference>& memberReferences() {
   // per group.
   const char* subject = nullptr;
   const char* subjectScope = nullptr;
+  // The class of each referring name, null when its scope is none: a
+  // function refers to many things, so each is asked for hundreds of times.
+  FlatMap<const char*, const char*> classOfObject;
   forEachRelation(P_RelationList::Refers, [&](PI_RelationHandle relation) {
-    const char* objectScope = scopeTextOf(PI_getRelationObject(relation));
-    if (!classes.contains(objectScope)) return;
+    auto [objectClass, isNew] = classOfObject.tryEmplace(PI_getRelationObject(relation));
+    if (isNew) {
+      const char* scope = scopeTextOf(PI_getRelationObject(relation));
+      *objectClass = classes.contains(scope) ? scope : nullptr;
+    }
+    const char* objectScope = *objectClass;
+    if (!objectScope) return;
     if (PI_getRelationSubject(relation) != subject) {
       subject = PI_getRelationSubject(relation);
       subjectScope = scopeTextOf(subject);
