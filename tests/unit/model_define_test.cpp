@@ -96,62 +96,37 @@ TEST(DefineRecordFieldsDeathTest, MalformedCodesAreAssertions) {
                "Assertion at DefineRecord:[0-9]+: Assertion 'space.size \\(\\) == 2' failed.");
 }
 
+// Only the outermost lists of each component are marked; special and opaque
+// "@" parts, operators and unclosed lists are no lists of their own, and
+// marking a marked name changes nothing.
 TEST(QualifiedNames, MarkOnlyTheOutermostListsOfEachComponent) {
   EXPECT_EQ(markedName("f(int,char)"), "f(int,char)");
-  std::string out;
-  zum::markQualifiedName("f(int,char)", out);
-  EXPECT_EQ(out, "f\x8Eint\x90" "char\x8F");
-  zum::markQualifiedName("A<int,B<c,d>>::g(std::map<a,b>,x)", out);
-  EXPECT_EQ(out, "A\x8Cint,B<c,d>\x8D::g\x8Estd::map<a,b>\x90x\x8F");
-  zum::markQualifiedName("f(int (*)(a,b))::x", out);
-  EXPECT_EQ(out, "f\x8Eint (*)(a,b)\x8F::x");
-}
-
-TEST(QualifiedNames, SpecialAndOpaqueAtParts) {
-  std::string out;
-  zum::markQualifiedName("A::@constructor(A&)", out);
-  EXPECT_EQ(out, "A::@constructor\x8E" "A&\x8F");
-  zum::markQualifiedName("::@UN12ab::f()", out);
-  EXPECT_EQ(out, "::@UN12ab::f\x8E\x8F");
-  zum::markQualifiedName("A::@lambda(x)::y@::z(q)", out);
-  EXPECT_EQ(out, "A::@lambda(x)::y@::z\x8Eq\x8F");
-  zum::markQualifiedName("{unnamed::x}::f(a)", out);
-  EXPECT_EQ(out, "{unnamed::x}::f\x8E" "a\x8F");
-}
-
-TEST(QualifiedNames, OperatorsAreNotLists) {
-  std::string out;
-  zum::markQualifiedName("A::operator<(A,A)", out);
-  EXPECT_EQ(out, "A::operator<\x8E" "A\x90" "A\x8F");
-  zum::markQualifiedName("A::operator()(int)", out);
-  EXPECT_EQ(out, "A::operator()\x8Eint\x8F");
-  zum::markQualifiedName("A::operator<<(A)", out);
-  EXPECT_EQ(out, "A::operator<<\x8E" "A\x8F");
-  // No operator symbol: the parenthesis opens the parameter list (this
-  // name once kept the reader in a loop).
-  zum::markQualifiedName("A::operator(x)", out);
-  EXPECT_EQ(out, "A::operator\x8Ex\x8F");
-}
-
-TEST(QualifiedNames, UnclosedListsAndStrayBytesDoNotEscapeTheName) {
-  std::string out;
-  zum::markQualifiedName("f(int", out);
-  EXPECT_EQ(out, "f\x8Eint");
-  zum::markQualifiedName("A<x", out);
-  EXPECT_EQ(out, "A\x8Cx");
-  zum::markQualifiedName("@abc", out);
-  EXPECT_EQ(out, "@abc");
-  zum::markQualifiedName(std::string_view("a\0b::c", 6), out);
-  EXPECT_EQ(out, std::string("a\0b::c", 6));
-}
-
-TEST(QualifiedNames, MarkingAMarkedNameChangesNothing) {
-  for (const char* raw : {"A<int,B<c,d>>::g(std::map<a,b>::it,x)", "f(int (*)(a::b))::x", "A::@constructor(A&)",
-                          "A::@lambda(x)::y@::z(q)", "A::operator<(A,A)", "{u::x}::f(a)", "plain::name"}) {
+  const std::pair<std::string_view, std::string> cases[] = {
+      {"f(int,char)", "f\x8Eint\x90" "char\x8F"},
+      {"A<int,B<c,d>>::g(std::map<a,b>,x)", "A\x8Cint,B<c,d>\x8D::g\x8Estd::map<a,b>\x90x\x8F"},
+      {"f(int (*)(a,b))::x", "f\x8Eint (*)(a,b)\x8F::x"},
+      {"A::@constructor(A&)", "A::@constructor\x8E" "A&\x8F"},
+      {"::@UN12ab::f()", "::@UN12ab::f\x8E\x8F"},
+      {"A::@lambda(x)::y@::z(q)", "A::@lambda(x)::y@::z\x8Eq\x8F"},
+      {"{unnamed::x}::f(a)", "{unnamed::x}::f\x8E" "a\x8F"},
+      {"A::operator<(A,A)", "A::operator<\x8E" "A\x90" "A\x8F"},
+      {"A::operator()(int)", "A::operator()\x8Eint\x8F"},
+      {"A::operator<<(A)", "A::operator<<\x8E" "A\x8F"},
+      // No operator symbol: the parenthesis opens the parameter list (this
+      // name once kept the reader in a loop).
+      {"A::operator(x)", "A::operator\x8Ex\x8F"},
+      {"f(int", "f\x8Eint"},
+      {"A<x", "A\x8Cx"},
+      {"@abc", "@abc"},
+      {std::string_view("a\0b::c", 6), std::string("a\0b::c", 6)},
+      {"plain::name", "plain::name"},
+  };
+  for (const auto& [raw, marked] : cases) {
     std::string once;
     std::string twice;
     zum::markQualifiedName(raw, once);
     zum::markQualifiedName(once, twice);
+    EXPECT_EQ(once, marked) << raw;
     EXPECT_EQ(twice, once) << raw;
   }
 }
