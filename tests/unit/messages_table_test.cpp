@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <regex>
 #include <sstream>
 
 #include "anlsrslt/include/PI_Interface.h"
@@ -235,21 +234,6 @@ TEST_F(MessageCatalogTest, DiagnosticAsString) {
   EXPECT_EQ(out.text(), "<5 %n>\n1503\n");
 
   EXPECT_THROW(PI_getDiagnosticAsString(d.pointer(), "%L"), FM_ParseException);
-}
-
-TEST_F(MessageCatalogTest, DiagnosticAsStringMisuseIsAnAssertion) {
-  auto assertionOf = [](auto call) {
-    optionstest::Capture errors(std::cerr);
-    EXPECT_THROW(call(), U_AssertException);
-    return std::regex_replace(errors.text(), std::regex(":[0-9]+: "), ":N: ");
-  };
-  const U_Handle<P_Diagnostic> d = U_make<P_Diagnostic>(U_Filename(""), U_make<M_Diagnostic>(1), false);
-  EXPECT_EQ(assertionOf([&] { PI_getDiagnosticAsString(d.pointer(), nullptr); }),
-            "Assertion at ErrorFileReader:N: Assertion '0 != format && \"Dont dereference 0 in string pointer.\"' "
-            "failed.\n");
-  EXPECT_EQ(assertionOf([] { PI_getDiagnosticAsString(nullptr, "%t"); }),
-            "Assertion at ErrorFileReader:N: Assertion '0 != han && \"Dont dereference 0 in Diagnostic handle.\"' "
-            "failed.\n");
 }
 
 TEST(InstalledMessageFile, CoversEveryMessageZumRaises) {

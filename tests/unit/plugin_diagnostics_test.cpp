@@ -115,6 +115,7 @@ TEST_F(SuppressionRecordTest, MisuseIsAnAssertionOfItsUnit) {
   PI_OptionHandle level = PI_getOptionIterData(it);
   PI_getOptionIterNext(it);
   PI_OptionHandle bare = PI_getOptionIterData(it);
+  const U_Handle<P_Diagnostic> diagnostic = U_make<P_Diagnostic>(U_Filename(""), U_make<M_Diagnostic>(1), false);
   P_SuppressionRecord* none = make(1, {}, U_Location());
   P_SuppressionRecord* one = make(1, {{"1", "2"}}, U_Location());
   const auto null = [](const char* unit, const char* handle) {
@@ -127,6 +128,10 @@ TEST_F(SuppressionRecordTest, MisuseIsAnAssertionOfItsUnit) {
       {[] { PI_getDiagnosticID(nullptr); }, null("Diagnostic", "diag")},
       {[] { PI_getDiagnosticFilename(nullptr); }, null("Diagnostic", "diag")},
       {[] { PI_warn(nullptr); }, null("Diagnostic", "diag")},
+      {[] { PI_getDiagnosticAsString(nullptr, "%t"); },
+       assertion("ErrorFileReader", "0 != han && \"Dont dereference 0 in Diagnostic handle.\"")},
+      {[&] { PI_getDiagnosticAsString(diagnostic.pointer(), nullptr); },
+       assertion("ErrorFileReader", "0 != format && \"Dont dereference 0 in string pointer.\"")},
       {[] { PI_createDiagnostic(1503, nullptr, 1); },
        assertion("P_Diagnostic", "m_filename.isSet () && \"Null string for object.\"")},
       {[&] { PI_getSuppressionMessageRangeStart(none, 0); }, outOfRange},
