@@ -1,5 +1,6 @@
 // DEFINE records: fields and codes, qualified-name markers and name parts,
 // and how the symbol table files defines and which events it raises.
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -38,35 +39,25 @@ class DefineTest : public ModelTest {
 
 }  // namespace
 
-TEST(DefineRecordFields, AreReadInOrderWithQuotedFileNames) {
-  auto text = P_splitDefineRecord("<DEFINE> ns::f(int) \"my dir/a b.h\" 12 I DF FF S X (ni)->v IV");
-  ASSERT_TRUE(text);
-  EXPECT_EQ(text->qualName, "ns::f(int)");
-  EXPECT_EQ(text->file, "my dir/a b.h");
-  EXPECT_EQ(text->line, 12);
-  EXPECT_EQ(text->position, 'I');
-  EXPECT_EQ(text->defineCode, "DF");
-  EXPECT_EQ(text->spaceCode, "FF");
-  EXPECT_EQ(text->scope, 'S');
-  EXPECT_EQ(text->linkage, 'X');
-  EXPECT_EQ(text->type, "(ni)->v");
-  EXPECT_EQ(text->flags, "IV");
-}
-
-TEST(DefineRecordFields, OneCharacterFieldsMayBeGluedToTheNextField) {
-  auto text = P_splitDefineRecord("<DEFINE> x a.c 1 NDC -V FN ni -");
-  ASSERT_TRUE(text);
-  EXPECT_EQ(text->position, 'N');
-  EXPECT_EQ(text->defineCode, "DC");
-  EXPECT_EQ(text->scope, 'F');
-  EXPECT_EQ(text->linkage, 'N');
-}
-
-TEST(DefineRecordFields, ALineWithAFieldMissingIsNoRecord) {
-  EXPECT_FALSE(P_splitDefineRecord("<DEFINE> x a.c 1 N DC -V F N ni"));
-  EXPECT_FALSE(P_splitDefineRecord("<DEFINE> x a.c"));
-  EXPECT_FALSE(P_splitDefineRecord("<DEFINE> x a.c 99999999999 N DC -V F N ni -"));
-  EXPECT_FALSE(P_splitDefineRecord("<DEFINE>"));
+// The fields of a DEFINE line in the readers' order, "|" between them; a
+// file name may be quoted, one-character fields may be glued to the next
+// field, and a line with a field missing is no record.
+TEST(DefineRecordFields, AreReadInOrder) {
+  const auto fields = [](std::string_view line) -> std::string {
+    const auto text = P_splitDefineRecord(line);
+    if (!text) return "no record";
+    std::ostringstream out;
+    out << text->qualName << '|' << text->file << '|' << text->line << '|' << text->position << '|'
+        << text->defineCode << '|' << text->spaceCode << '|' << text->scope << '|' << text->linkage << '|'
+        << text->type << '|' << text->flags;
+    return out.str();
+  };
+  EXPECT_EQ(fields("<DEFINE> ns::f(int) \"my dir/a b.h\" 12 I DF FF S X (ni)->v IV"),
+            "ns::f(int)|my dir/a b.h|12|I|DF|FF|S|X|(ni)->v|IV");
+  EXPECT_EQ(fields("<DEFINE> x a.c 1 NDC -V FN ni -"), "x|a.c|1|N|DC|-V|F|N|ni|-");
+  for (const char* missing : {"<DEFINE> x a.c 1 N DC -V F N ni", "<DEFINE> x a.c",
+                              "<DEFINE> x a.c 99999999999 N DC -V F N ni -", "<DEFINE>"})
+    EXPECT_EQ(fields(missing), "no record") << missing;
 }
 
 TEST(FieldScanner, FieldsEndAtEveryKindOfBlankAndOnlyThere) {
