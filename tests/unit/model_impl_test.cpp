@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "anlsrslt/model/impl/LineCache.h"
+#include "anlsrslt/model/impl/NumberInterns.h"
 #include "anlsrslt/model/impl/ObjectPool.h"
 #include "anlsrslt/model/impl/RecentInterns.h"
 #include "anlsrslt/model/impl/SmallPtrVector.h"
@@ -136,6 +137,15 @@ TEST(RecentInterns, HandOutTheStoresPointers) {
   recent.intern("gamma");  // alpha falls out of the cache but not out of the store
   EXPECT_EQ(recent.intern("alpha"), a);
   EXPECT_EQ(recent.intern(""), U_Identifier("").pointer());
+}
+
+TEST(NumberInterns, HandOutTheStoresPointersOfOneToThreeDigitsOnly) {
+  zum::NumberInterns numbers;
+  for (const char* text : {"0", "7", "07", "007", "99", "999"}) {
+    EXPECT_EQ(numbers.intern(text), U_Identifier(text).pointer()) << text;
+    EXPECT_EQ(numbers.intern(text), U_Identifier(text).pointer()) << text;  // found again in its place
+  }
+  for (const char* text : {"", "1000", "-1", "1.5", "x"}) EXPECT_EQ(numbers.intern(text), nullptr) << text;
 }
 
 TEST(LineCache, FindsOnlyTheSameBytesAndKeepsTheTwoLinesUsedLastPerSet) {
