@@ -6,14 +6,6 @@
 #include "options/Options.h"
 #include "util/ProcessState.h"
 
-namespace {
-
-struct PublishedRunSettings {
-  C_RunSettings settings;
-};
-
-}  // namespace
-
 C_RunSettings C_readRunSettings(const C_Options& options) {
   const std::vector<U_String>& debug = options.debug().values();
   const auto isSet = [&debug](std::string_view name) { return std::find(debug.begin(), debug.end(), name) != debug.end(); };
@@ -71,7 +63,6 @@ C_RunSettings C_readRunSettings(const C_CmdArgs& cmdArgs) {
 }
 
 void C_publishRunSettings(C_RunSettings settings) {
-  zum::ProcessState::get<PublishedRunSettings>().settings = std::move(settings);
+  zum::ProcessState::get<C_RunSettings>() = std::move(settings);
 }
 
-const C_RunSettings& C_runSettings() { return zum::ProcessState::get<PublishedRunSettings>().settings; }

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "options/IntervalSet.h"
+#include "util/ProcessState.h"
 #include "util/String.h"
 
 class C_CmdArgs;
@@ -92,7 +93,8 @@ C_RunSettings C_readRunSettings(const C_CmdArgs& cmdArgs);
 void C_publishRunSettings(C_RunSettings settings);
 
 // The settings of the run (those of no options before any are published).
-const C_RunSettings& C_runSettings();
+// Inline, since reading asks for a switch on every record.
+inline const C_RunSettings& C_runSettings() { return zum::ProcessState::get<C_RunSettings>(); }
 
 // Whether the read caches and memos are used in this run.
 inline bool C_readCachesOn() { return !C_runSettings().noReadCaches; }
