@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "anlsrslt/include/P_ModelInterface.h"
 #include "checks/SymbolSweep.h"
 #include "util/ProcessState.h"
 
@@ -25,6 +26,7 @@ bool maySpellSpecialMember(std::string_view name) {
 // The kinds of define exclude each other; the most frequent comes first,
 // since most symbols are variables (parameters and locals among them).
 void note(ClassSurvey& found, PI_SymbolHandle symbol, PI_DefineHandle define) {
+  ++found.surveyed;
   const bool definition = PI_isDefineDefinition(define);
   if (definition) found.definedSymbols.push_back(symbol);
   if (PI_isDefineVariable(define)) {
@@ -34,7 +36,10 @@ void note(ClassSurvey& found, PI_SymbolHandle symbol, PI_DefineHandle define) {
     if (maySpellSpecialMember(PI_getDefineQualName(define))) found.specialFunctions.push_back({symbol, define});
   } else if (PI_isDefineTag(define)) {
     if (definition) found.tagDefinitions[PI_getDefineQualName(define)] = define;
-    if (PI_isDefineClass(define)) found.classNames[PI_getDefineQualName(define)] = true;
+    if (PI_isDefineClass(define)) {
+      found.classNames[PI_getDefineQualName(define)] = true;
+      found.classSymbols.push_back(symbol);
+    }
   }
 }
 
@@ -42,11 +47,17 @@ void visitSymbol(PI_SymbolHandle symbol, PI_DefineHandle define, DefineNameCache
   note(state().survey, symbol, define);
 }
 
+P_ClassSymbols classSymbolsOfSurvey() {
+  const ClassSurvey& survey = classSurvey();
+  return {survey.classSymbols, survey.surveyed};
+}
+
 }  // namespace
 
 void addClassSurvey() {
   state().inSweep = true;
   addSymbolVisitor(&visitSymbol);
+  P_configureClassSymbols(&classSymbolsOfSurvey);
 }
 
 const ClassSurvey& classSurvey() {

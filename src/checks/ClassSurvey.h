@@ -6,6 +6,7 @@
 // of the walk the other checks share; each applies its own rules to it.
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 #include "anlsrslt/include/PI_Interface.h"
@@ -19,6 +20,8 @@ struct ClassSurvey {
   // The qualified names of the symbols whose current define is a class or
   // struct.
   FlatMap<const char*, bool> classNames;
+  // The symbols whose current define is a class or struct.
+  std::vector<PI_SymbolHandle> classSymbols;
   // Definitions of functions that are not implicit (compiler-made).
   std::vector<SymbolDefine> functionDefinitions;
   // Functions whose qualified name holds "@" or "::new": constructors,
@@ -31,6 +34,8 @@ struct ClassSurvey {
   // The defined tags (classes, structs, unions, enums) by qualified name:
   // the definition of the last symbol of that name.
   FlatMap<const char*, PI_DefineHandle> tagDefinitions;
+  // How many symbols the survey looked at.
+  std::size_t surveyed = 0;
 };
 
 // Called by the configure function of every module that reads the survey:

@@ -30,7 +30,19 @@ void needRelations(std::uint8_t kinds) {
 // symbol, in creation order, the metric callbacks of its define's kind.
 void runClassAndFunctionMetrics() {
   const P_Callbacks& callbacks = P_callbacks();
-  for (P_Symbol* symbol : P_symbolTable().symbols()) {
+  const auto& symbols = P_symbolTable().symbols();
+  if (callbacks.functionMetrics.empty() && callbacks.findClassSymbols) {
+    // The class survey has found the few classes among the many symbols.
+    const P_ClassSymbols found = callbacks.findClassSymbols();
+    if (found.surveyed == symbols.size()) {
+      for (P_Symbol* symbol : found.classes) {
+        P_Define* def = symbol->currentOrDefinition();
+        for (const auto& [metric, callback] : callbacks.classMetrics) callback(def, metric);
+      }
+      return;
+    }
+  }
+  for (P_Symbol* symbol : symbols) {
     P_Define* def = symbol->currentOrDefinition();
     // The kind first: most symbols are no tag, and the call would ask each.
     if (def->kind() == P_DefineKind::Tag && PI_isDefineClass(def)) {
@@ -146,3 +158,5 @@ void PI_configureNeedScopeEnclSymbol() {
 }
 
 }  // extern "C"
+
+void P_configureClassSymbols(P_ClassSymbols (*find)()) { P_callbacks().findClassSymbols = find; }

@@ -2,6 +2,7 @@
 // registrations the built-in modules use beside PI_Interface.h.
 #pragma once
 
+#include <cstddef>
 #include <span>
 #include <string_view>
 
@@ -31,6 +32,17 @@ const char* P_getDefineQualNameNoTemplateArgs(PI_DefineHandle define);
 // in the cache by then, so that the caller can ask for what it will read.
 void P_forEachSymbol(void (*visit)(PI_SymbolHandle symbol, PI_DefineHandle current, void* context),
                      void (*ahead)(PI_DefineHandle upcoming, void* context), void* context);
+
+// The symbols whose current define is a class, in creation order, as a
+// walk over the first `surveyed` symbols of the run found them.
+struct P_ClassSymbols {
+  std::span<const PI_SymbolHandle> classes;
+  std::size_t surveyed = 0;
+};
+// Lets the end-of-run walk that calls the class metrics visit only the
+// classes that `find` gives instead of every symbol, when no function
+// metric is asked for and `find` surveyed every symbol of the run.
+void P_configureClassSymbols(P_ClassSymbols (*find)());
 
 // Asks the memory for the define's shape (names, file, codes), which the
 // queries on a define read: for walks over defines that lie anywhere in

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "anlsrslt/include/PI_Interface.h"
+#include "anlsrslt/include/P_ModelInterface.h"
 
 // Handlers of include records ("<R>I"); the driver registers its own.
 typedef void (*P_IncludeHandler)(P_RelationInclude* include);
@@ -105,6 +106,7 @@ struct P_Callbacks {
   zum::CallbackSet<P_IncludeHandler> includeHandlers;
   std::vector<std::pair<const char*, PI_MetricCallback>> classMetrics;     // every registration
   std::vector<std::pair<const char*, PI_MetricCallback>> functionMetrics;  // every registration
+  P_ClassSymbols (*findClassSymbols)() = nullptr;                           // may be null
   zum::CallbackSet<PI_MetricGroupCallback> onMetricGroup;
   zum::CallbackSet<PI_DiagnosticCallback> onDiagnostic;
   std::map<int, zum::CallbackSet<PI_MessageCallback>> onMessage;
