@@ -15,7 +15,7 @@ const P_DefineShape* makeShape(const P_DefineShape& decoded, P_ReadContext& cont
 }
 
 // The shape a kept line stands for must be what decoding it gives now.
-void checkKeptShape(const P_DefineShape& kept, std::string_view line) {
+[[maybe_unused]] void checkKeptShape(const P_DefineShape& kept, std::string_view line) {
   std::optional<P_DefineRecordText> text = P_splitDefineRecord(line);
   zum::checkMemo(text.has_value(), "HeaderShapes");
   P_DefineShape fresh;

@@ -74,7 +74,7 @@ Entry enterScope(std::string_view scope, ScopeEnclSymbols& symbols, std::string_
 }
 
 // Entering the scope of a settled name afresh must make no entry.
-void checkSettled(const P_Define& def, ScopeEnclSymbols& symbols) {
+[[maybe_unused]] void checkSettled(const P_Define& def, ScopeEnclSymbols& symbols) {
   const std::string_view scope = scopeOf(def.qualName().view());
   std::string_view scopeText;
   zum::checkMemo(scope.empty() || enterScope(scope, symbols, scopeText) != Entry::Made, "SettledScopes");
