@@ -95,6 +95,15 @@ std::vector<std::string> messagesOf(const std::vector<std::string>& findings, in
   return selected;
 }
 
+std::vector<std::string> messagesOf(const std::vector<std::string>& findings, const std::set<int>& numbers) {
+  std::vector<std::string> selected;
+  for (const std::string& line : findings) {
+    const std::vector<int> number = numbersOf({line});
+    if (!number.empty() && numbers.count(number.front())) selected.push_back(line);
+  }
+  return selected;
+}
+
 std::vector<int> numbersOf(const std::vector<std::string>& findings) {
   std::vector<int> numbers;
   for (const std::string& line : findings) {

@@ -7,6 +7,7 @@
 
 #include <initializer_list>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -73,11 +74,14 @@ class ProjectRun {
   std::map<std::string, std::string> env_;
 };
 
-// Lines of `findings` that carry message `number`.
+// Lines of `findings` that carry message `number`, or one of `numbers`.
 std::vector<std::string> messagesOf(const std::vector<std::string>& findings, int number);
+std::vector<std::string> messagesOf(const std::vector<std::string>& findings, const std::set<int>& numbers);
 // The message numbers of `findings`, in order.
 std::vector<int> numbersOf(const std::vector<std::string>& findings);
 
+using zumtest::declaredAt;
+using zumtest::definedAt;
 using zumtest::entity;
 using zumtest::messageList;
 

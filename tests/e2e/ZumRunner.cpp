@@ -116,6 +116,19 @@ ZumTest::ZumTest() : env_(standardEnv(scratch_)) {
   scratch_.write("bin/zekpp.cfg", "");
 }
 
+RunResult ZumTest::runIn(const std::string& dir, const std::string& program,
+                         const std::vector<std::string>& args) const {
+  RunOptions options;
+  options.cwd = scratch_.path(dir);
+  options.env = env_;
+  return zumtest::run(program, args, options);
+}
+
+void ZumTest::copyExample(const std::string& example, const std::string& dir) const {
+  fs::copy(fs::path(ZUM_FIXTURES_DIR) / ".." / ".." / "examples" / example, scratch_.path(dir),
+           fs::copy_options::recursive);
+}
+
 std::string toolPath(const std::string& relative) { return (fs::path(ZUM_TOOLS_DIR) / relative).string(); }
 
 RunResult errDump(const Scratch& scratch, const std::map<std::string, std::string>& env, const std::string& file) {

@@ -55,6 +55,10 @@ class ZumTest : public ::testing::Test {
  protected:
   ZumTest();
   RunResult run(const std::vector<std::string>& args) const { return runZum(scratch_, args, env_); }
+  // `program` with `args`, run in the scratch directory's `dir`.
+  RunResult runIn(const std::string& dir, const std::string& program, const std::vector<std::string>& args) const;
+  // Copies the bundled example examples/<example> into the scratch directory's `dir`.
+  void copyExample(const std::string& example, const std::string& dir) const;
 
   Scratch scratch_;
   std::map<std::string, std::string> env_;

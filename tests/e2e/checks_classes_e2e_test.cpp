@@ -6,7 +6,7 @@
 
 #include "ProjectRun.h"
 
-using moduletest::entity;
+using moduletest::definedAt;
 using moduletest::messageList;
 using moduletest::messagesOf;
 using moduletest::ProjectRun;
@@ -197,16 +197,13 @@ TEST(TemplateDefinitions, AnInlineFunctionOrTypeDefinedAtTwoPlacesListsBoth) {
                                        "<DEFINE> Node b.cpp 9 N DC TG F X {cNode} -\n"
                                        "<DEFINE> Node b.cpp 9 N DF TG F X {cNode} -\n");
   const auto r = project.runSimple("ZEKPP", {"a.cpp", "b.cpp"});
-  const auto defined = [](const std::string& at, const std::string& name) {
-    return at + ": Msg=1593 #params=1 {" + entity(name) + "}";
-  };
   const std::string twice = "twice\x8Eint\x8F";
   EXPECT_EQ(
       messagesOf(r.findings, 1750),
       (std::vector<std::string>{":1: Msg=1750 #params=2 {" + twice + ", " +
-                                    messageList({defined("a.cpp:3", twice), defined("b.cpp:5", twice)}) + "}",
+                                    messageList({definedAt("a.cpp:3", twice), definedAt("b.cpp:5", twice)}) + "}",
                                 ":1: Msg=1750 #params=2 {Node, " +
-                                    messageList({defined("a.cpp:7", "Node"), defined("b.cpp:9", "Node")}) + "}"}));
+                                    messageList({definedAt("a.cpp:7", "Node"), definedAt("b.cpp:9", "Node")}) + "}"}));
 }
 
 }  // namespace

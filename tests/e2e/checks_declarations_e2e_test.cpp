@@ -6,55 +6,45 @@
 
 #include "ProjectRun.h"
 
-using moduletest::entity;
+using moduletest::declaredAt;
 using moduletest::ProjectRun;
 
 namespace {
 
-std::string declared(const std::string& at, const std::string& name) {
-  return at + ": Msg=1594 #params=1 {" + entity(name) + "}";
-}
-std::string used(const std::string& at) { return at + ": Msg=1579 #params=0"; }
 std::string list(std::initializer_list<std::string> entries) { return moduletest::messageList(entries); }
+std::string used(const std::string& at) { return at + ": Msg=1579 #params=0"; }
 
-// The findings of these two checks; the project holds others as well
+// The numbers of these two checks; the project holds others as well
 // (duplicate external declarations of its headers).
-std::vector<std::string> declarationFindings(const std::vector<std::string>& findings) {
-  std::vector<std::string> selected;
-  for (const std::string& line : findings) {
-    const int number = moduletest::numbersOf({line}).front();
-    if ((number >= 1500 && number <= 1505) || number == 1514 || (number >= 1531 && number <= 1533))
-      selected.push_back(line);
-  }
-  return selected;
-}
+const std::set<int> kNumbers{1500, 1501, 1502, 1503, 1504, 1505, 1514, 1531, 1532, 1533};
 
 // In the order the checks run, each in the order the symbols were made;
 // message lists sorted ("sort-messages").
 const std::vector<std::string> kSorted{
-    ":1: Msg=1500 #params=2 {g_unused, " + list({declared("b.h:2", "g_unused"), declared("a.h:8", "g_unused")}) + "}",
-    ":1: Msg=1501 #params=2 {lib, " + list({declared("a.h:9", "lib")}) + "}",
+    ":1: Msg=1500 #params=2 {g_unused, " +
+        list({declaredAt("b.h:2", "g_unused"), declaredAt("a.h:8", "g_unused")}) + "}",
+    ":1: Msg=1501 #params=2 {lib, " + list({declaredAt("a.h:9", "lib")}) + "}",
     "a.c:7: Msg=1502 #params=1 {g_lonely}",
     "a.c:50: Msg=1503 #params=1 {unused_fn}",
     // A block-scope extern declaration is an external declaration of its
     // own that nothing refers to.
-    ":1: Msg=1500 #params=2 {h1::g_blk, " + list({declared("b.c:21", "h1::g_blk")}) + "}",
+    ":1: Msg=1500 #params=2 {h1::g_blk, " + list({declaredAt("b.c:21", "h1::g_blk")}) + "}",
     "a.c:2: Msg=1504 #params=2 {g_count, " +
-        list({declared("a.h:3", "g_count"), declared("a.h:3", "g_count"), used("a.c:11"), used("a.c:21")}) + "}",
+        list({declaredAt("a.h:3", "g_count"), declaredAt("a.h:3", "g_count"), used("a.c:11"), used("a.c:21")}) + "}",
     "a.c:3: Msg=1533 #params=3 {g_one, user, " +
-        list({declared("a.h:4", "g_one"), declared("a.h:4", "g_one"), used("b.c:6")}) + "}",
+        list({declaredAt("a.h:4", "g_one"), declaredAt("a.h:4", "g_one"), used("b.c:6")}) + "}",
     "a.c:4: Msg=1514 #params=3 {g_mine, f, " +
-        list({declared("a.h:5", "g_mine"), declared("a.h:5", "g_mine"), used("a.c:12")}) + "}",
+        list({declaredAt("a.h:5", "g_mine"), declaredAt("a.h:5", "g_mine"), used("a.c:12")}) + "}",
     "a.c:5: Msg=1531 #params=2 {g_two, " +
-        list({declared("a.h:6", "g_two"), declared("a.h:6", "g_two"), used("b.c:22"), used("b.c:26")}) + "}",
-    "a.c:30: Msg=1505 #params=2 {fa, " + list({declared("a.h:10", "fa"), declared("a.h:10", "fa"), used("a.c:22")}) +
-        "}",
+        list({declaredAt("a.h:6", "g_two"), declaredAt("a.h:6", "g_two"), used("b.c:22"), used("b.c:26")}) + "}",
+    "a.c:30: Msg=1505 #params=2 {fa, " +
+        list({declaredAt("a.h:10", "fa"), declaredAt("a.h:10", "fa"), used("a.c:22")}) + "}",
     // Sorted by line first: b.c:8 comes before a.h:11.
-    "a.c:35: Msg=1532 #params=2 {fb, " + list({used("b.c:8"), declared("a.h:11", "fb"), declared("a.h:11", "fb")}) +
+    "a.c:35: Msg=1532 #params=2 {fb, " + list({used("b.c:8"), declaredAt("a.h:11", "fb"), declaredAt("a.h:11", "fb")}) +
         "}",
     // The extern declaration inside h1 is a use by h1.
     "a.c:9: Msg=1533 #params=3 {g_blk, h1, " +
-        list({declared("a.h:17", "g_blk"), declared("a.h:17", "g_blk"), used("b.c:21")}) + "}",
+        list({declaredAt("a.h:17", "g_blk"), declaredAt("a.h:17", "g_blk"), used("b.c:21")}) + "}",
 };
 
 TEST(DeclarationChecks, EveryFindingOfTheProjectWithItsListAndNothingElse) {
@@ -62,19 +52,19 @@ TEST(DeclarationChecks, EveryFindingOfTheProjectWithItsListAndNothingElse) {
   const auto r = project.runSimple("ZEK", {"a.c", "b.c"}, {"-debug", "sort-messages"});
   EXPECT_EQ(r.run.exitCode, 0);
   EXPECT_EQ(r.run.err, "");
-  EXPECT_EQ(declarationFindings(r.findings), kSorted);
+  EXPECT_EQ(moduletest::messagesOf(r.findings, kNumbers), kSorted);
 }
 
 TEST(DeclarationChecks, UnsortedListsKeepTheOrderTheyWereBuiltIn) {
   ProjectRun project("declarations");
   const auto r = project.runSimple("ZEK", {"a.c", "b.c"});
-  EXPECT_EQ(moduletest::numbersOf(declarationFindings(r.findings)), moduletest::numbersOf(kSorted));
+  EXPECT_EQ(moduletest::numbersOf(moduletest::messagesOf(r.findings, kNumbers)), moduletest::numbersOf(kSorted));
   // Unsorted, the uses come in the order of their users, before the
   // declarations.
   EXPECT_EQ(moduletest::messagesOf(r.findings, 1531),
             std::vector<std::string>{"a.c:5: Msg=1531 #params=2 {g_two, " +
-                                     list({used("b.c:22"), used("b.c:26"), declared("a.h:6", "g_two"),
-                                           declared("a.h:6", "g_two")}) +
+                                     list({used("b.c:22"), used("b.c:26"), declaredAt("a.h:6", "g_two"),
+                                           declaredAt("a.h:6", "g_two")}) +
                                      "}"});
 }
 
@@ -82,7 +72,7 @@ TEST(DeclarationChecks, EveryProductRunsThemAndTheFindingsReachTheProjectErrorFi
   ProjectRun project("declarations");
   for (const char* product : {"ZEKPP", "KOD"}) {
     const auto r = project.runSimple(product, {"a.c", "b.c"}, {"-debug", "sort-messages"});
-    EXPECT_EQ(declarationFindings(r.findings), kSorted) << product;
+    EXPECT_EQ(moduletest::messagesOf(r.findings, kNumbers), kSorted) << product;
   }
   const auto r = project.run("ZEK", {"a.c", "b.c"});
   EXPECT_EQ(r.exitCode, 0);

@@ -12,8 +12,8 @@ using moduletest::ProjectRun;
 
 namespace {
 
-std::string file(const std::string& name) { return ":1: Msg=1578 #params=1 {" + name + "}"; }
 std::string list(std::initializer_list<std::string> entries) { return moduletest::messageList(entries); }
+std::string file(const std::string& name) { return ":1: Msg=1578 #params=1 {" + name + "}"; }
 
 TEST(DuplicateFilenames, SourcesAndHeadersOfOneBaseNameAndForwardHeaders) {
   ProjectRun project("filenames");

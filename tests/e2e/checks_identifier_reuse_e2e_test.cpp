@@ -7,25 +7,13 @@
 
 #include "ProjectRun.h"
 
-using moduletest::entity;
+using moduletest::declaredAt;
 using moduletest::ProjectRun;
 
 namespace {
 
-std::string declared(const std::string& at, const std::string& name) {
-  return at + ": Msg=1594 #params=1 {" + entity(name) + "}";
-}
 std::string reuse(int message, std::initializer_list<std::string> entries) {
   return ":1: Msg=" + std::to_string(message) + " #params=1 {" + moduletest::messageList(entries) + "}";
-}
-
-std::vector<std::string> reuseFindings(const std::vector<std::string>& findings) {
-  std::vector<std::string> selected;
-  for (const std::string& line : findings) {
-    const int number = moduletest::numbersOf({line}).front();
-    if ((number >= 1525 && number <= 1529) || number == 1720 || number == 1721) selected.push_back(line);
-  }
-  return selected;
 }
 
 TEST(IdentifierReuse, EveryNameWithLinkageOrStaticStorageAndItsMessagesInOrder) {
@@ -33,22 +21,22 @@ TEST(IdentifierReuse, EveryNameWithLinkageOrStaticStorageAndItsMessagesInOrder) 
   const auto r = project.runSimple("ZEK", {"a.c", "b.c", "c.cpp"}, {"-debug", "sort-messages"});
   EXPECT_EQ(r.run.exitCode, 0);
   EXPECT_EQ(r.run.err, "");
-  EXPECT_EQ(reuseFindings(r.findings),
+  EXPECT_EQ(moduletest::messagesOf(r.findings, {1525, 1526, 1527, 1528, 1529, 1720, 1721}),
             (std::vector<std::string>{
                 // A global function and a static one; the parameter h1::f is not counted.
-                reuse(1525, {declared("a.c:3", "f"), declared("b.c:3", "f")}),
-                reuse(1527, {declared("a.c:4", "g"), declared("b.c:4", "g")}),
-                reuse(1526, {declared("a.c:5", "n"), declared("b.c:11", "h2::n")}),
-                reuse(1528, {declared("a.c:6", "t"), declared("b.c:14", "h2::t")}),
+                reuse(1525, {declaredAt("a.c:3", "f"), declaredAt("b.c:3", "f")}),
+                reuse(1527, {declaredAt("a.c:4", "g"), declaredAt("b.c:4", "g")}),
+                reuse(1526, {declaredAt("a.c:5", "n"), declaredAt("b.c:11", "h2::n")}),
+                reuse(1528, {declaredAt("a.c:6", "t"), declaredAt("b.c:14", "h2::t")}),
                 // One name, three messages, in their order.
-                reuse(1525, {declared("a.c:7", "x"), declared("b.c:7", "x")}),
-                reuse(1526, {declared("a.c:7", "x"), declared("b.c:15", "h2::x")}),
-                reuse(1528, {declared("b.c:7", "x"), declared("b.c:15", "h2::x")}),
+                reuse(1525, {declaredAt("a.c:7", "x"), declaredAt("b.c:7", "x")}),
+                reuse(1526, {declaredAt("a.c:7", "x"), declaredAt("b.c:15", "h2::x")}),
+                reuse(1528, {declaredAt("b.c:7", "x"), declaredAt("b.c:15", "h2::x")}),
                 // A static local and an automatic variable; the automatic i
                 // of h1 and h2 are no reuse.
-                reuse(1529, {declared("a.c:12", "h1::s"), declared("b.c:13", "h2::s")}),
-                reuse(1720, {declared("c.cpp:2", "::@UN1::u"), declared("c.cpp:4", "u")}),
-                reuse(1721, {declared("c.cpp:5", "::@UN1::w"), declared("c.cpp:9", "k::w")}),
+                reuse(1529, {declaredAt("a.c:12", "h1::s"), declaredAt("b.c:13", "h2::s")}),
+                reuse(1720, {declaredAt("c.cpp:2", "::@UN1::u"), declaredAt("c.cpp:4", "u")}),
+                reuse(1721, {declaredAt("c.cpp:5", "::@UN1::w"), declaredAt("c.cpp:9", "k::w")}),
             }));
 }
 

@@ -16,23 +16,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kExamples = fs::path(ZUM_FIXTURES_DIR) / ".." / ".." / "examples";
-
-class ExampleRun : public ::testing::Test {
+class ExampleRun : public zumtest::ZumTest {
  protected:
-  explicit ExampleRun(const std::string& example) : env_(zumtest::standardEnv(scratch_)) {
-    scratch_.write("bin/zek.cfg", "");
-    scratch_.write("bin/zekpp.cfg", "");
-    env_["ZEKPPBIN"] = env_["ZEKBIN"];
-    fs::create_directories(scratch_.path("run"));
-    fs::copy(kExamples / example, scratch_.path("run"), fs::copy_options::recursive);
-  }
+  explicit ExampleRun(const std::string& example) { copyExample(example, "run"); }
 
   zumtest::RunResult run(const std::string& program, const std::vector<std::string>& args) {
-    zumtest::RunOptions options;
-    options.cwd = scratch_.path("run");
-    options.env = env_;
-    return zumtest::run(program, args, options);
+    return runIn("run", program, args);
   }
 
   // "file:line number" of each finding of a project error file, in order.
@@ -58,9 +47,6 @@ class ExampleRun : public ::testing::Test {
     for (const std::string& source : sources)
       EXPECT_EQ(scratch_.read("written/" + source + ".err"), scratch_.read("run/" + source + ".err")) << source;
   }
-
-  zumtest::Scratch scratch_;
-  std::map<std::string, std::string> env_;
 };
 
 class Example : public ExampleRun {

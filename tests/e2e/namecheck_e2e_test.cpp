@@ -80,6 +80,8 @@ TEST_F(NameCheckRun, ABadRuleFileStopsTheRunWithItsErrorFile) {
   r = run({"-nrf", "missing.txt"});
   EXPECT_EQ(r.exitCode, 10);
   EXPECT_EQ(scratch_.read("out/NameCheckErrors.txt"), "Cannot open file missing.txt\n");
+  EXPECT_EQ(run({"-nrf", "out"}).exitCode, 10);  // a directory is no rule file
+  EXPECT_EQ(scratch_.read("out/NameCheckErrors.txt"), "Cannot open file out\n");
 
   // A good rule file takes the old error file away.
   EXPECT_EQ(run({"-nrf", "rules.txt"}).exitCode, 0);
@@ -89,9 +91,9 @@ TEST_F(NameCheckRun, ABadRuleFileStopsTheRunWithItsErrorFile) {
 // The sample rules on one source of the bundled example, as the README
 // shows them.
 TEST_F(NameCheckRun, TheSampleRulesOnTheBundledExample) {
-  const std::filesystem::path examples = std::filesystem::path(ZUM_FIXTURES_DIR) / ".." / ".." / "examples";
-  std::filesystem::copy(examples / "inventory", scratch_.path("out"), std::filesystem::copy_options::recursive);
-  const zumtest::RunResult r = run({"-nrf", (examples / "naming.json").string()}, "util.c");
+  copyExample("inventory", "out");
+  copyExample("naming.json", "naming.json");
+  const zumtest::RunResult r = run({"-nrf", "naming.json"}, "util.c");
   EXPECT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(findings(r.out),
             "util.h:3: Msg=4806 #params=1 {v}\n"

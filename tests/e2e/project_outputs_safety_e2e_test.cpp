@@ -24,8 +24,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kExample = fs::path(ZUM_FIXTURES_DIR) / ".." / ".." / "examples" / "inventory";
-
 int countOf(const std::string& text, const std::string& part) {
   int count = 0;
   for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
@@ -40,11 +38,8 @@ bool allLinesWhole(const std::string& metrics) {
 class ProjectOutputs : public zumtest::ZumTest {
  protected:
   // The bundled example in `directory`, run as scripts/example.sh runs it.
-  zumtest::RunResult runExample(const fs::path& directory) {
-    zumtest::RunOptions options;
-    options.cwd = directory;
-    options.env = env_;
-    return zumtest::run(ZUM_BINARY, {"ZEK", "-cmaf", "inventory", "-list", "inventory.lst"}, options);
+  zumtest::RunResult runExample(const std::string& directory) {
+    return runIn(directory, ZUM_BINARY, {"ZEK", "-cmaf", "inventory", "-list", "inventory.lst"});
   }
 
   int sectionsOf(const std::string& errorFile) {
@@ -88,15 +83,15 @@ TEST_F(ProjectOutputs, AFullDiskLeavesTheProjectFilesAsTheyWereAndTheNextRunSucc
   const fs::path disk = scratch_.path("disk");
   SmallDisk small(disk);
   if (!small.mounted()) GTEST_SKIP() << "cannot mount a small tmpfs (" << small.reason() << ")";
-  fs::copy(kExample, disk, fs::copy_options::recursive);
-  ASSERT_EQ(runExample(disk).exitCode, 0);
+  copyExample("inventory", "disk");
+  ASSERT_EQ(runExample("disk").exitCode, 0);
 
   // The metrics still fit, the error records do not: a failed run leaves
   // neither file changed.
   const std::string errorsBefore = scratch_.read("disk/inventory.err");
   const std::string metricsBefore = scratch_.read("disk/inventory.met");
   small.fill();
-  zumtest::RunResult r = runExample(disk);
+  zumtest::RunResult r = runExample("disk");
   EXPECT_EQ(r.exitCode, 18);
   EXPECT_EQ(r.err,
             "Problems writing binary file.\n"
@@ -106,7 +101,7 @@ TEST_F(ProjectOutputs, AFullDiskLeavesTheProjectFilesAsTheyWereAndTheNextRunSucc
   EXPECT_EQ(scratch_.read("disk/inventory.met"), metricsBefore);
 
   small.makeRoom();
-  r = runExample(disk);
+  r = runExample("disk");
   EXPECT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(sectionsOf("disk/inventory.err"), 2);
 
@@ -117,7 +112,7 @@ TEST_F(ProjectOutputs, AFullDiskLeavesTheProjectFilesAsTheyWereAndTheNextRunSucc
   scratch_.write("disk/inventory.met", metrics);
   const std::string errors = scratch_.read("disk/inventory.err");
   small.fill();
-  r = runExample(disk);
+  r = runExample("disk");
   EXPECT_EQ(r.exitCode, 18);
   EXPECT_EQ(r.err,
             "Cannot write metric file for 'inventory' in output directory '.'.\n"
@@ -126,22 +121,21 @@ TEST_F(ProjectOutputs, AFullDiskLeavesTheProjectFilesAsTheyWereAndTheNextRunSucc
   EXPECT_EQ(scratch_.read("disk/inventory.met"), metrics);
   EXPECT_EQ(scratch_.read("disk/inventory.err"), errors);
   small.makeRoom();
-  EXPECT_EQ(runExample(disk).exitCode, 0);
+  EXPECT_EQ(runExample("disk").exitCode, 0);
 }
 
 TEST_F(ProjectOutputs, ASecondRunWaitsUntilTheFirstHasClosedTheProjectFiles) {
-  const fs::path run = scratch_.path("run");
-  fs::copy(kExample, run, fs::copy_options::recursive);
-  ASSERT_EQ(runExample(run).exitCode, 0);
+  copyExample("inventory", "run");
+  ASSERT_EQ(runExample("run").exitCode, 0);
   const std::string before = scratch_.read("run/inventory.err");
 
   // This process plays the first run: it holds the lock.
   // Not handed down to the run started next: the lock goes with the last
   // descriptor of the open file.
-  const int held = ::open((run / "inventory.err").c_str(), O_RDONLY | O_CLOEXEC);
+  const int held = ::open(scratch_.path("run/inventory.err").c_str(), O_RDONLY | O_CLOEXEC);
   ASSERT_EQ(::flock(held, LOCK_EX), 0);
   zumtest::RunResult second;
-  std::thread waiting([&] { second = runExample(run); });
+  std::thread waiting([&] { second = runExample("run"); });
   std::this_thread::sleep_for(std::chrono::milliseconds(500));
   EXPECT_EQ(scratch_.read("run/inventory.err"), before);
   ::close(held);
@@ -153,8 +147,8 @@ TEST_F(ProjectOutputs, ASecondRunWaitsUntilTheFirstHasClosedTheProjectFiles) {
   // of metrics.
   for (int round = 0; round < 3; ++round) {
     zumtest::RunResult a, b;
-    std::thread first([&] { a = runExample(run); });
-    std::thread other([&] { b = runExample(run); });
+    std::thread first([&] { a = runExample("run"); });
+    std::thread other([&] { b = runExample("run"); });
     first.join();
     other.join();
     EXPECT_EQ(a.exitCode, 0) << a.err;

@@ -15,28 +15,18 @@ namespace fs = std::filesystem;
 
 const fs::path kFixtures = fs::path(ZUM_FIXTURES_DIR);
 
-class Report : public ::testing::Test {
+class Report : public zumtest::ZumTest {
  protected:
-  Report() : env_(zumtest::standardEnv(scratch_)) {
-    scratch_.write("bin/zek.cfg", "");
-    fs::create_directories(scratch_.path("run"));
-    fs::copy(kFixtures / ".." / ".." / "examples" / "inventory", scratch_.path("run"), fs::copy_options::recursive);
+  Report() {
+    copyExample("inventory", "run");
     const auto r = run(ZUM_BINARY, {"ZEK", "-cmaf", "inventory", "-list", "inventory.lst"});
     EXPECT_EQ(r.exitCode, 0) << r.err;
   }
 
   zumtest::RunResult run(const std::string& program, const std::vector<std::string>& args) {
-    zumtest::RunOptions options;
-    options.cwd = scratch_.path("run");
-    options.env = env_;
-    return zumtest::run(program, args, options);
+    return runIn("run", program, args);
   }
-  zumtest::RunResult report(const std::vector<std::string>& args) {
-    return run(zumtest::toolPath("zum-report"), args);
-  }
-
-  zumtest::Scratch scratch_;
-  std::map<std::string, std::string> env_;
+  zumtest::RunResult report(const std::vector<std::string>& args) { return run(zumtest::toolPath("zum-report"), args); }
 };
 
 }  // namespace

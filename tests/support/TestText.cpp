@@ -40,4 +40,12 @@ std::string messageList(std::initializer_list<std::string> entries) {
   return text + "}";
 }
 
+std::string declaredAt(const std::string& at, const std::string& name) {
+  return at + ": Msg=1594 #params=1 {" + entity(name) + "}";
+}
+
+std::string definedAt(const std::string& at, const std::string& name) {
+  return at + ": Msg=1593 #params=1 {" + entity(name) + "}";
+}
+
 }  // namespace zumtest

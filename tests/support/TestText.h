@@ -39,5 +39,9 @@ class Capture {
 std::string entity(const std::string& name);
 // The debug text of a message-list parameter holding `entries` in order.
 std::string messageList(std::initializer_list<std::string> entries);
+// The debug text of a listed declaration (1594) or definition (1593) of
+// `name` at `at` ("file:line").
+std::string declaredAt(const std::string& at, const std::string& name);
+std::string definedAt(const std::string& at, const std::string& name);
 
 }  // namespace zumtest

@@ -7,7 +7,7 @@
 #include "checks_test_support.h"
 
 using checkstest::ChecksTest;
-using checkstest::entity;
+using zumtest::declaredAt;
 
 namespace {
 
@@ -20,9 +20,6 @@ class DeclarationChecks : public ChecksTest {
   }
 };
 
-std::string declaration(const std::string& at, const std::string& name) {
-  return at + ": Msg=1594 #params=1 {" + entity(name) + "}";
-}
 std::string use(const std::string& at) { return at + ": Msg=1579 #params=0"; }
 
 TEST_F(DeclarationChecks, TheCountOfUnusedFunctionDefinitionsStartsAtZeroWhenConfigured) {
@@ -64,7 +61,7 @@ TEST_F(DeclarationChecks, AUserIsListedOnceAtItsFirstUseAndRedeclarationsOnOther
   EXPECT_EQ(findings(), (std::vector<std::string>{
                             "a.c:8: Msg=1503 #params=1 {f}", "a.c:12: Msg=1503 #params=1 {g}",
                             "a.c:2: Msg=1504 #params=2 {g_r, MsgList={" + use("a.c:9") + " ; " + use("a.c:13") +
-                                " ; " + declaration("a.h:1", "g_r") + " ; " + declaration("a.c:7", "g_r") + "}}"}));
+                                " ; " + declaredAt("a.h:1", "g_r") + " ; " + declaredAt("a.c:7", "g_r") + "}}"}));
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include "checks_test_support.h"
 
 using checkstest::ChecksTest;
-using checkstest::entity;
+using zumtest::declaredAt;
 
 namespace {
 
@@ -25,17 +25,13 @@ class NameChecks : public ChecksTest {
   }
 };
 
-std::string declared(const std::string& at, const std::string& name) {
-  return at + ": Msg=1594 #params=1 {" + entity(name) + "}";
-}
-
 TEST_F(NameChecks, AnArrayWithoutDimensionIsTakenWithItsDimensionedRedeclaration) {
   runProject({{"a.c", "<DEFINE> buf a.c 3 N DC OV F X [?,ni] -\n<DEFINE> buf a.c 9 N DR OV F X [5,ni] -\n"
                       "<DEFINE> fits a.c 4 N DC OV F X [?,ni] -\n<DEFINE> fits a.c 9 N DR OV F X [10,ni] -\n"},
               {"b.c", "<DEFINE> buf b.c 4 N DC OV F X [10,ni] -\n<DEFINE> fits b.c 5 N DC OV F X [10,ni] -\n"}});
   // The list names the redeclaration that stood in, places in location order.
   EXPECT_EQ(findingsOf(1510), std::vector<std::string>{":1: Msg=1510 #params=2 {buf, MsgList={" +
-                                                       declared("a.c:9", "buf") + " ; " + declared("b.c:4", "buf") +
+                                                       declaredAt("a.c:9", "buf") + " ; " + declaredAt("b.c:4", "buf") +
                                                        "}}"});
 }
 

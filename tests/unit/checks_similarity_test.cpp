@@ -11,7 +11,8 @@
 #include "checks_test_support.h"
 
 using checkstest::ChecksTest;
-using checkstest::entity;
+using zumtest::declaredAt;
+using zumtest::messageList;
 
 namespace {
 
@@ -32,9 +33,6 @@ class Similarity : public ChecksTest {
 
 std::string declared(const std::string& name, const std::string& file, int line, char linkage = 'X') {
   return "<DEFINE> " + name + " " + file + " " + std::to_string(line) + " N DC OV F " + linkage + " ni -\n";
-}
-std::string declaration(const std::string& at, const std::string& name) {
-  return at + ": Msg=1594 #params=1 {" + entity(name) + "}";
 }
 
 struct Pair {
@@ -124,11 +122,11 @@ TEST_F(Similarity, APairListsEachPlaceOfItsSymbolsOnceNamesInByteOrder) {
           {{"a.cpp", declared("my_var", "a.cpp", 1, 'I') + header + declared("Counter", "a.cpp", 4, 'I')},
            {"b.cpp", header + declared("my_var", "b.cpp", 1, 'I')}});
   EXPECT_EQ(findings(), (std::vector<std::string>{
-                            ":1: Msg=1710 #params=3 {Counter, counter, MsgList={" + declaration("a.h:3", "counter") +
-                                " ; " + declaration("a.cpp:4", "Counter") + "}}",
-                            ":1: Msg=1710 #params=3 {myVar, my_var, MsgList={" + declaration("a.cpp:1", "my_var") +
-                                " ; " + declaration("a.h:2", "myVar") + " ; " + declaration("b.cpp:1", "my_var") +
-                                "}}",
+                            ":1: Msg=1710 #params=3 {Counter, counter, " +
+                                messageList({declaredAt("a.h:3", "counter"), declaredAt("a.cpp:4", "Counter")}) + "}",
+                            ":1: Msg=1710 #params=3 {myVar, my_var, " +
+                                messageList({declaredAt("a.cpp:1", "my_var"), declaredAt("a.h:2", "myVar"),
+                                                      declaredAt("b.cpp:1", "my_var")}) + "}",
                         }));
 }
 
@@ -144,22 +142,14 @@ TEST_F(Similarity, NamesAgreeingInTheirFirstNCharacters) {
   // rec is too short, recurse differs in its fourth character; a name made
   // by the compiler ("@", "@{", an implicit define) is none; the function
   // defined in a.cpp is found by its declaration.
-  const auto pair = [](const std::string& a, const std::string& b, const std::string& list) {
-    return ":1: Msg=1711 #params=4 {" + a + ", " + b + ", 4, MsgList={" + list + "}}";
+  const auto pair = [](const std::string& a, const std::string& b, std::initializer_list<std::string> places) {
+    return ":1: Msg=1711 #params=4 {" + a + ", " + b + ", 4, " + messageList(places) + "}";
   };
-  const std::string record1 = declaration("a.cpp:1", "record1") + " ; " + declaration("b.cpp:1", "record1");
-  EXPECT_EQ(findings(), (std::vector<std::string>{
-                            pair("record1", "record2", declaration("a.cpp:1", "record1") + " ; " +
-                                                           declaration("a.cpp:2", "record2") + " ; " +
-                                                           declaration("b.cpp:1", "record1")),
-                            pair("record1", "recordLast", declaration("a.cpp:1", "record1") + " ; " +
-                                                              "a.cpp:9: Msg=1594 #params=1 {" +
-                                                              entity("recordLast()") + "} ; " +
-                                                              declaration("b.cpp:1", "record1")),
-                            pair("record2", "recordLast", declaration("a.cpp:2", "record2") + " ; " +
-                                                              "a.cpp:9: Msg=1594 #params=1 {" +
-                                                              entity("recordLast()") + "}"),
-                        }));
+  const std::string record1 = declaredAt("a.cpp:1", "record1"), record2 = declaredAt("a.cpp:2", "record2"),
+                    last = declaredAt("a.cpp:9", "recordLast()"), other = declaredAt("b.cpp:1", "record1");
+  EXPECT_EQ(findings(), (std::vector<std::string>{pair("record1", "record2", {record1, record2, other}),
+                                                  pair("record1", "recordLast", {record1, last, other}),
+                                                  pair("record2", "recordLast", {record2, last})}));
 }
 
 TEST_F(Similarity, WithoutOptionsOnlyNamesOfSixtyFourCharactersAreCompared) {

@@ -108,15 +108,6 @@ TEST_F(MetricLines, TwoNamesOfOneFileShowTheirOwnTextWithoutExpandFileNames) {
             "<S>\r\n<S>STFIL .\\a.c\r\n<S>STNAM f\r\n<S>M 2\r\n");
 }
 
-TEST_F(MetricLines, MetricsOffWritesNothing) {
-  publishSettings([](C_RunSettings& s) { s.metrics = false; });
-  const std::string bytes = writeProjectFile([&] {
-    M_writeSymbolMetric(file("/a.c", "a.c"), "f", "M", 1);
-    M_writeFileOrProjectMetric(XF_Filename(), "STCYA", 2);
-  });
-  EXPECT_EQ(bytes, "");
-}
-
 TEST_F(MetricLines, TheHeaderMemoryOutlivesTheWriter) {
   // Reopening replaces the writer but not what the process remembers: the
   // same file and name go on without a header, another name gets one.

@@ -33,12 +33,6 @@ TEST_F(MetricOutput, TheProjectFileIsNamedAfterTheRunsProjectInItsOutputDirector
   EXPECT_EQ(readFile(projectMetricFile()), kOneMetric);
 }
 
-TEST_F(MetricOutput, AppendingKeepsEveryByteOfAnEarlierFile) {
-  const std::string earlier = "<S>\r\n<S>STFIL x\r\n<S>STNAM x\r\n<S>OLD 1\r\n";
-  writeFile(projectMetricFile(), earlier);
-  EXPECT_EQ(writeProjectFile(writeOneMetric), earlier + kOneMetric);
-}
-
 TEST_F(MetricOutput, TheOlderErrorFileKindWritesTheFileToo) {
   publishSettings([](C_RunSettings& s) { s.olderErrorFile = true; });
   EXPECT_EQ(writeProjectFile(writeOneMetric), kOneMetric);
@@ -55,19 +49,6 @@ TEST_F(MetricOutput, NullMetricOutputWritesNothingAndMakesNoFile) {
   M_closeMetricOutput();
   EXPECT_EQ(captured.text(), "");
   EXPECT_FALSE(std::filesystem::exists(projectMetricFile()));
-}
-
-TEST_F(MetricOutput, TextOutputSwitchesWriteToStandardOutputAndMakeNoFile) {
-  for (bool simple : {true, false}) {
-    newProcess();
-    publishSettings([simple](C_RunSettings& s) { (simple ? s.simpleOutput : s.textOutput) = true; });
-    CaptureStandardOutput captured;
-    M_openMetricOutput(projectLocation());
-    writeOneMetric();
-    M_closeMetricOutput();
-    EXPECT_EQ(captured.text(), kOneMetric) << simple;
-    EXPECT_FALSE(std::filesystem::exists(projectMetricFile())) << simple;
-  }
 }
 
 TEST_F(MetricOutput, ClosingLeavesStandardOutputUsable) {

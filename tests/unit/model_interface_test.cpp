@@ -6,7 +6,6 @@
 
 #include "anlsrslt/model/Callbacks.h"
 #include "anlsrslt/model/RunInfo.h"
-#include "anlsrslt/model/SourceLocation.h"
 #include "model_test_support.h"
 #include "util/Exception.h"
 
@@ -190,11 +189,4 @@ TEST_F(InterfaceTest, ScopeEnclosingSymbols) {
   EXPECT_EQ(PI_getScopeEnclSymbol(marked("f(int)").c_str()), symbolNamed("f(int)"));
   EXPECT_EQ(PI_getScopeEnclSymbol(""), nullptr);
   EXPECT_EQ(PI_getScopeEnclSymbol("no::such"), nullptr);
-}
-
-TEST_F(InterfaceTest, LocationsOfSuppressionRecords) {
-  P_Location location(U_Filename("s.c"), 3, 4);
-  EXPECT_STREQ(PI_getLocationFilename(&location), "s.c");
-  EXPECT_EQ(PI_getLocationLine(&location), 3);
-  EXPECT_EQ(PI_getLocationColumn(&location), 4);
 }

@@ -36,14 +36,6 @@ std::vector<std::string> allLiterals() {
 
 }  // namespace
 
-TEST_F(MetricTest, GroupsAreDeliveredWhenTheNextOneBeginsAndTheLastAtTheEnd) {
-  PI_configureMetricGroup(&recordMetricGroup);
-  PI_configureOnEnd(&recordEnd);
-  readProject();
-  EXPECT_EQ(events(), (std::vector<std::string>{"MetricGroup a.c", "MetricGroup f(int)", "MetricGroup helper(int)",
-                                                "End", "MetricGroup b.c"}));
-}
-
 TEST_F(MetricTest, ValuesAreConvertedWhenQueried) {
   PI_configureNeedMetric();
   readProject();
