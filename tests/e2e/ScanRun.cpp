@@ -16,10 +16,7 @@ std::string cxxFixtureRoot() { return fs::canonical(fs::path(ZUM_FIXTURES_DIR) /
 std::string cxxFixtureDatabaseDir() { return zumtest::toolPath("scan-fixture-cxx"); }
 
 zumtest::RunResult runScan(const zumtest::Scratch& scratch, const std::vector<std::string>& args) {
-  zumtest::RunOptions options;
-  options.cwd = scratch.dir();
-  options.env = zumtest::standardEnv(scratch);
-  return zumtest::run(zumtest::toolPath("zum-scan"), args, options);
+  return zumtest::runTool(scratch, "zum-scan", args);
 }
 
 namespace {

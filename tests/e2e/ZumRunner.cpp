@@ -124,12 +124,25 @@ RunResult ZumTest::runIn(const std::string& dir, const std::string& program,
   return zumtest::run(program, args, options);
 }
 
+std::string ZumTest::dump(const std::string& file) const {
+  const RunResult r = errDump(scratch_, env_, file);
+  EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+  return r.out;
+}
+
 void ZumTest::copyExample(const std::string& example, const std::string& dir) const {
   fs::copy(fs::path(ZUM_FIXTURES_DIR) / ".." / ".." / "examples" / example, scratch_.path(dir),
            fs::copy_options::recursive);
 }
 
 std::string toolPath(const std::string& relative) { return (fs::path(ZUM_TOOLS_DIR) / relative).string(); }
+
+RunResult runTool(const Scratch& scratch, const std::string& tool, const std::vector<std::string>& args) {
+  RunOptions options;
+  options.cwd = scratch.dir();
+  options.env = standardEnv(scratch);
+  return run(toolPath(tool), args, options);
+}
 
 RunResult errDump(const Scratch& scratch, const std::map<std::string, std::string>& env, const std::string& file) {
   RunOptions options;

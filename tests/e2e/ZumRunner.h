@@ -39,6 +39,9 @@ RunResult runZum(const Scratch& scratch, const std::vector<std::string>& args,
 RunResult runZum(const Scratch& scratch, const std::vector<std::string>& args);
 
 std::string toolPath(const std::string& relative);  // a program built next to zum
+// That program (`tool`, such as "zum-scan") with `args`, run in `scratch`
+// under standardEnv.
+RunResult runTool(const Scratch& scratch, const std::string& tool, const std::vector<std::string>& args);
 
 // build/zum-errdump over `file` in `scratch`, its output without byte counts
 // and offsets: both depend on the absolute path of the scratch directory,
@@ -57,6 +60,8 @@ class ZumTest : public ::testing::Test {
   RunResult run(const std::vector<std::string>& args) const { return runZum(scratch_, args, env_); }
   // `program` with `args`, run in the scratch directory's `dir`.
   RunResult runIn(const std::string& dir, const std::string& program, const std::vector<std::string>& args) const;
+  // The records of the error file `file` as errDump shows them; the dump must succeed.
+  std::string dump(const std::string& file) const;
   // Copies the bundled example examples/<example> into the scratch directory's `dir`.
   void copyExample(const std::string& example, const std::string& dir) const;
 

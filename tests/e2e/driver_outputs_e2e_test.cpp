@@ -30,12 +30,6 @@ class DriverOutputs : public zumtest::ZumTest {
     args.insert(args.end(), extra.begin(), extra.end());
     return zumtest::runZum(scratch_, args, env_);
   }
-
-  std::string dump(const std::string& file) {
-    const zumtest::RunResult r = zumtest::errDump(scratch_, env_, file);
-    EXPECT_EQ(r.exitCode, 0) << r.err;
-    return r.out;
-  }
 };
 
 const std::string kMissingMetrics = "out/p:1: Msg=1540 #params=1 {out/b.c.met}\n";

@@ -20,13 +20,10 @@ namespace {
 namespace fs = std::filesystem;
 
 zumtest::RunResult generate(const zumtest::Scratch& scratch, const std::string& dir, std::vector<std::string> extra) {
-  zumtest::RunOptions options;
-  options.cwd = scratch.dir();
-  options.env = zumtest::standardEnv(scratch);
   std::vector<std::string> args = {"-o", scratch.path(dir).string(), "--sources", "12", "--headers", "8",
                                    "--includes", "5", "--root", "/project"};
   args.insert(args.end(), extra.begin(), extra.end());
-  return zumtest::run(zumtest::toolPath("zum-genproject"), args, options);
+  return zumtest::runTool(scratch, "zum-genproject", args);
 }
 
 std::map<std::string, std::string> readTree(const fs::path& dir) {
@@ -152,10 +149,7 @@ TEST(GenProject, BadArgumentsAreRefused) {
   zumtest::Scratch scratch;
   EXPECT_EQ(generate(scratch, "p", {"--lang", "fortran"}).exitCode, 2);
   EXPECT_EQ(generate(scratch, "p", {"--sources", "many"}).exitCode, 2);
-  zumtest::RunOptions options;
-  options.cwd = scratch.dir();
-  options.env = zumtest::standardEnv(scratch);
-  auto help = zumtest::run(zumtest::toolPath("zum-genproject"), {"--help"}, options);
+  auto help = zumtest::runTool(scratch, "zum-genproject", {"--help"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_NE(help.out.find("--error-fraction"), std::string::npos);
 }

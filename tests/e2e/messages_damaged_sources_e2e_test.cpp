@@ -45,12 +45,6 @@ class DamagedSourceErrorFile : public zumtest::ZumTest {
     args.insert(args.end(), extra.begin(), extra.end());
     return zumtest::runZum(scratch_, args, env_);
   }
-
-  std::string dump(const std::string& file) {
-    const zumtest::RunResult r = zumtest::errDump(scratch_, env_, file);
-    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
-    return r.out;
-  }
 };
 
 // The designed lines, then the line that says where the damage lies.

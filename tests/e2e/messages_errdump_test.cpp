@@ -8,13 +8,6 @@ using messagestest::Bytes;
 
 namespace {
 
-zumtest::RunResult runDump(const zumtest::Scratch& scratch, const std::vector<std::string>& args) {
-  zumtest::RunOptions options;
-  options.cwd = scratch.dir();
-  options.env = zumtest::standardEnv(scratch);
-  return zumtest::run(zumtest::toolPath("zum-errdump"), args, options);
-}
-
 // Two sections: a diagnostic in a header and a suppression record, then a
 // suppressed error in the primary source. Records begin at the offsets in
 // the comments.
@@ -46,7 +39,7 @@ TEST(ErrDump, PrintsEveryRecordWithItsOffset) {
   older.i32(3).i32(3).i32(7).i32(1).i32(9).i32(3).i32(0).i32(1).i32(2).raw(std::string("p\0", 2)).i32(0);
   scratch.write("src/a.c.err", older.bytes());
 
-  const auto r = runDump(scratch, {"p.err", "src/a.c.err"});
+  const auto r = zumtest::runTool(scratch, "zum-errdump", {"p.err", "src/a.c.err"});
   EXPECT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(r.out,
             "file p.err: version 8200 (current generation), second header word 0, 235 bytes\n"
@@ -73,7 +66,7 @@ TEST(ErrDump, StopsAtTheDamageAndSaysWhereItIs) {
   scratch.write("tag.err", badTag);
   scratch.write("version.err", Bytes().i32(0x8000).i32(0).bytes());
 
-  const auto r = runDump(scratch, {"cut.err", "missing.err", "tag.err", "version.err"});
+  const auto r = zumtest::runTool(scratch, "zum-errdump", {"cut.err", "missing.err", "tag.err", "version.err"});
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_EQ(r.out,
             "file cut.err: version 8200 (current generation), second header word 0, 170 bytes\n"
@@ -92,7 +85,7 @@ TEST(ErrDump, StopsAtTheDamageAndSaysWhereItIs) {
 
 TEST(ErrDump, WithoutFilesItShowsUsage) {
   zumtest::Scratch scratch;
-  const auto r = runDump(scratch, {});
+  const auto r = zumtest::runTool(scratch, "zum-errdump", {});
   EXPECT_EQ(r.exitCode, 2);
   EXPECT_NE(r.err.find("usage: zum-errdump FILE..."), std::string::npos);
 }

@@ -42,11 +42,7 @@ class ProjectOutputs : public zumtest::ZumTest {
     return runIn(directory, ZUM_BINARY, {"ZEK", "-cmaf", "inventory", "-list", "inventory.lst"});
   }
 
-  int sectionsOf(const std::string& errorFile) {
-    const zumtest::RunResult dump = zumtest::errDump(scratch_, env_, errorFile);
-    EXPECT_EQ(dump.exitCode, 0) << dump.out;
-    return countOf(dump.out, "section start\n");
-  }
+  int sectionsOf(const std::string& errorFile) { return countOf(dump(errorFile), "section start\n"); }
 };
 
 // A tmpfs of its own, so the disk can be filled; unmounted with the object.

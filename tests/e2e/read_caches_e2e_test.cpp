@@ -38,12 +38,9 @@ std::vector<Outputs> runTwice(const zumtest::Scratch& scratch, const std::string
 TEST(ReadCaches, ResultsAreTheSameWithoutThem) {
   for (const std::string flavour : {"c", "c++"}) {
     zumtest::Scratch scratch;
-    zumtest::RunOptions options;
-    options.env = zumtest::standardEnv(scratch);
-    const auto generated = zumtest::run(zumtest::toolPath("zum-genproject"),
-                                        {"-o", scratch.path("p").string(), "--sources", "16", "--lang", flavour,
-                                         "--error-fraction", "0.5", "-q"},
-                                        options);
+    const auto generated = zumtest::runTool(scratch, "zum-genproject",
+                                            {"-o", scratch.path("p").string(), "--sources", "16", "--lang", flavour,
+                                             "--error-fraction", "0.5", "-q"});
     ASSERT_EQ(generated.exitCode, 0) << generated.err;
     const std::string product = flavour == "c" ? "ZEK" : "ZEKPP";
 

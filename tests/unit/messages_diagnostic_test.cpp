@@ -13,18 +13,9 @@
 #include "settings_test_support.h"
 
 using messagestest::file;
+using messagestest::FormNames;
 
 namespace {
-
-// Each form has its own text, so tests can see which one was taken.
-class FormNames final : public U_EntityDisplayName {
- public:
-  explicit FormNames(std::string base) : base_(std::move(base)) {}
-  U_String text(int form) const override { return base_ + "#" + std::to_string(form); }
-
- private:
-  std::string base_;
-};
 
 U_Handle<M_Diagnostic> diagnostic(int number, U_Location location = U_Location()) {
   return U_make<M_Diagnostic>(number, std::move(location));
@@ -95,9 +86,9 @@ TEST_F(DiagnosticTest, LocationChainsShowOnlyWithTheirSwitches) {
   publishSettings([](C_RunSettings& s) { s.showIncludeChain = true; });
   EXPECT_EQ(d->debugText(), plain + " incl{m.h:3:2 <- a.c:1}");
   publishSettings([](C_RunSettings& s) { s.showInstantiationChain = true; });
-  EXPECT_EQ(d->debugText(), plain + " inst{t.h:5 (T#3) <- a.c:20 (U#3)}");
+  EXPECT_EQ(d->debugText(), plain + " inst{t.h:5 (T3) <- a.c:20 (U3)}");
   publishSettings([](C_RunSettings& s) { s.showIncludeChain = s.showInstantiationChain = true; });
-  EXPECT_EQ(d->debugText(), plain + " incl{m.h:3:2 <- a.c:1} inst{t.h:5 (T#3) <- a.c:20 (U#3)}");
+  EXPECT_EQ(d->debugText(), plain + " incl{m.h:3:2 <- a.c:1} inst{t.h:5 (T3) <- a.c:20 (U3)}");
 }
 
 TEST_F(DiagnosticTest, DiagnosticOrderFollowsThePrimarySourceThenHeaders) {

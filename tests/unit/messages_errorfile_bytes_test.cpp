@@ -14,21 +14,13 @@
 
 using messagestest::Bytes;
 using messagestest::file;
+using messagestest::FormNames;
 using messagestest::hex;
 using messagestest::readFile;
 using messagestest::TempDir;
 using messagestest::writeFile;
 
 namespace {
-
-class FormNames final : public U_EntityDisplayName {
- public:
-  explicit FormNames(std::string base) : base_(std::move(base)) {}
-  U_String text(int form) const override { return base_ + std::to_string(form); }
-
- private:
-  std::string base_;
-};
 
 class ErrorFileBytesTest : public ::testing::Test {
  protected:

@@ -21,6 +21,7 @@
 namespace {
 
 using messagestest::file;
+using messagestest::FormNames;
 
 const XF_Filename kMain = file("/p/a.c", "a.c");
 const XF_Filename kHeader = file("/p/h.h", "h.h");
@@ -32,12 +33,6 @@ U_Location inHeader(int line) { return U_Location(kHeader, line, 0, inMain(3)); 
 U_Handle<M_Diagnostic> diagnostic(int message, U_Location location) {
   return U_make<M_Diagnostic>(message, std::move(location));
 }
-
-// Each text form names itself, so a test sees which one was written.
-class FormNames final : public U_EntityDisplayName {
- public:
-  U_String text(int form) const override { return "form" + std::to_string(form); }
-};
 
 class OutputTest : public ::testing::Test {
  protected:
@@ -181,7 +176,7 @@ TEST_F(OutputTest, FormatOutputFollowsLocationChainsAndMessageLists) {
   const auto inner = U_make<U_MacroHistory>(U_Location(macros, 2, 0), U_Identifier("M1"), outer);
   const U_Location included(kInner, 2, 0, inMain(3));
   const U_Location place = U_Location(kHeader, 7, 2, included, inner)
-                               .withInstFromLoc(U_Location(file("/p/t.h", "t.h"), 9, 0), U_make<FormNames>());
+                               .withInstFromLoc(U_Location(file("/p/t.h", "t.h"), 9, 0), U_make<FormNames>("form"));
   auto d = diagnostic(1503, place);
   d->addMessageList({diagnostic(1504, inMain(5)), diagnostic(1505, inMain(6))});
 
@@ -309,7 +304,7 @@ TEST_F(BinaryOutputTest, ShowAliasPicksTheEntityForm) {
     const zum::OutputLocation location{XF_Filename(dir_.path("p")), dir_.path("")};
     M_openDiagnosticOutput(location);
     auto d = diagnostic(1503, inMain(1));
-    d->addEntity(U_make<FormNames>(), 0);
+    d->addEntity(U_make<FormNames>("form"), 0);
     M_sendDiagnostic(*d);
     M_closeDiagnosticOutput();
     return readBack();

@@ -52,6 +52,17 @@ inline XF_Filename file(std::string_view absolute, std::string_view given) {
   return XF_Filename(U_Filename(absolute), U_Filename(given));
 }
 
+// An entity whose text forms name themselves ("T1", "T2", ...), so that a
+// test sees which form was taken.
+class FormNames final : public U_EntityDisplayName {
+ public:
+  explicit FormNames(std::string base) : base_(std::move(base)) {}
+  U_String text(int form) const override { return base_ + std::to_string(form); }
+
+ private:
+  std::string base_;
+};
+
 // Little-endian words, bytes and the two string encodings, spelled out.
 class Bytes {
  public:

@@ -353,27 +353,3 @@ TEST_F(DefineTest, WithoutDefineRegistrationNothingIsFiled) {
   EXPECT_EQ(PI_getSymbolIterData(it), nullptr);
   EXPECT_EQ(events(), (std::vector<std::string>{"Source a.c"}));
 }
-
-TEST_F(DefineTest, ProjectFixtureMergesExternalsAndKeepsStaticsApart) {
-  registerSymbolEvents();
-  std::vector<std::string> sources{"a.c", "b.c"};
-  int index = 0;
-  for (const std::string& name : sources) P_readSource(++index, 2, XF_Filename(name), fixture("project"));
-  EXPECT_EQ(events(), (std::vector<std::string>{
-                          "NewSymbol g_count@a.h:3",
-                          "NewSymbol helper(int)@a.c:2",
-                          "NewSymbol f(int)@a.c:4",
-                          "NewSymbol f(int)::n@a.c:4",
-                          "Definition f(int)@a.c:4",
-                          "NewSymbol f(int)::local@a.c:6",
-                          "Definition helper(int)@a.c:20",
-                          "Definition g_count@a.c:30",
-                          "ProjRedecl g_count@a.h:3",
-                          "NewSymbol helper(int)@b.c:1",
-                          "NewSymbol main()@b.c:3",
-                          "Definition main()@b.c:3",
-                          "Definition helper(int)@b.c:9",
-                      }));
-  EXPECT_EQ(allSymbols().size(), 7u);
-  EXPECT_EQ(definesOf(symbolNamed("g_count")).size(), 3u);
-}

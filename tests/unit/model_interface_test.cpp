@@ -13,14 +13,7 @@ using namespace modeltest;
 
 namespace {
 
-class InterfaceTest : public ModelTest {
- protected:
-  void readProject() {
-    P_readSource(1, 2, XF_Filename("a.c"), fixture("project"));
-    P_readSource(2, 2, XF_Filename("b.c"), fixture("project"));
-    P_raiseEndEvent();
-  }
-};
+using InterfaceTest = ModelTest;
 
 void firstAllDefine() { events().push_back("AllDefine 1"); }
 void secondAllDefine() { events().push_back("AllDefine 2"); }
@@ -33,9 +26,11 @@ void functionMetric(PI_DefineHandle def, const char* metric) {
 
 }  // namespace
 
+// Over the project fixture, whose externals are merged across the sources
+// and whose statics are kept apart.
 TEST_F(InterfaceTest, EventsComeInTheirFixedOrder) {
   PI_configureOnSource(&recordSource);
-  PI_configureOnNewSymbol(&recordNewSymbol);
+  registerSymbolEvents();
   PI_configureOnAlloc(&recordAlloc);
   PI_configureOnControlGraph(&recordControlGraph);
   PI_configureMetricGroup(&recordMetricGroup);
@@ -47,12 +42,16 @@ TEST_F(InterfaceTest, EventsComeInTheirFixedOrder) {
   readProject();
   EXPECT_EQ(events(), (std::vector<std::string>{
                           "Source a.c", "NewSymbol g_count@a.h:3", "NewSymbol helper(int)@a.c:2",
-                          "NewSymbol f(int)@a.c:4", "NewSymbol f(int)::n@a.c:4", "NewSymbol f(int)::local@a.c:6",
+                          "NewSymbol f(int)@a.c:4", "NewSymbol f(int)::n@a.c:4", "Definition f(int)@a.c:4",
+                          "NewSymbol f(int)::local@a.c:6", "Definition helper(int)@a.c:20", "Definition g_count@a.c:30",
                           "Alloc f(int)::local", "Alloc f(int)::local", "ControlGraph f(int)", "MetricGroup a.c",
-                          "MetricGroup f(int)", "Source b.c", "MetricGroup helper(int)", "NewSymbol helper(int)@b.c:1",
-                          "NewSymbol main()@b.c:3",
+                          "MetricGroup f(int)", "Source b.c", "MetricGroup helper(int)", "ProjRedecl g_count@a.h:3",
+                          "NewSymbol helper(int)@b.c:1", "NewSymbol main()@b.c:3", "Definition main()@b.c:3",
+                          "Definition helper(int)@b.c:9",
                           // the end: OnEnd once, the all-define list in registration order, the last group
                           "End", "AllDefine 2", "AllDefine 1", "MetricGroup b.c"}));
+  EXPECT_EQ(allSymbols().size(), 7u);
+  EXPECT_EQ(definesOf(symbolNamed("g_count")).size(), 3u);
 }
 
 TEST_F(InterfaceTest, ClassAndFunctionMetricsRunInTheirPlaceOfTheAllDefineList) {

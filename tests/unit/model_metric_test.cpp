@@ -13,14 +13,7 @@ using namespace modeltest;
 
 namespace {
 
-class MetricTest : public ModelTest {
- protected:
-  void readProject() {
-    P_readSource(1, 2, XF_Filename("a.c"), fixture("project"));
-    P_readSource(2, 2, XF_Filename("b.c"), fixture("project"));
-    P_raiseEndEvent();
-  }
-};
+using MetricTest = ModelTest;
 
 std::string literalText(PI_LiteralHandle literal) {
   return std::string(PI_getLiteral(literal)) + "@" + PI_getLiteralFilename(literal) + ":" +

@@ -28,10 +28,6 @@ class RelationTest : public ModelTest {
     PI_configureOnAllDefine(&recordAllDefine);
     P_configureOnInclude(&driverIncludeHandler);
   }
-  void readProject() {
-    P_readSource(1, 2, XF_Filename("a.c"), fixture("project"));
-    P_readSource(2, 2, XF_Filename("b.c"), fixture("project"));
-  }
   template <class First, class Data, class Next, class End>
   static std::vector<std::string> relations(First first, Data data, Next next, End end) {
     std::vector<std::string> out;
@@ -86,7 +82,7 @@ TEST_F(RelationTest, RelationsResolveThroughTheirOwnSource) {
 
 TEST_F(RelationTest, RelationsOfKindsNobodyAskedForAreNotKept) {
   PI_configureNeedRelationRefers();
-  readProject();
+  readProject(false);
   EXPECT_TRUE(calls().empty());
   EXPECT_EQ(refers().size(), 3u);
   int it = PI_getFirstRelationBase();
@@ -174,7 +170,7 @@ TEST_F(RelationTest, UnresolvedRecordsAreDroppedSilentlyByDefault) {
 }
 
 TEST_F(RelationTest, IncludesAlwaysReachTheDriverButAreKeptOnlyWhenNeeded) {
-  readProject();
+  readProject(false);
   EXPECT_EQ(includesSeen(), (std::vector<std::string>{"a.c includes a.h", "b.c includes a.h"}));
   EXPECT_TRUE(PI_isRelationIncludeIterEnd(PI_getFirstRelationInclude()));
 }
@@ -194,7 +190,7 @@ TEST_F(RelationTest, KeptIncludesAreOrderedByFile) {
 
 TEST_F(RelationTest, ExternVariablesAreKeptWithTheirSubjects) {
   PI_configureNeedExternVar();
-  readProject();
+  readProject(false);
   std::vector<std::string> records;
   for (int it = PI_getFirstExternVar(); !PI_isExternVarIterEnd(it); PI_getExternVarIterNext(it)) {
     PI_ExternVarHandle record = PI_getExternVarIterData(it);

@@ -102,6 +102,12 @@ void ModelTest::readSources(const std::vector<std::string>& names, bool endRun) 
   if (endRun) P_raiseEndEvent();
 }
 
+void ModelTest::readProject(bool endRun) const {
+  P_readSource(1, 2, XF_Filename("a.c"), fixture("project"));
+  P_readSource(2, 2, XF_Filename("b.c"), fixture("project"));
+  if (endRun) P_raiseEndEvent();
+}
+
 std::string fixture(const std::string& name) { return std::string(ZUM_FIXTURES_DIR) + "/model/" + name; }
 
 std::vector<PI_SymbolHandle> allSymbols() {

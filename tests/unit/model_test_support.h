@@ -50,6 +50,8 @@ class ModelTest : public testing::Test {
   void writeMetricFile(const std::string& name, const std::string& content) const;
   // Reads the sources in order, as the driver does, then raises the end event.
   void readSources(const std::vector<std::string>& names, bool endRun = true) const;
+  // Reads a.c and b.c of the fixture "project", then raises the end event.
+  void readProject(bool endRun = true) const;
   // Reads one source as entry `index` of `count`.
   void readSource(const std::string& name, int index = 1, int count = 1) const;
   // The same, with the text of its metric file given rather than written.

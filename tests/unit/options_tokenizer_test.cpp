@@ -75,12 +75,6 @@ TEST(ViaTokenizer, VariablesAreSubstitutedPerLine) {
   EXPECT_EQ(comment.messages, "");
 }
 
-TEST(ViaTokenizer, BadlyFormedReferenceIsReportedAndDropped) {
-  const Tokenized result = tokenize("a ${ZUM_TEST_DIR b\nc\n");
-  EXPECT_EQ(result.words, (Words{"a", "c"}));
-  EXPECT_EQ(result.messages, "\nERROR: Badly formed variable substitution:\n\ta ${ZUM_TEST_DIR b\n");
-}
-
 TEST(ViaTokenizer, LongLinesArriveIn1023BytePieces) {
   // A piece that starts with "*" is a comment although its line is not.
   const std::string first(1023, 'a');
