@@ -24,11 +24,4 @@ TEST(AllocationMismatch, KindsAndFilesBothDifferingAreReportedWithEachKnownAlloc
                                      "b.cpp:4: Msg=3968 #params=0 ; a.cpp:10: Msg=3966 #params=0}}"});
 }
 
-TEST(AllocationMismatch, OnlyTheCppProductChecks) {
-  ProjectRun project("allocation");
-  for (const char* product : {"ZEK", "KOD"})
-    EXPECT_EQ(messagesOf(project.runSimple(product, {"a.cpp", "b.cpp"}).findings, 1530), std::vector<std::string>{})
-        << product;
-}
-
 }  // namespace

@@ -98,15 +98,6 @@ TEST_F(DefaultConstructors, AnObjectOfTheClassOrAConstructorCalledByAConstructor
   EXPECT_EQ(findings(), std::vector<std::string>{});
 }
 
-TEST(DefaultConstructorCheck, OnlyTheCppProductChecks) {
-  ProjectRun project("");
-  project.writeMetricFile("a.cpp",
-                          "<DEFINE> A a.h 1 I DC TG F X {cA} -\n"
-                          "<DEFINE> A::@constructor() a.h 2 I DC OF C X ()vd 1\n");
-  EXPECT_EQ(messagesOf(project.runSimple("ZEKPP", {"a.cpp"}).findings, 1700).size(), 1u);
-  EXPECT_EQ(messagesOf(project.runSimple("ZEK", {"a.cpp"}).findings, 1700).size(), 0u);
-}
-
 // Money and Wallet (holding a Money by value) have implicit copy functions;
 // Point is POD and Pair an aggregate.
 class ImplicitCopies : public ::testing::Test {

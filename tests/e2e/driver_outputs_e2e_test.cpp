@@ -96,14 +96,9 @@ TEST_F(DriverOutputs, RunsAppendSectionsToTheProjectErrorFile) {
   EXPECT_EQ(scratch_.read("out/p.met"), kProjectMetrics + kProjectMetrics);
 }
 
-TEST_F(DriverOutputs, NewProjectErrorFileOfEachGeneration) {
-  EXPECT_EQ(run({}).exitCode, 0);
-  EXPECT_EQ(dump("out/p.err"),
-            "file out/p.err: version 8200 (current generation), second header word 0\n"
-            "section start\n"
-            "diagnostic: out/p:1: Msg=1540 #params=1 {out/b.c.met}\n"
-            "diagnostic: out/p:1: Msg=1540 #params=1 {out/c.c.err}\n"
-            "end\n");
+// A new file of the current generation is what every end-to-end test of a
+// check reads back; one of the older generation keeps absolute names.
+TEST_F(DriverOutputs, NewProjectErrorFileOfTheOlderGeneration) {
   EXPECT_EQ(run({"-cmaf", "out/q", "-debug", "zekoutput"}).exitCode, 0);
   const std::string absolute = scratch_.path("out/q").string();
   EXPECT_EQ(dump("out/q.err"),

@@ -60,12 +60,6 @@ TEST(ClassMetrics, EachClassInSymbolOrderWithTheValuesWorkedOutByHandRunAfterRun
   }
 }
 
-TEST(ClassMetrics, OnlyTheCppProductMeasuresClasses) {
-  ProjectRun project("classes");
-  const auto r = project.runSimple("ZEK", {"shapes.cpp", "main.cpp"});
-  for (const std::string& line : r.metrics) EXPECT_EQ(line.find("STNOC"), std::string::npos) << line;
-}
-
 // Account (account.cpp only) has four private data members, a static one
 // and a public one; its getter reads m_balance, its setter writes m_owner,
 // and a private method reads m_id: u = 2 of n = 4, so the ratio is

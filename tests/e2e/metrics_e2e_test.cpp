@@ -56,18 +56,4 @@ TEST_F(ProjectMetrics, TheProjectMetricsThenEachFunctionsCallersAndEachRunAppend
   EXPECT_EQ(project_.scratch().read("out/proj.met"), first + first);
 }
 
-TEST_F(ProjectMetrics, FileNamesAreAbsoluteWithBackslashesByDefault) {
-  project_.run("ZEK", {"a.c", "b.c", "c.c"});
-  std::string absolute = project_.scratch().path("a.c").string();
-  for (char& c : absolute)
-    if (c == '/') c = '\\';
-  const std::string bytes = project_.scratch().read("out/proj.met");
-  EXPECT_NE(bytes.find("<S>STFIL " + absolute + "\r\n<S>STNAM f\r\n<S>STM29 1\r\n"), std::string::npos) << bytes;
-}
-
-TEST_F(ProjectMetrics, TheCppProductHasNoFunctionMetrics) {
-  const auto r = project_.runSimple("ZEKPP", {"a.c", "b.c", "c.c"});
-  EXPECT_EQ(r.metrics, std::vector<std::string>{});
-}
-
 }  // namespace

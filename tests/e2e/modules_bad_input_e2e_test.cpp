@@ -27,7 +27,8 @@ TEST(BadInput, UnknownNamesAndMalformedLinesAreDroppedAndTheRestIsChecked) {
   std::string out = r.run.out;
   EXPECT_NE(out.find("Undefined symbol for relation record: <R>C f nowhere 3 -"), std::string::npos);
   EXPECT_NE(out.find("Undefined symbol for extv record: <EXTV> f g_nowhere 6"), std::string::npos);
-  // A value that is no number adds nothing; a negative count neither.
+  // A value that is no number adds nothing; a negative count neither. By
+  // default a file is named by its absolute path, with backslashes.
   EXPECT_EQ(r.metrics, (std::vector<std::string>{"<S>", "<S>STFIL ", "<S>STNAM ", "<S>STCYA 0", "<S>STNFA 0",
                                                  "<S>STNEA 1", "<S>STNRA 0", "<S>",
                                                  "<S>STFIL " + [&] {

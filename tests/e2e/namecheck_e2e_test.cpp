@@ -3,8 +3,7 @@
 // check names, and a bad rule file stops the run before any source is read.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
+#include "TestText.h"
 #include "ZumRunner.h"
 
 namespace {
@@ -35,12 +34,8 @@ class NameCheckRun : public zumtest::ZumTest {
   // The findings of standard output, without the metric lines.
   static std::string findings(const std::string& out) {
     std::string kept;
-    for (std::size_t at = 0; at < out.size();) {
-      const std::size_t end = out.find('\n', at);
-      const std::string line = out.substr(at, end == std::string::npos ? std::string::npos : end + 1 - at);
-      if (!line.starts_with("<S>")) kept += line;
-      at = end == std::string::npos ? out.size() : end + 1;
-    }
+    for (const std::string& line : zumtest::lines(out))
+      if (!line.starts_with("<S>")) kept += line + "\n";
     return kept;
   }
 };

@@ -82,11 +82,6 @@ TEST_F(OptionSources, BinaryFileAsViaFile) {
   EXPECT_EQ(run({"ZEK", "-cmaf", "p", "f.c", "-via", "bin"}).err, "\nERROR: Unable to open bin\n\n");
 }
 
-TEST_F(OptionSources, DefaultsFileCanMakeEveryRunMultiFile) {
-  scratch_.write(".zekrc", "-cmaf project\n");
-  EXPECT_EQ(run({"ZEK", "a.c", "b.c"}).exitCode, 0);
-}
-
 TEST_F(OptionSources, ConfigurationFileSections) {
   for (const char* header : {"#OPTIONS", "#optionsX", "#Options 2"}) {
     scratch_.write("bin/zek.cfg", std::string(header) + "\n-echo opts\n");
@@ -97,8 +92,9 @@ TEST_F(OptionSources, ConfigurationFileSections) {
   EXPECT_EQ(run({"ZEK", "-cmaf", "p", "f.c"}).err, "\nERROR: Unknown argument: -zz\n\n" + kUsage);
 }
 
-TEST_F(OptionSources, ForgetallUndoesTheDefaultsFile) {
+TEST_F(OptionSources, TheDefaultsFileCanMakeEveryRunMultiFileAndForgetallUndoesIt) {
   scratch_.write(".zekrc", "-cmaf project\n");
+  EXPECT_EQ(run({"ZEK", "a.c", "b.c"}).exitCode, 0);
   // Without the project file from the defaults this is a single-file run.
   EXPECT_EQ(run({"ZEK", "-forgetall", "cmaf", "a.c", "b.c"}).exitCode, 10);
   EXPECT_EQ(run({"ZEK", "-forgetall", "cmaf", "a.c"}).exitCode, 0);

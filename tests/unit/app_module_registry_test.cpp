@@ -1,5 +1,6 @@
 // Which modules a run configures, and in which order, by mode, product,
-// options and debug switches.
+// options and debug switches: the one place that checks which product
+// leaves a module out (the end-to-end tests run each module where it runs).
 #include <gtest/gtest.h>
 
 #include <fstream>

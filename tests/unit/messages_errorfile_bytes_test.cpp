@@ -36,12 +36,12 @@ class ErrorFileBytesTest : public ::testing::Test {
   }
 
   TempDir dir;
+  const std::string name = dir.path("project.err");  // the file the writers write
 };
 
 }  // namespace
 
 TEST_F(ErrorFileBytesTest, NewCurrentFileIsHeaderAndSectionStart) {
-  const std::string name = dir.path("project.err");
   M_OutputVarnix2 output(false);
   output.open(name);
   output.close();
@@ -50,7 +50,6 @@ TEST_F(ErrorFileBytesTest, NewCurrentFileIsHeaderAndSectionStart) {
 }
 
 TEST_F(ErrorFileBytesTest, CurrentWriterSharesFilesAndLocationsByIdentifier) {
-  const std::string name = dir.path("project.err");
   const U_Location at(file("/p/a.c", "a.c"), 3, 5);
   auto first = U_make<M_Diagnostic>(1503, at);
   first->addString("foo");
@@ -98,7 +97,6 @@ TEST_F(ErrorFileBytesTest, CurrentWriterSharesFilesAndLocationsByIdentifier) {
 }
 
 TEST_F(ErrorFileBytesTest, CurrentWriterNestsNewLocationsInsideDefinitions) {
-  const std::string name = dir.path("project.err");
   const XF_Filename mainFile = file("/p/a.c", "a.c");
   const U_Location top(mainFile, 3, 0);
   auto expansions = U_make<U_MacroHistory>(top, U_Identifier("M"),
@@ -145,7 +143,6 @@ TEST_F(ErrorFileBytesTest, CurrentWriterNestsNewLocationsInsideDefinitions) {
 }
 
 TEST_F(ErrorFileBytesTest, ShowAliasPicksTheThirdAndFourthForms) {
-  const std::string name = dir.path("project.err");
   auto d = U_make<M_Diagnostic>(1, U_Location(file("/p/a.c", "a.c"), 1, 0).withInstFromLoc(
                                        U_Location(file("/p/a.c", "a.c"), 2, 0), U_make<FormNames>("T")));
   d->addEntity(U_make<FormNames>("E"), 0);
@@ -163,7 +160,6 @@ TEST_F(ErrorFileBytesTest, ShowAliasPicksTheThirdAndFourthForms) {
 }
 
 TEST_F(ErrorFileBytesTest, OlderWriterWritesFlatRecordsWithCurrentFiles) {
-  const std::string name = dir.path("project.err");
   const U_Location top(file("/p/a.c", "a.c"), 3, 0);
   auto inMain = U_make<M_Diagnostic>(1503, U_Location(file("/p/a.c", "a.c"), 10, 4));
   inMain->addString("x");
@@ -292,7 +288,6 @@ TEST_F(ErrorFileBytesTest, ReadsHandMadeOlderFileOfEveryLayout) {
 }
 
 TEST_F(ErrorFileBytesTest, NoLocationTravelsAsLineZeroOfTheEmptyFileName) {
-  const std::string name = dir.path("project.err");
   M_OutputVarnix2 output(false);
   output.open(name);
   output.writeDiagnostic(*U_make<M_Diagnostic>(1500), false);

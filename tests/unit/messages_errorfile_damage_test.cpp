@@ -4,7 +4,6 @@
 
 #include <functional>
 
-#include "messages/BinaryExceptions.h"
 #include "messages/ErrorFileExceptions.h"
 #include "messages/ErrorFileFormat.h"
 #include "messages/InputVarnix.h"
@@ -244,17 +243,6 @@ TEST_F(ErrorFileDamageTest, MissingDirectoryOrDeviceCannotBeOpened) {
       EXPECT_EQ(std::string(failure.what()), "Cannot write error file '" + name + "'.\n  in '" + name + "': " + reason);
     }
   }
-}
-
-TEST(BinaryExceptions, TextsOfTheFamilies) {
-  EXPECT_STREQ(R_ReadingException().what(), "Problems reading binary file.");
-  EXPECT_STREQ(R_ReadingEOFException(5).what(), "Problems reading binary file at eof. errno (5): Input/output error");
-  EXPECT_STREQ(R_ReadingReadException(2).what(), "Problems reading binary file. errno (2): No such file or directory");
-  EXPECT_STREQ(R_WritingException().what(), "Problems writing binary file.");
-  EXPECT_STREQ(M_BadIntWriteException().what(), "problems writing an int from error file");
-  EXPECT_STREQ(M_BadTextWriteException().what(), "problems writing a text string from error file");
-  const U_UserException& asUser = M_BadInfoTypeException();
-  EXPECT_STREQ(asUser.what(), "unknown error record type in error file");
 }
 
 TEST_F(ErrorFileDamageTest, WhatTheLimitsAllowIsWrittenAndReadAgain) {

@@ -1,7 +1,6 @@
 // Opening, flushing and closing the project metric output: which writer
 // the debug switches choose, where its file is, appending, failures.
 #include "metricfile/MetricExceptions.h"
-#include "metricfile/MetricFileName.h"
 #include "metricfile/MetricNull.h"
 #include "metricfile/MetricZEK.h"
 #include "metricfile_test_support.h"
@@ -15,13 +14,6 @@ using metricfiletest::MetricFileTest;
 constexpr const char* kOneMetric = "<S>\r\n<S>STFIL \r\n<S>STNAM \r\n<S>STCYA 5\r\n";
 
 void writeOneMetric() { M_writeFileOrProjectMetric(XF_Filename(), "STCYA", 5); }
-
-TEST(MetricFileName, OutputDirectoryBaseNameAndMet) {
-  EXPECT_EQ(M_metricFileName("src/a.c", "out"), "out/a.c.met");
-  EXPECT_EQ(M_metricFileName("/w/proj", "/w/"), "/w/proj.met");
-  EXPECT_EQ(M_metricFileName("a.c", "."), "a.c.met");
-  EXPECT_EQ(M_metricFileName("a.c", ""), "a.c.met");
-}
 
 class MetricOutput : public MetricFileTest {};
 

@@ -15,8 +15,6 @@ class TemplateTest : public ModelTest {
     ModelTest::SetUp();
     registerSymbolEvents();
     P_configureOnDefine(&recordDefine);
-  }
-  void readFixture() {
     P_readSource(1, 2, XF_Filename("a.cpp"), fixture("templates"));
     P_readSource(2, 2, XF_Filename("b.cpp"), fixture("templates"));
   }
@@ -40,7 +38,6 @@ class TemplateTest : public ModelTest {
 }  // namespace
 
 TEST_F(TemplateTest, DerivedDefinesAreListedInReadingOrder) {
-  readFixture();
   std::vector<std::string> names;
   for (PI_DefineHandle def : derivedDefines()) names.push_back(describe(def));
   EXPECT_EQ(names, (std::vector<std::string>{"A<T*>@a.h:8", "max<long>(long,long)@a.h:1", "max<int>(int,int)@b.cpp:5",
@@ -48,7 +45,6 @@ TEST_F(TemplateTest, DerivedDefinesAreListedInReadingOrder) {
 }
 
 TEST_F(TemplateTest, OriginStepsLeadToTheTemplateDefinition) {
-  readFixture();
   // The function template was declared in a.cpp and defined in b.cpp: the
   // step finds the definition, whenever the derived define was read.
   EXPECT_EQ(origin(derived("max<long>(long,long)")), "max<T>(T,T)@a.h:1");
@@ -61,24 +57,16 @@ TEST_F(TemplateTest, OriginStepsLeadToTheTemplateDefinition) {
   EXPECT_EQ(origin(derived("A<int>::get()")), "A<T>::get()@a.h:4");
   // Members of specialisations step to the template's member (key A::get).
   EXPECT_EQ(origin(derived("A<int*>::get()")), "A<T>::get()@a.h:4");
-}
-
-TEST_F(TemplateTest, FollowingStepsAlwaysEnds) {
-  readFixture();
+  // Defines that derive from nothing take no step, and following the steps always ends.
+  EXPECT_EQ(P_getDefineTemplateOrigin(PI_getSymbolCurrentDefine(symbolNamed("plain()"))), nullptr);
+  EXPECT_EQ(P_getDefineTemplateOrigin(PI_getSymbolCurrentDefine(symbolNamed("max<T>(T,T)"))), nullptr);
   for (PI_DefineHandle def : derivedDefines()) {
     int steps = 0;
     for (PI_DefineHandle at = def; at; at = P_getDefineTemplateOrigin(at)) ASSERT_LT(++steps, 4) << describe(def);
   }
 }
 
-TEST_F(TemplateTest, DefinesThatDeriveFromNothingTakeNoStep) {
-  readFixture();
-  EXPECT_EQ(P_getDefineTemplateOrigin(PI_getSymbolCurrentDefine(symbolNamed("plain()"))), nullptr);
-  EXPECT_EQ(P_getDefineTemplateOrigin(PI_getSymbolCurrentDefine(symbolNamed("max<T>(T,T)"))), nullptr);
-}
-
 TEST_F(TemplateTest, GeneratedInstancesReachOnlyThePlainDefineCallbacks) {
-  readFixture();
   std::vector<std::string> seen = events();
   auto count = [&seen](const std::string& event) { return std::count(seen.begin(), seen.end(), event); };
   // "U" without "X": not filed, seen by the plain define callbacks.
@@ -95,7 +83,6 @@ TEST_F(TemplateTest, GeneratedInstancesReachOnlyThePlainDefineCallbacks) {
 }
 
 TEST_F(TemplateTest, MarksAreReadBack) {
-  readFixture();
   EXPECT_TRUE(P_hasDefineCodeP(derived("A<T*>")));
   EXPECT_TRUE(PI_isDefineSpecialisation(derived("A<T*>")));
   EXPECT_TRUE(P_hasDefineCodeX(derived("A<int*>")));
