@@ -121,17 +121,6 @@ TEST_F(DamagedSourceErrorFile, DamageAtTheVeryEndEndsReadingQuietly) {
   }
 }
 
-TEST_F(DamagedSourceErrorFile, AnErrorFileThatCannotBeOpenedIsAMissingFile) {
-  scratch_.write("out/a.c.err/inside", "");  // a directory where the file should be
-  const auto r = zumtest::runZum(scratch_,
-                                 {"ZEK", "-cmaf", "out/p", "-op", "out", "-debug", "always_read_errors", "-debug",
-                                  "simpleoutput", "b.c", "a.c"},
-                                 env_);
-  EXPECT_EQ(r.exitCode, 0);
-  EXPECT_EQ(r.err, "");
-  EXPECT_EQ(r.out.substr(0, r.out.find("<S>")), "out/p:1: Msg=1540 #params=1 {out/a.c.err}\n");
-}
-
 // A metric record that fails a consistency check: the designed assertion,
 // then the file and line of the record.
 TEST_F(DamagedSourceErrorFile, ADamagedMetricRecordIsToldWithItsFileAndLine) {

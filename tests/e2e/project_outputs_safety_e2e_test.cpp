@@ -187,11 +187,13 @@ TEST_F(ProjectOutputs, WhatIsNotARegularFileOrFailsWhileReadIsNotReadable) {
   fs::create_symlink("/proc/self/mem", scratch_.path("out/g.c.met"));
   scratch_.write("out/f.c.met", "<S>\n");
   ASSERT_EQ(::mkfifo(scratch_.path("out/f.c.err").c_str(), 0600), 0);
+  scratch_.write("out/h.c.met", "<S>\n");
+  fs::create_directories(scratch_.path("out/h.c.err"));
   scratch_.write("out/a.c.err", std::string("\x00\x82\x00\x00\x00\x00\x00\x00\x01\x00\x00\x00\x00", 13));
   const zumtest::RunResult r = zumtest::runZum(
       scratch_,
       {"ZEK", "-cmaf", "out/p", "-op", "out", "-debug", "simpleoutput", "-debug", "always_read_errors", "a.c", "b.c",
-       "d.c", "e.c", "f.c", "g.c"},
+       "d.c", "e.c", "f.c", "g.c", "h.c"},
       env_);
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_EQ(r.err, "");
@@ -200,7 +202,8 @@ TEST_F(ProjectOutputs, WhatIsNotARegularFileOrFailsWhileReadIsNotReadable) {
             "out/p:1: Msg=1540 #params=1 {out/d.c.met}\n"
             "out/p:1: Msg=1540 #params=1 {out/e.c.met}\n"
             "out/p:1: Msg=1540 #params=1 {out/f.c.err}\n"
-            "out/p:1: Msg=1540 #params=1 {out/g.c.met}\n");
+            "out/p:1: Msg=1540 #params=1 {out/g.c.met}\n"
+            "out/p:1: Msg=1540 #params=1 {out/h.c.err}\n");
 
   // A project metric file that cannot be opened stops the run before the
   // error file it made is kept.

@@ -27,11 +27,10 @@ struct Case {
   bool keepSlashes = true;
   int tabStop = 8;
 
-  FM_Rendering rendering(const std::string& format) const {
+  std::string render(const std::string& format) const {
     const FM_Subject subject{*diagnostic, level, text, secondText, depth, previous, keepSlashes, tabStop};
-    return FM_render(FM_lexFormat(format), subject);
+    return FM_render(FM_lexFormat(format), subject).text;
   }
-  std::string render(const std::string& format) const { return rendering(format).text; }
 };
 
 // The text of the FM_ParseException a format raises ("" when none).
@@ -173,13 +172,6 @@ TEST(FormatEvaluator, AbsurdCountsStayBounded) {
   EXPECT_EQ(c.render("%^").size(), (std::size_t{1} << 20) + 2);
   FM_LineLayout layout{FM_LineMode::kHardBreaks, 1, std::string(100, '-'), 8};
   EXPECT_LE(FM_layOut(std::string(1 << 18, 'x'), layout).size(), kMaxLayoutLength + 101);
-}
-
-TEST(FormatEvaluator, RememberAndForget) {
-  Case c;
-  EXPECT_FALSE(c.rendering("%t").remember);
-  EXPECT_TRUE(c.rendering("%q").remember);
-  EXPECT_TRUE(c.rendering("%?u%(%Q%)").forget);
 }
 
 TEST(LineLayout, CutAndBreaks) {

@@ -171,8 +171,10 @@ TEST_F(DefineTest, NamePartsOfAFunctionKeepTheirMarkers) {
   EXPECT_EQ(PI_getDefineIdentifier(def), PI_getDefineIdentifier(def));
 }
 
+// And "main" only with external linkage.
 TEST_F(DefineTest, NamePartsOfAVariable) {
-  readDefines("<DEFINE> f(int)::count a.c 3 N DC -V B N ni -\n<DEFINE> g a.c 9 N DC -V F N ni -\n");
+  readDefines("<DEFINE> f(int)::count a.c 3 N DC -V B N ni -\n<DEFINE> g a.c 9 N DC -V F N ni -\n"
+              "<DEFINE> main() a.c 1 N DC FF F X ()->ni -\n<DEFINE> ns::main() a.c 2 N DC FF S I ()->ni -\n");
   PI_DefineHandle count = PI_getSymbolCurrentDefine(symbolNamed("f(int)::count"));
   EXPECT_EQ(readable(PI_getDefineScope(count)), "f(int)");
   EXPECT_STREQ(PI_getDefineUnqualName(count), "count");
@@ -181,10 +183,6 @@ TEST_F(DefineTest, NamePartsOfAVariable) {
   PI_DefineHandle g = PI_getSymbolCurrentDefine(symbolNamed("g"));
   EXPECT_STREQ(PI_getDefineScope(g), "");
   EXPECT_FALSE(PI_isDefineMain(g));
-}
-
-TEST_F(DefineTest, MainNeedsExternalLinkage) {
-  readDefines("<DEFINE> main() a.c 1 N DC FF F X ()->ni -\n<DEFINE> ns::main() a.c 2 N DC FF S I ()->ni -\n");
   EXPECT_TRUE(PI_isDefineMain(PI_getSymbolCurrentDefine(symbolNamed("main()"))));
   EXPECT_FALSE(PI_isDefineMain(PI_getSymbolCurrentDefine(symbolNamed("ns::main()"))));
 }
@@ -285,9 +283,10 @@ TEST_F(DefineTest, RedeclarationsAreFiledUnderTheDefineTheyRedeclare) {
   readDefines(
       "<DEFINE> a a.c 1 N DC -V F X [?,ni] -\n"
       "<DEFINE> a a.c 2 N DR -V F X [10,ni] -\n"
-      "<DEFINE> a a.c 3 N DR -V F X [10,ni] -\n");
-  EXPECT_EQ(events(), (std::vector<std::string>{"NewSymbol a@a.c:1"}));
-  PI_SymbolHandle a = allSymbols()[0];
+      "<DEFINE> a a.c 3 N DR -V F X [10,ni] -\n"
+      "<DEFINE> b a.c 4 N DC -V F X ni -\n");
+  EXPECT_EQ(events(), (std::vector<std::string>{"NewSymbol a@a.c:1", "NewSymbol b@a.c:4"}));
+  PI_SymbolHandle a = symbolNamed("a");
   PI_DefineHandle first = definesOf(a)[0];
   ASSERT_TRUE(PI_hasSymbolDefineRedeclList(a, first));
   std::vector<std::string> redecls;
@@ -296,13 +295,10 @@ TEST_F(DefineTest, RedeclarationsAreFiledUnderTheDefineTheyRedeclare) {
   EXPECT_EQ(redecls, (std::vector<std::string>{"a@a.c:2", "a@a.c:3"}));
   EXPECT_TRUE(P_isDefineRedeclaration(PI_getDefineIterData(PI_getSymbolDefineFirstRedecl(a, first))));
   EXPECT_EQ(definesOf(a).size(), 1u);
-}
-
-TEST_F(DefineTest, AskingForRedeclarationsThatDoNotExistIsAnAssertion) {
-  readDefines("<DEFINE> a a.c 1 N DC -V F X ni -\n");
-  PI_SymbolHandle a = allSymbols()[0];
-  EXPECT_FALSE(PI_hasSymbolDefineRedeclList(a, definesOf(a)[0]));
-  EXPECT_DEATH(PI_getSymbolDefineFirstRedecl(a, definesOf(a)[0]),
+  // Asking for redeclarations that do not exist is an assertion.
+  PI_SymbolHandle b = symbolNamed("b");
+  EXPECT_FALSE(PI_hasSymbolDefineRedeclList(b, definesOf(b)[0]));
+  EXPECT_DEATH(PI_getSymbolDefineFirstRedecl(b, definesOf(b)[0]),
                "Assertion at P_Symbol:[0-9]+: Assertion 'iter != m_redeclList.end \\(\\) && \"We have no "
                "redeclarations for this symbol/define\"' failed.");
 }
