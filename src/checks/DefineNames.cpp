@@ -1,5 +1,6 @@
 #include "checks/DefineNames.h"
 
+#include <cstring>
 #include <functional>
 
 #include "anlsrslt/include/P_ModelInterface.h"
@@ -8,6 +9,24 @@ namespace zum {
 
 std::uint32_t nameHash(std::string_view text) noexcept {
   return static_cast<std::uint32_t>(std::hash<std::string_view>()(text));
+}
+
+bool IdentifierEndFilter::hasListMarkers(std::string_view text) noexcept {
+  constexpr std::uint64_t kHigh = 0x8080808080808080ull;
+  const auto wordAt = [&text](std::size_t at) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + at, 8);
+    return word;
+  };
+  if (text.size() < 8) {
+    for (char c : text)
+      if (static_cast<unsigned char>(c) >= 0x80) return true;
+    return false;
+  }
+  // Whole words, the last one overlapping the one before.
+  std::uint64_t bits = wordAt(text.size() - 8);
+  for (std::size_t i = 0; i + 8 < text.size(); i += 8) bits |= wordAt(i);
+  return (bits & kHigh) != 0;
 }
 
 const DefineNameCache::Split& DefineNameCache::splitOnMiss(PI_DefineHandle define, const char* name, Split* set) {

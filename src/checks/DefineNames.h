@@ -9,6 +9,7 @@
 // time and kept out of the cache, so as not to push out the headers'.
 #pragma once
 
+#include <bitset>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,37 @@ std::uint32_t nameHash(std::string_view text) noexcept;
 struct HashedName {
   std::string_view text;
   std::uint32_t hash;
+};
+
+// Turns away, by the last two bytes of a qualified name, the names whose
+// identifier is surely none of a few identifiers, without taking the name
+// apart. A name without list markers ends with its identifier, so two
+// identifiers that are equal end with the same two bytes; any other name
+// is let through.
+class IdentifierEndFilter {
+ public:
+  void add(std::string_view identifier) {
+    if (identifier.size() < 2)
+      passAll_ = true;
+    else
+      ends_.set(endOf(identifier));
+  }
+  // False only when the identifier of `qualifiedName` is none of those
+  // added.
+  bool mayMatch(std::string_view qualifiedName) const noexcept {
+    if (passAll_ || qualifiedName.size() < 2 || ends_.test(endOf(qualifiedName))) return true;
+    return hasListMarkers(qualifiedName);
+  }
+
+ private:
+  static std::size_t endOf(std::string_view text) noexcept {
+    return static_cast<unsigned char>(text[text.size() - 2]) * 256u + static_cast<unsigned char>(text.back());
+  }
+  // Whether the text holds a byte from 0x80 up, as every list marker is.
+  static bool hasListMarkers(std::string_view text) noexcept;
+
+  std::bitset<std::size_t(1) << 16> ends_;
+  bool passAll_ = false;
 };
 
 class DefineNameCache {

@@ -72,6 +72,9 @@ struct TypedefReuseState {
   // The hashes of the typedef names, so that most of the millions of other
   // names are turned away without a look-up.
   std::bitset<std::size_t(1) << 16> hashes;
+  // Most of the rest by the ends of their qualified names, before those
+  // are taken apart.
+  IdentifierEndFilter ends;
   // A header's typedef comes back from every source that includes it: its
   // entry is found again by the interned qualified name, without taking
   // the name apart.
@@ -85,6 +88,7 @@ std::size_t entryOfIdentifier(TypedefReuseState& table, std::string_view identif
   if (isNew) {
     table.entries.emplace_back(identifier);
     table.hashes.set(nameHash(identifier) & 0xFFFF);
+    table.ends.add(identifier);
   }
   return at->second;
 }
@@ -102,26 +106,37 @@ std::size_t entryOfTypedef(TypedefReuseState& table, PI_DefineHandle define) {
   return *entry;
 }
 
-void noteDefine(PI_SymbolHandle, PI_DefineHandle define) {
-  if (!PI_isDefineTypedef(define)) return;
+// Out of line, so that the call for each of the millions of other defines
+// does no more than ask.
+[[gnu::noinline]] void noteTypedef(PI_DefineHandle define) {
   TypedefReuseState& table = state();
   table.entries[entryOfTypedef(table, define)].add(define);
 }
 
-void joinEntry(TypedefReuseState& table, PI_SymbolHandle symbol, std::string_view identifier) {
-  const auto found = table.byIdentifier.find(identifier);
+void noteDefine(PI_SymbolHandle, PI_DefineHandle define) {
+  if (PI_isDefineTypedef(define)) noteTypedef(define);
+}
+
+// Every define of a symbol whose name is a typedef name joins its entry.
+// Kept out of line, so that the walk over every symbol inlines only the
+// test that turns most symbols away.
+[[gnu::noinline]] void joinEntryOfName(TypedefReuseState& table, PI_SymbolHandle symbol, PI_DefineHandle current,
+                                       DefineNameCache& cache) {
+  const HashedName identifier = cache.identifier(current);
+  if (!table.hashes.test(identifier.hash & 0xFFFF)) return;
+  const auto found = table.byIdentifier.find(identifier.text);
   if (found == table.byIdentifier.end()) return;
   Entry& entry = table.entries[found->second];
   for (PI_DefineHandle define : definesOf(symbol)) entry.add(define);
 }
 
-// Every define of a symbol whose name is a typedef name joins its entry.
-// Most symbols are turned away by the hash of their identifier.
+// Most symbols are turned away by the end of their name, most others by
+// the hash of their identifier.
 void visitSymbol(PI_SymbolHandle symbol, PI_DefineHandle current, DefineNameCache& cache) {
   TypedefReuseState& table = state();
   if (table.entries.empty()) return;
-  const HashedName identifier = cache.identifier(current);
-  if (table.hashes.test(identifier.hash & 0xFFFF)) [[unlikely]] joinEntry(table, symbol, identifier.text);
+  if (table.ends.mayMatch(U_Identifier::fromStored(PI_getDefineQualName(current)).view()))
+    joinEntryOfName(table, symbol, current, cache);
 }
 
 // One 1581 per place, in the order of the defines.
