@@ -146,9 +146,9 @@ U_Handle<M_Diagnostic> PlaceMessages::make(const DefinePlace& place, const char*
   U_Handle<M_Diagnostic> diagnostic = newDiagnostic(messageNumber_, fileLineLocation(place.file, place.line));
   if (qualifiedName != lastName_ || !lastEntity_) {
     lastName_ = qualifiedName;
-    lastEntity_ = U_make<InternedEntityName>(qualifiedName);
+    lastEntity_ = U_make<M_ParamEntityType>(U_make<InternedEntityName>(qualifiedName), 0);
   }
-  diagnostic->addEntity(lastEntity_, 0);
+  diagnostic->addParam(lastEntity_);
   return diagnostic;
 }
 

@@ -69,9 +69,10 @@ class PlaceMessages {
   // Lists name one place many times in a row.
   Key lastKey_{{nullptr, 0}, nullptr};
   U_Handle<M_Diagnostic> last_;
-  // The entries of a list mostly name one entity: they share its name.
+  // The entries of a list mostly name one entity: they share its entity
+  // parameter.
   const char* lastName_ = nullptr;
-  U_Handle<U_EntityDisplayName> lastEntity_;
+  U_Handle<M_ParamType> lastEntity_;
 };
 
 // Appends `list` as a message-list parameter: sorted with the diagnostic

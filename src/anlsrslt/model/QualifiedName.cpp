@@ -226,12 +226,17 @@ constexpr std::uint64_t bytesEqual(std::uint64_t word, unsigned char byte) noexc
 }
 
 bool hasStructureBytes(std::string_view text) noexcept {
-  const auto hasByte = bytesEqual;
-  std::size_t i = 0;
-  for (; i + 8 <= text.size(); i += 8) {
+  const auto structureIn = [&text](std::size_t at) {
     std::uint64_t word;
-    std::memcpy(&word, text.data() + i, 8);
-    if ((word & kHigh) | hasByte(word, '{') | hasByte(word, '}') | hasByte(word, '@')) return true;
+    std::memcpy(&word, text.data() + at, 8);
+    return (word & kHigh) | bytesEqual(word, '{') | bytesEqual(word, '}') | bytesEqual(word, '@');
+  };
+  std::size_t i = 0;
+  if (text.size() >= 8) {
+    // Whole words, the last one overlapping the one before.
+    for (; i + 8 < text.size(); i += 8)
+      if (structureIn(i)) return true;
+    return structureIn(text.size() - 8) != 0;
   }
   for (; i < text.size(); ++i) {
     const auto c = static_cast<unsigned char>(text[i]);
