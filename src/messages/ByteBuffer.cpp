@@ -20,6 +20,13 @@ void R_ByteBuffer::putCopy(std::size_t begin, std::size_t end) {
   std::memcpy(bytes_.data() + at, bytes_.data() + begin, end - begin);
 }
 
+void R_ByteBuffer::putCopies(std::size_t begin, std::size_t end, std::size_t times) {
+  const std::size_t size = end - begin;
+  std::size_t at = bytes_.size();
+  bytes_.resize(at + size * times);
+  for (; times > 0; --times, at += size) std::memcpy(bytes_.data() + at, bytes_.data() + begin, size);
+}
+
 void R_ByteBuffer::markText(std::size_t begin) {
   if (begin < bytes_.size()) texts_.push_back(Span{begin, bytes_.size()});
 }

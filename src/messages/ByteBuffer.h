@@ -18,6 +18,8 @@ class R_ByteBuffer {
   // Appends a copy of the bytes from `begin` to `end`, which are already in
   // the buffer.
   void putCopy(std::size_t begin, std::size_t end);
+  // Appends `times` copies of them.
+  void putCopies(std::size_t begin, std::size_t end, std::size_t times);
   // Marks the bytes from `begin` to the current end as one text field.
   void markText(std::size_t begin);
 

@@ -166,17 +166,22 @@ void R_writeParamTypeVisitor::visitMsgList(const M_ParamMsgListType& param) {
   // for every source that includes the header). Once it has been written,
   // each file, name and location in it is referred to by number, so from
   // its second writing on its bytes are the same: they are copied.
+  const auto& diagnostics = param.diagnostics();
   const M_Diagnostic* previous = nullptr;
   bool settled = false;
   std::size_t begin = 0;
   std::size_t end = 0;
-  for (const auto& diagnostic : param.diagnostics()) {
-    if (diagnostic.pointer() == previous && settled) {
-      out_.putCopy(begin, end);
+  for (std::size_t i = 0; i < diagnostics.size(); ++i) {
+    const M_Diagnostic* diagnostic = diagnostics[i].pointer();
+    if (diagnostic == previous && settled) {
+      // The whole run of this diagnostic at once.
+      std::size_t repeats = 1;
+      for (; i + 1 < diagnostics.size() && diagnostics[i + 1].pointer() == previous; ++i) ++repeats;
+      out_.putCopies(begin, end, repeats);
       continue;
     }
-    settled = diagnostic.pointer() == previous;
-    previous = diagnostic.pointer();
+    settled = diagnostic == previous;
+    previous = diagnostic;
     begin = out_.size();
     encoder_.writeDiagnosticBody(out_, *diagnostic, false);
     end = out_.size();
