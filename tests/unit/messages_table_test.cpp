@@ -1,7 +1,7 @@
 // The message file reader and the message table: the file syntax, the
 // replacement rule, bad lines, loading of the installation's and the user's
-// file, and the run's table as levels, formats and PI_getDiagnosticAsString
-// see it.
+// file, and the run's table as PI_getDiagnosticAsString sees it (the
+// levels a run takes from it are tested end to end).
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -13,7 +13,6 @@
 #include "messages/FormatParseException.h"
 #include "messages/MessageCatalog.h"
 #include "messages/MessageFile.h"
-#include "messages/MessageLevel.h"
 #include "options/ProductTable.h"
 #include "options/TextTranslation.h"
 #include "run_test_support.h"
@@ -192,17 +191,6 @@ TEST_F(MessageCatalogTest, MissingInstalledFileIsReported) {
   const std::string warnings = load(settings(), table);
   EXPECT_EQ(warnings.rfind("Warning - Can't open message file zum.msg (looked in " + environment_.path("bin") + ", ", 0), 0u);
   EXPECT_EQ(textOf(table, 1500), "fatal|Unknown error|");
-}
-
-TEST_F(MessageCatalogTest, RunTableFollowsTheStandardOption) {
-  write("bin/zum.msg", "#define info 1\n#define warning 4\n1 info low\n1 warning high\n");
-  runtest::publishCommandLine({});
-  EXPECT_EQ(M_messageLevel(1), 1);
-  EXPECT_EQ(&M_messageTable(), &M_messageTable());
-  runtest::publishCommandLine({"-standard"});
-  EXPECT_EQ(M_messageLevel(1), 4);
-  runtest::publishCommandLine({"-standard-"});
-  EXPECT_EQ(M_messageLevel(1), 1);
 }
 
 TEST_F(MessageCatalogTest, DiagnosticAsString) {

@@ -1,6 +1,7 @@
 // The plug-in interface as modules use it: the order of events, sets and
 // lists of callbacks, iterator ids, type queries, run information and the
-// scope-enclosing symbol (misuse assertions: plugin_diagnostics_test).
+// scope-enclosing symbol (misuse assertions: plugin_diagnostics_test; the
+// error-file events: model_diagnostics_test).
 #include <string>
 #include <vector>
 
@@ -68,44 +69,6 @@ TEST_F(InterfaceTest, ClassAndFunctionMetricsRunInTheirPlaceOfTheAllDefineList) 
   readSources({"a.cpp"});
   EXPECT_EQ(events(), (std::vector<std::string>{"AllDefine 1", "Class STC1 K", "Function STM1 K::m()",
                                                 "Function STM1 K::m()", "AllDefine 2"}));
-}
-
-TEST_F(InterfaceTest, SetsCallEachCallbackOnce) {
-  PI_configureOnNewSymbol(&recordNewSymbol);
-  PI_configureOnNewSymbol(&recordNewSymbol);
-  PI_configureOnSource(&recordSource);
-  PI_configureOnSource(&recordSource);
-  writeMetricFile("a.c", "<DEFINE> x a.c 1 N DC -V F X ni -\n");
-  readSources({"a.c"});
-  EXPECT_EQ(events(), (std::vector<std::string>{"Source a.c", "NewSymbol x@a.c:1"}));
-}
-
-TEST_F(InterfaceTest, ErrorFileEventsGoToTheirCallbacks) {
-  static std::vector<std::string> seen;
-  seen.clear();
-  auto* diagnostic = reinterpret_cast<PI_DiagnosticHandle>(0x10);
-  auto* record = reinterpret_cast<PI_SuppressionRecordHandle>(0x20);
-  EXPECT_FALSE(P_hasErrorFileCallbacks());
-  PI_configureOnMessage(1502, [](PI_DiagnosticHandle, unsigned char dup, unsigned char supp) {
-    seen.push_back("Message " + std::to_string(dup) + std::to_string(supp));
-  });
-  PI_configureOnDiagnosticSuppressed([](PI_DiagnosticHandle, unsigned char dup, unsigned char supp) {
-    seen.push_back("Suppressed " + std::to_string(dup) + std::to_string(supp));
-  });
-  PI_configureOnDiagnostic([](PI_DiagnosticHandle, unsigned char dup) { seen.push_back("Diagnostic " + std::to_string(dup)); });
-  PI_configureOnSuppressionRecordDiagnostic(
-      [](PI_SuppressionRecordHandle, PI_DiagnosticHandle) { seen.push_back("RecordDiagnostic"); });
-  PI_configureOnSuppressionRecord([](PI_SuppressionRecordHandle) { seen.push_back("Record"); });
-  EXPECT_TRUE(P_hasErrorFileCallbacks());
-  EXPECT_TRUE(P_hasMessageCallbacks(1502));
-  EXPECT_FALSE(P_hasMessageCallbacks(1503));
-  P_raiseOnSuppressionRecord(record);
-  P_raiseOnMessage(1502, diagnostic, true, false);
-  P_raiseOnMessage(1503, diagnostic, true, false);
-  P_raiseOnDiagnosticSuppressed(diagnostic, false, true);
-  P_raiseOnDiagnostic(diagnostic, true);
-  P_raiseOnSuppressionRecordDiagnostic(record, diagnostic);
-  EXPECT_EQ(seen, (std::vector<std::string>{"Record", "Message 10", "Suppressed 01", "Diagnostic 1", "RecordDiagnostic"}));
 }
 
 TEST_F(InterfaceTest, IteratingAnEmptyCollectionEndsAtOnceAndKeepsItsId) {
