@@ -1,7 +1,8 @@
 // A damaged error file of a source (and a damaged metric record), reached
 // through a whole run: the reader's exception ends the run with its text
-// and exit code 18 (only a file that cannot be opened is message 1540),
-// and the project error file keeps every byte it had and stays readable.
+// and exit code 18 (only a file that cannot be opened is message 1540, as
+// project_outputs_safety_e2e_test shows), and the project error file keeps
+// every byte it had and stays readable.
 #include <gtest/gtest.h>
 
 
