@@ -1,5 +1,7 @@
-// Diagnostics and suppression records through the writers and back
-// through the reader, and the appending rules of the project error file.
+// Diagnostics and suppression records through the current writer and back
+// through the reader, and the appending rules of the project error file
+// (the older generation: its writer's bytes, its reader's hand-made files
+// and zum-errdump's and zum-report's end-to-end reading).
 #include <gtest/gtest.h>
 
 #include "messages/Diagnostic.h"
@@ -142,40 +144,6 @@ TEST_F(ErrorFileRoundTripTest, CurrentGenerationKeepsEveryPartAndParameter) {
   EXPECT_EQ(s2.kind(), 2);
   EXPECT_TRUE(s2.messageRanges().empty());
   EXPECT_FALSE(s2.end().isSet());
-}
-
-TEST_F(ErrorFileRoundTripTest, OlderGenerationRebuildsPlacesFromTheLineRule) {
-  const U_Location top(mainFile, 3, 0);
-  auto inMain = U_make<M_Diagnostic>(1, U_Location(mainFile, 12, 1));
-  inMain->addString("a");
-  inMain->addString("");
-  auto inHeader = U_make<M_Diagnostic>(2, U_Location(file("/p/h.h", "h.h"), 7, 5, U_Location(file("/p/m.h", "m.h"), 20, 0, top)));
-  inHeader->setError(true);
-  auto noPlace = U_make<M_Diagnostic>(3);
-  auto backInMain = U_make<M_Diagnostic>(4, U_Location(mainFile, 13, 0));
-
-  M_OutputVarnix output(false);
-  output.open(name);
-  output.writeDiagnostic(*inMain, false);
-  output.writeDiagnostic(*inHeader, true);
-  output.writeDiagnostic(*noPlace, false);
-  output.writeDiagnostic(*backInMain, false);
-  output.close();
-
-  M_InputVarnix input = readBack(name);
-  EXPECT_EQ(input.version(), 0x7900);
-  // Files come back by their absolute paths; a header's include chain is
-  // cut to the line in the primary source.
-  EXPECT_EQ(debugTexts(input), (std::vector<std::string>{
-                                   "/p/main.c:12:1: Msg=1 #params=2 {a, }",
-                                   "/p/h.h:7:5: Msg=2 #params=0 hidden by pragma incl{main.c:3}",
-                                   "nofile.cc:0: Msg=3 #params=0",
-                                   "/p/main.c:13: Msg=4 #params=0",
-                               }));
-  EXPECT_FALSE(input.diagnostics()[0]->location().hasInclLoc());
-  EXPECT_TRUE(input.diagnostics()[1]->isError());
-  EXPECT_TRUE(input.diagnostics()[1]->isHidden());
-  EXPECT_EQ(input.diagnostics()[1]->location().inclLoc().file(), mainFile);
 }
 
 TEST_F(ErrorFileRoundTripTest, AppendingToCurrentFilesAddsSectionsWithRestartingIdentifiers) {
