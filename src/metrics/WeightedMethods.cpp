@@ -40,7 +40,7 @@ void recordSTWMC(PI_DefineHandle classDefine, const char* metricName) {
 void configureSTWMC() {
   addClassSurvey();
   PI_configureClassMetric("STWMC", &recordSTWMC);
-  PI_configureNeedMetric();
+  P_configureNeedMetric("STCYC");
 }
 
 }  // namespace zum

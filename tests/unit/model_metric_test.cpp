@@ -30,6 +30,7 @@ std::vector<std::string> allLiterals() {
 }  // namespace
 
 TEST_F(MetricTest, ValuesAreConvertedWhenQueried) {
+  P_configureNeedMetric("STCYC");  // another module asks for every metric
   PI_configureNeedMetric();
   readProject();
   EXPECT_EQ(PI_getMetricIntegralValue("f(int)", "STCYC"), 3);
@@ -43,6 +44,15 @@ TEST_F(MetricTest, ValuesAreConvertedWhenQueried) {
   EXPECT_EQ(PI_getMetricIntegralValue("b.c", "STLIN"), 12);
   // File-level and function-level metrics live in different groups.
   EXPECT_FALSE(PI_hasMetric("a.c", "STCYC"));
+}
+
+TEST_F(MetricTest, GroupsKeepOnlyTheNamedMetricsWhenNoModuleAsksForEvery) {
+  P_configureNeedMetric("STCYC");
+  readProject();
+  EXPECT_EQ(PI_getMetricIntegralValue("f(int)", "STCYC"), 3);
+  EXPECT_FALSE(PI_hasMetric("f(int)", "STPTH"));
+  EXPECT_FALSE(PI_hasMetric("f(int)", "STFIL"));
+  EXPECT_FALSE(PI_hasMetric("a.c", "STLIN"));
 }
 
 TEST_F(MetricTest, MissingMetricsAreZeroAndReportedOnlyWhenAsked) {

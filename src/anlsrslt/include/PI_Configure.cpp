@@ -19,7 +19,12 @@ namespace {
 
 void needDefines() { P_registerRecordReader("DEFINE", &P_readDefineRecord); }
 
-void needMetrics() { P_registerRecordReader("S", &P_readMetricRecord); }
+void needMetricRecords() { P_registerRecordReader("S", &P_readMetricRecord); }
+
+void needMetrics() {
+  needMetricRecords();
+  P_metricStore().keepEveryMetric();
+}
 
 void needRelations(std::uint8_t kinds) {
   P_callbacks().relationNeeds |= kinds;
@@ -57,7 +62,7 @@ void configureMetric(std::vector<std::pair<const char*, PI_MetricCallback>>& lis
                      PI_MetricCallback callback) {
   list.emplace_back(U_Identifier(metricName).c_str(), callback);
   PI_configureOnAllDefine(&runClassAndFunctionMetrics);
-  needMetrics();
+  needMetricRecords();
 }
 
 }  // namespace
@@ -160,3 +165,9 @@ void PI_configureNeedScopeEnclSymbol() {
 }  // extern "C"
 
 void P_configureClassSymbols(P_ClassSymbols (*find)()) { P_callbacks().findClassSymbols = find; }
+
+void P_configureNeedMetric(const char* metricName) {
+  needMetricRecords();
+  P_metricStore().keepMetric(metricName);
+}
+

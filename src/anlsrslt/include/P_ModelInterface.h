@@ -14,6 +14,12 @@
 // DEFINE records be filed at all).
 void P_configureOnDefine(PI_DefineCallback callback);
 
+// For a module that queries (PI_getMetric...) the one metric `metricName`
+// only, instead of PI_configureNeedMetric: while every module that queries
+// metrics named them so, the metric records keep only the metrics named.
+// A class or function metric that queries metrics must say which.
+void P_configureNeedMetric(const char* metricName);
+
 // Define code "R" (a redeclaration), "P" and "X"; flags "G", "T", "U".
 bool P_isDefineRedeclaration(PI_DefineHandle define);
 bool P_hasDefineCodeP(PI_DefineHandle define);

@@ -36,6 +36,17 @@ const char* P_MetricStore::openGroup(U_Identifier key) {
   return closed;
 }
 
+void P_MetricStore::keepMetric(std::string_view metric) {
+  if (keeping_ == Keeping::Unset) keeping_ = Keeping::Named;
+  named_.emplace_back(metric);
+}
+
+bool P_MetricStore::keepsNamed(std::string_view metric) const noexcept {
+  for (const std::string& named : named_)
+    if (named == metric) return true;
+  return false;
+}
+
 void P_MetricStore::store(std::string_view metric, std::string_view value) {
   store(metric, P_internMetricValue(numbers_, values_, value));
 }
@@ -90,10 +101,10 @@ void P_readMetricRecord(std::string_view line) {
     U_Identifier key =
         value == std::string_view(lastFile) ? U_Identifier(U_Filename(lastFile).view()) : P_internNameField(value);
     const char* closed = store.openGroup(key);
-    store.store("STFIL", store.lastFileText());
+    if (store.keeps("STFIL")) store.store("STFIL", store.lastFileText());
     if (closed) P_callbacks().onMetricGroup.call(closed);
   }
-  if (store.openGroupKey() && !name.empty() && !value.empty()) store.store(name, value);
+  if (store.openGroupKey() && !name.empty() && !value.empty() && store.keeps(name)) store.store(name, value);
 }
 
 void P_finishLastMetricGroup() {

@@ -39,6 +39,15 @@ class P_MetricStore {
   const char* lastFileText();
   const char* openGroupKey() const noexcept { return openKey_; }
 
+  // Which metrics the groups keep: every one, unless the modules that
+  // query metrics all named the few they ask for (a metric asked for by
+  // nobody need not be interned and stored for every function).
+  void keepEveryMetric() noexcept { keeping_ = Keeping::Every; }
+  void keepMetric(std::string_view metric);
+  bool keeps(std::string_view metric) const noexcept {
+    return keeping_ != Keeping::Named || keepsNamed(metric);
+  }
+
  private:
   using Group = std::vector<std::pair<const char*, const char*>>;  // (metric, value), few per group
   zum::FlatMap<const char*, std::uint32_t> groupIndex_;
@@ -53,6 +62,11 @@ class P_MetricStore {
   bool haveLastFile_ = false;
   const char* openKey_ = nullptr;
   std::uint32_t open_ = 0;
+
+  enum class Keeping { Unset, Named, Every };
+  bool keepsNamed(std::string_view metric) const noexcept;
+  Keeping keeping_ = Keeping::Unset;
+  std::vector<std::string> named_;
 };
 
 P_MetricStore& P_metricStore();
