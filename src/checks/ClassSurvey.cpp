@@ -25,7 +25,8 @@ bool maySpellSpecialMember(std::string_view name) {
 
 // The kinds of define exclude each other; the most frequent comes first,
 // since most symbols are variables (parameters and locals among them).
-void note(ClassSurvey& found, PI_SymbolHandle symbol, PI_DefineHandle define) {
+void visitSymbol(PI_SymbolHandle symbol, PI_DefineHandle define, DefineNameCache&) {
+  ClassSurvey& found = state().survey;
   ++found.surveyed;
   const bool definition = PI_isDefineDefinition(define);
   if (definition) found.definedSymbols.push_back(symbol);
@@ -43,8 +44,11 @@ void note(ClassSurvey& found, PI_SymbolHandle symbol, PI_DefineHandle define) {
   }
 }
 
-void visitSymbol(PI_SymbolHandle symbol, PI_DefineHandle define, DefineNameCache&) {
-  note(state().survey, symbol, define);
+// Without the shared walk, the survey walks on its own with the same
+// visitor, so that the visitor is the one place that notes a symbol.
+void walkAlone() {
+  DefineNameCache names;
+  forEachSymbol([&names](PI_SymbolHandle symbol, PI_DefineHandle define) { visitSymbol(symbol, define, names); });
 }
 
 P_ClassSymbols classSymbolsOfSurvey() {
@@ -66,9 +70,7 @@ const ClassSurvey& classSurvey() {
     if (surveyState.inSweep)
       sweepSymbols();
     else
-      forEachSymbol([&surveyState](PI_SymbolHandle symbol, PI_DefineHandle define) {
-        note(surveyState.survey, symbol, define);
-      });
+      walkAlone();
     surveyState.made = true;
   }
   return surveyState.survey;
