@@ -17,7 +17,7 @@ struct ScopeTextMemo {
 };
 
 const char* lookUpScope(const char* qualName) {
-  const std::string_view scope = splitLastComponent(qualName).scope;
+  const std::string_view scope = scopeOfName(qualName);
   if (scope.empty()) return "";
   const char* known = U_SingletonStringStore<SimpleStringCompare>::instance().find(scope);
   return known ? known : kUnknownScope;

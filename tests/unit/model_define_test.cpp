@@ -147,6 +147,17 @@ TEST(QualifiedNames, TheLastComponentSplitsAtTheLastSeparatorOutsideListsBracesA
   EXPECT_EQ(split("N::@co::x"), "N::@co|x");
 }
 
+TEST(QualifiedNames, TheScopeFoundFromTheEndIsTheScopeOfTheSplit) {
+  for (std::string_view name :
+       {"count", "a::b::c", "::c", "a::", ":::", "a:::b", "a::::b", "a:b::c:d", "A\x8Cstd::map\x8D::m",
+        "N::f\x8E" "a::b\x8F::x", "N::f\x8E" "a::b\x8F", "A\x8Cx::m", "A\x8Dx::m", "A\x8Cx\x8D\x8C::y",
+        "A\x90::b", "{s1::2}::x", "a::{s}::x", "N::@opaque::part@::x", "N::@co::x", "a@::b", "N::x\x8C" "a::b\x8D",
+        "very_long_namespace_name::another_long_scope\x8CT\x8D::m_items", "N::A\x8C" "a::b\x8D::~x", "N::A::x$1",
+        "N::C::@constructor\x8E" "std::size_t\x8F::it", "N::C::@de\x8E\x8F::rc", "@co::x", "@zz::x", "N::@zz@::x",
+        "N::a@b::x", "N:::@co::x", "N::f\x8E@zz::q\x8F::x", "a::b@::x"})
+    EXPECT_EQ(zum::scopeOfName(name), zum::splitLastComponent(name).scope) << name;
+}
+
 TEST(QualifiedNames, SymbolKeyDropsOnlyATrailingTemplateList) {
   std::string out;
   zum::markQualifiedName("A<int>", out);

@@ -282,6 +282,62 @@ std::size_t nextSplitStop(std::string_view text, std::size_t i, bool colons) noe
   return text.size();
 }
 
+// The first byte in [i, end) that can hide a separator or open a list: a
+// list marker (any byte from 0x80 up), a brace or an "@"; `end` when there
+// is none.
+std::size_t nextStructureByte(std::string_view text, std::size_t i, std::size_t end) noexcept {
+  for (; i + 8 <= end; i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + i, 8);
+    const std::uint64_t stops =
+        (word & kHigh) | bytesEqual(word, '{') | bytesEqual(word, '}') | bytesEqual(word, '@');
+    if (stops) return i + static_cast<std::size_t>(std::countr_zero(stops)) / 8;
+  }
+  for (; i < end; ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c >= 0x80 || c == '{' || c == '}' || c == '@') return i;
+  }
+  return end;
+}
+
+// Whether the "@" at `at`, outside lists and braces, leaves the scan from
+// the left going on as over any other byte: it does inside a component,
+// and at a component's start when a special component code follows. Runs
+// of three colons before it are left to that scan.
+bool atSignIsPlain(std::string_view marked, std::size_t at) noexcept {
+  const bool componentStart = at == 0 || (at >= 2 && marked[at - 1] == ':' && marked[at - 2] == ':');
+  if (!componentStart) return true;
+  if (at >= 3 && marked[at - 3] == ':') return false;
+  return isSpecialComponentCode(marked.substr(at + 1));
+}
+
+// The scope of a name whose last component is a plain identifier (a local,
+// a member, a variable: most names that relations refer to), found from
+// its end: the "::" before that identifier is the separator the scan from
+// the left finds when no colon precedes it, every list marker before it is
+// closed and no brace or opaque "@" part comes before it. Npos when that
+// does not hold.
+std::size_t separatorBeforePlainIdentifier(std::string_view marked) noexcept {
+  std::size_t tail = marked.size();
+  while (tail > 0 && isIdentifierChar(marked[tail - 1])) --tail;
+  if (tail < 2 || marked[tail - 1] != ':' || marked[tail - 2] != ':') return std::string_view::npos;
+  const std::size_t separator = tail - 2;
+  if (separator > 0 && marked[separator - 1] == ':') return std::string_view::npos;
+  int lists = 0;
+  for (std::size_t i = nextStructureByte(marked, 0, separator); i < separator;
+       i = nextStructureByte(marked, i + 1, separator)) {
+    const char c = marked[i];
+    if (c == kTemplateOpen || c == kParamsOpen) {
+      ++lists;
+    } else if ((c == kTemplateClose || c == kParamsClose) && lists > 0) {
+      --lists;
+    } else if (c == '{' || c == '}' || (c == '@' && lists == 0 && !atSignIsPlain(marked, i))) {
+      return std::string_view::npos;
+    }
+  }
+  return lists == 0 ? separator : std::string_view::npos;
+}
+
 }  // namespace
 
 NameSplit splitLastComponent(std::string_view marked) noexcept {
@@ -328,6 +384,12 @@ NameSplit splitLastComponent(std::string_view marked) noexcept {
   }
   if (lastSeparator == std::string_view::npos) return {std::string_view(marked.data(), 0), marked};
   return {marked.substr(0, lastSeparator), marked.substr(lastSeparator + 2)};
+}
+
+std::string_view scopeOfName(std::string_view marked) noexcept {
+  const std::size_t separator = separatorBeforePlainIdentifier(marked);
+  if (separator != std::string_view::npos) return marked.substr(0, separator);
+  return splitLastComponent(marked).scope;
 }
 
 std::string_view identifierOf(std::string_view component) noexcept {

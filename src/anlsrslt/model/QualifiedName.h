@@ -41,6 +41,9 @@ struct NameSplit {
   std::string_view component;  // after it
 };
 NameSplit splitLastComponent(std::string_view marked) noexcept;
+// splitLastComponent(marked).scope, found from the end of the name when
+// its last component is a plain identifier (a member or a variable).
+std::string_view scopeOfName(std::string_view marked) noexcept;
 
 // The component without its parameter list (template arguments stay).
 std::string_view identifierOf(std::string_view component) noexcept;
