@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "anlsrslt/include/P_DefineCodes.h"
 #include "anlsrslt/include/P_ModelInterface.h"
 #include "checks/SymbolSweep.h"
 #include "util/ProcessState.h"
@@ -28,14 +29,15 @@ bool maySpellSpecialMember(std::string_view name) {
 void visitSymbol(PI_SymbolHandle symbol, PI_DefineHandle define, DefineNameCache&) {
   ClassSurvey& found = state().survey;
   ++found.surveyed;
-  const bool definition = PI_isDefineDefinition(define);
+  const P_DefineCodes codes = P_getDefineCodes(define);
+  const bool definition = codes.isDefinition();
   if (definition) found.definedSymbols.push_back(symbol);
-  if (PI_isDefineVariable(define)) {
-    if (PI_isDefineMember(define)) found.memberTypes[PI_getDefineType(define)] = true;
-  } else if (PI_isDefineFunction(define)) {
+  if (codes.isVariable()) {
+    if (codes.isMember()) found.memberTypes[PI_getDefineType(define)] = true;
+  } else if (codes.isFunction()) {
     if (definition && !PI_isDefineImplicit(define)) found.functionDefinitions.push_back({symbol, define});
     if (maySpellSpecialMember(PI_getDefineQualName(define))) found.specialFunctions.push_back({symbol, define});
-  } else if (PI_isDefineTag(define)) {
+  } else if (codes.isTag()) {
     if (definition) found.tagDefinitions[PI_getDefineQualName(define)] = define;
     if (PI_isDefineClass(define)) {
       found.classNames[PI_getDefineQualName(define)] = true;

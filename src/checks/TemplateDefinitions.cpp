@@ -5,6 +5,7 @@
 #include <set>
 #include <vector>
 
+#include "anlsrslt/include/P_DefineCodes.h"
 #include "anlsrslt/include/P_ModelInterface.h"
 #include "anlsrslt/model/NameParts.h"
 #include "anlsrslt/model/QualifiedName.h"
@@ -108,10 +109,11 @@ class TemplateNames {
 // entities that are neither variables, functions nor macros: what may be
 // defined in a header that several sources include, but at one place only.
 bool isKept(PI_DefineHandle define, TemplateNames& templates) {
-  if (!PI_isDefineDefinition(define)) return false;
-  if (PI_isDefineInline(define)) return true;
-  if (!PI_isDefineVariable(define) && !PI_isDefineFunction(define) && !PI_isDefineMacro(define)) return true;
-  return PI_isDefineSpecialisation(define) || templates.isTemplateOrSpecialisation(PI_getDefineQualName(define));
+  const P_DefineCodes codes = P_getDefineCodes(define);
+  if (!codes.isDefinition()) return false;
+  if (codes.isInline()) return true;
+  if (!codes.isVariable() && !codes.isFunction() && !codes.isMacro()) return true;
+  return codes.isSpecialisation() || templates.isTemplateOrSpecialisation(PI_getDefineQualName(define));
 }
 
 // The places of the kept definitions, by qualified name. Nearly every name

@@ -1,0 +1,29 @@
+// The codes of a define in one query, for the walks that sort hundreds of
+// thousands of defines by kind: each PI_isDefine... query is a call of its
+// own, and such a walk asks three or four of them per define.
+#pragma once
+
+#include <cstdint>
+
+#include "anlsrslt/include/PI_Interface.h"
+#include "anlsrslt/model/Define.h"
+
+struct P_DefineCodes {
+  P_DefineKind kind;
+  P_Scope scope;
+  std::uint8_t bits;   // P_DefineBit
+  std::uint32_t flags; // P_DefineFlag
+
+  // Each answers as the PI_ query of the same name.
+  bool isDefinition() const noexcept { return (bits & P_DefineDefinition) != 0; }
+  bool isSpecialisation() const noexcept { return (bits & (P_DefineSpecialisation | P_DefineCodeP)) != 0; }
+  bool isInline() const noexcept { return (flags & P_FlagInline) != 0; }
+  bool isVariable() const noexcept { return kind == P_DefineKind::Variable || kind == P_DefineKind::Member; }
+  bool isMember() const noexcept { return kind == P_DefineKind::Member || scope == P_Scope::Class; }
+  bool isFunction() const noexcept { return kind == P_DefineKind::Function; }
+  bool isMacro() const noexcept { return kind == P_DefineKind::Macro; }
+  bool isTag() const noexcept { return kind == P_DefineKind::Tag; }
+};
+static_assert(sizeof(P_DefineCodes) == 8, "the codes come back in one register");
+
+P_DefineCodes P_getDefineCodes(PI_DefineHandle define);
