@@ -311,15 +311,38 @@ bool atSignIsPlain(std::string_view marked, std::size_t at) noexcept {
   return isSpecialComponentCode(marked.substr(at + 1));
 }
 
-// The scope of a name whose last component is a plain identifier (a local,
-// a member, a variable: most names that relations refer to), found from
-// its end: the "::" before that identifier is the separator the scan from
-// the left finds when no colon precedes it, every list marker before it is
-// closed and no brace or opaque "@" part comes before it. Npos when that
-// does not hold.
-std::size_t separatorBeforePlainIdentifier(std::string_view marked) noexcept {
+bool isListMarker(char c) noexcept {
+  return c == kTemplateOpen || c == kTemplateClose || c == kParamsOpen || c == kParamsClose;
+}
+
+// Where a last component that is a plain identifier or a special "@"
+// component, maybe followed by one parameter list with no marker inside,
+// begins; npos for any other ending.
+std::size_t plainLastComponentStart(std::string_view marked) noexcept {
   std::size_t tail = marked.size();
+  if (tail > 0 && marked[tail - 1] == kParamsClose) {
+    if (tail < 2) return std::string_view::npos;
+    tail = marked.rfind(kParamsOpen, tail - 2);
+    if (tail == std::string_view::npos) return tail;
+    for (char c : marked.substr(tail + 1, marked.size() - tail - 2))
+      if (isListMarker(c)) return std::string_view::npos;
+  }
   while (tail > 0 && isIdentifierChar(marked[tail - 1])) --tail;
+  // "@constructor" and the other special components read like identifiers.
+  if (tail > 0 && marked[tail - 1] == '@' && isSpecialComponentCode(marked.substr(tail))) --tail;
+  return tail;
+}
+
+// The scope of a name whose last component is a plain identifier or a
+// function's (a local, a member, a variable, a method: most names the class
+// tables look at), found from its end: the "::" before that component is
+// the separator the scan from the left finds when no colon precedes it,
+// every list marker before it is closed and no brace or opaque "@" part
+// comes before it. Inside the component's parameter list nothing counts,
+// as no separator follows it. Npos when that does not hold.
+std::size_t separatorBeforePlainComponent(std::string_view marked) noexcept {
+  const std::size_t tail = plainLastComponentStart(marked);
+  if (tail == std::string_view::npos) return tail;
   if (tail < 2 || marked[tail - 1] != ':' || marked[tail - 2] != ':') return std::string_view::npos;
   const std::size_t separator = tail - 2;
   if (separator > 0 && marked[separator - 1] == ':') return std::string_view::npos;
@@ -387,7 +410,7 @@ NameSplit splitLastComponent(std::string_view marked) noexcept {
 }
 
 std::string_view scopeOfName(std::string_view marked) noexcept {
-  const std::size_t separator = separatorBeforePlainIdentifier(marked);
+  const std::size_t separator = separatorBeforePlainComponent(marked);
   if (separator != std::string_view::npos) return marked.substr(0, separator);
   return splitLastComponent(marked).scope;
 }
