@@ -2,7 +2,6 @@
 #include <cstring>
 
 #include "anlsrslt/include/NullChecks.h"
-#include "anlsrslt/include/P_DefineCodes.h"
 #include "anlsrslt/include/P_ModelInterface.h"
 #include "anlsrslt/include/PI_Interface.h"
 #include "anlsrslt/model/Define.h"
@@ -151,9 +150,4 @@ void P_prefetchDefineShape(P_Define* def) { __builtin_prefetch(&def->shape()); }
 P_NameTexts P_getDefineNameTexts(P_Define* def) {
   const std::string_view component = zum::splitLastComponent(checkedDefine(def).qualName().view()).component;
   return {component, zum::identifierOf(component)};
-}
-
-P_DefineCodes P_getDefineCodes(P_Define* def) {
-  const P_Define& define = checkedDefine(def);
-  return {define.kind(), define.scope(), define.defineBits(), define.flags()};
 }
