@@ -155,7 +155,7 @@ TEST(QualifiedNames, TheScopeFoundFromTheEndIsTheScopeOfTheSplit) {
         "very_long_namespace_name::another_long_scope\x8CT\x8D::m_items", "N::A\x8C" "a::b\x8D::~x", "N::A::x$1",
         "N::C::@constructor\x8E" "std::size_t\x8F::it", "N::C::@de\x8E\x8F::rc", "@co::x", "@zz::x", "N::@zz@::x",
         "N::a@b::x", "N:::@co::x", "N::f\x8E@zz::q\x8F::x", "a::b@::x", "N::C::f\x8E" "a::b*\x90{x::y\x8F",
-        "N::C::f\x8E\x8F", "f\x8E" "a::b\x8F", "N::f\x8Ea\x8F\x8F", "N::f\x8E" "a\x8Cb\x8D\x8F", "N::\x8E\x8F",
+        "N::C::f\x8E\x8F", "f\x8E" "a::b\x8F", "N::f\x8E" "a\x8F\x8F", "N::f\x8E" "a\x8C" "b\x8D\x8F", "N::\x8E\x8F",
         "A\x8Cx::f\x8E\x8F", "N::@co\x8E\x8F::f\x8Ei\x8F", "{s1::2}::f\x8E\x8F", "N::C\x8CT\x8D::f\x8E" "T::U\x8F",
         "N::C::@constructor\x8E" "a::b\x8F", "N::C::@zz\x8E\x8F", "N::C::x@co\x8E\x8F", "N:::@co\x8E\x8F"})
     EXPECT_EQ(zum::scopeOfName(name), zum::splitLastComponent(name).scope) << name;
