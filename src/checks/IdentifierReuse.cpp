@@ -97,8 +97,14 @@ struct IdentifierReuseState {
 
 IdentifierReuseState& state() { return ProcessState::get<IdentifierReuseState>(); }
 
+// Out of line, so that the walk over every symbol inlines only the
+// candidate test, which turns most symbols away.
+[[gnu::noinline]] void addCandidate(PI_DefineHandle define, DefineNameCache& cache) {
+  state().names.add(define, cache.unqualName(define));
+}
+
 void visitSymbol(PI_SymbolHandle, PI_DefineHandle current, DefineNameCache& cache) {
-  if (isCandidate(current)) state().names.add(current, cache.unqualName(current));
+  if (isCandidate(current)) addCandidate(current, cache);
 }
 
 using List = std::vector<U_Handle<M_Diagnostic>>;

@@ -153,6 +153,9 @@ U_Handle<M_Diagnostic> PlaceMessages::make(const DefinePlace& place, const char*
 }
 
 U_Handle<M_Diagnostic> PlaceMessages::at(PI_DefineHandle define, const char* qualifiedName) {
+  // A header's declaration in one source after another stands at one
+  // place: told by one question.
+  if (lastDefine_ && qualifiedName == lastKey_.name && PI_hasDefineSameLocation(define, lastDefine_)) return last_;
   const Key key{DefinePlace::of(define), qualifiedName};
   if (key == lastKey_) return last_;
   // Only a header's defines come back at their place, from every source
@@ -161,6 +164,7 @@ U_Handle<M_Diagnostic> PlaceMessages::at(PI_DefineHandle define, const char* qua
   auto [entry, isNew] = made_.try_emplace(key);
   if (isNew) entry->second = make(key.place, qualifiedName);
   lastKey_ = key;
+  lastDefine_ = define;
   last_ = entry->second;
   return last_;
 }

@@ -68,6 +68,7 @@ class PlaceMessages {
   std::unordered_map<Key, U_Handle<M_Diagnostic>, KeyHash> made_;
   // Lists name one place many times in a row.
   Key lastKey_{{nullptr, 0}, nullptr};
+  PI_DefineHandle lastDefine_ = nullptr;  // a define at lastKey_'s place
   U_Handle<M_Diagnostic> last_;
   // The entries of a list mostly name one entity: they share its entity
   // parameter.

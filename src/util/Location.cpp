@@ -35,6 +35,7 @@ U_Location makeLocation(const XF_Filename& file, int line, int column, const All
 template <bool kIncl, bool kMacro, bool kHL, bool kInst>
 class LocDataPropertyMap final : public U_LocationData {
  public:
+  LocDataPropertyMap(const XF_Filename& file, int line, int column) : U_LocationData(file, line, column) {}
   LocDataPropertyMap(const XF_Filename& file, int line, int column, const AllParts& parts)
       : U_LocationData(file, line, column) {
     if constexpr (kIncl) incl_ = parts.incl;
@@ -89,6 +90,11 @@ class LocDataPropertyMap final : public U_LocationData {
   static U_Location make(const XF_Filename& file, int line, int column, const AllParts& parts) {
     return wrap(new LocDataPropertyMap(file, line, column, parts));
   }
+  // A location of no more than a file, line and column, the most common
+  // one: made without gathering the parts it lacks.
+  static U_Location makePlain(const XF_Filename& file, int line, int column) {
+    return wrap(new LocDataPropertyMap(file, line, column));
+  }
 
  private:
   AllParts collect() const {
@@ -134,7 +140,7 @@ U_Location makeLocation(const XF_Filename& file, int line, int column, const All
 }  // namespace
 
 U_Location::U_Location(const XF_Filename& file, int line, int column)
-    : U_Location(makeLocation(file, line, column, AllParts{})) {}
+    : U_Location(LocDataPropertyMap<false, false, false, false>::makePlain(file, line, column)) {}
 
 U_Location::U_Location(const XF_Filename& file, int line, int column, const U_Location& includedFrom)
     : U_Location(file, line, column, includedFrom, U_Handle<U_MacroHistory>()) {}
