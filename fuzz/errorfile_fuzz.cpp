@@ -55,7 +55,7 @@ std::string encode(const Records& records) {
   encoder.writeSectionStart(out);
   for (const auto& d : records.diagnostics) encoder.writeDiagnostic(out, *d, d->isHiddenByPragma());
   for (const auto& s : records.suppressions) encoder.writeSuppressionRecord(out, *s);
-  return out.bytes();
+  return std::string(out.bytes());
 }
 
 std::string encodeOlder(const Records& records) {
@@ -63,7 +63,7 @@ std::string encodeOlder(const Records& records) {
   M_VarnixEncoder encoder(true);
   M_VarnixEncoder::writeHeader(out);
   for (const auto& d : records.diagnostics) encoder.writeDiagnostic(out, *d, d->isHiddenByPragma());
-  return out.bytes();
+  return std::string(out.bytes());
 }
 
 // The reader's own policy on damage: it may raise, never crash.

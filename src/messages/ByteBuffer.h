@@ -12,8 +12,15 @@
 
 class R_ByteBuffer {
  public:
-  void putInt32(std::int32_t value);
-  void putByte(std::uint8_t value);
+  void putInt32(std::int32_t value) {
+    const auto word = static_cast<std::uint32_t>(value);
+    char* at = extend(4);
+    at[0] = static_cast<char>(word & 0xff);
+    at[1] = static_cast<char>(word >> 8 & 0xff);
+    at[2] = static_cast<char>(word >> 16 & 0xff);
+    at[3] = static_cast<char>(word >> 24 & 0xff);
+  }
+  void putByte(std::uint8_t value) { *extend(1) = static_cast<char>(value); }
   void putBytes(std::string_view bytes);
   // Appends a copy of the bytes from `begin` to `end`, which are already in
   // the buffer.
@@ -23,9 +30,9 @@ class R_ByteBuffer {
   // Marks the bytes from `begin` to the current end as one text field.
   void markText(std::size_t begin);
 
-  const std::string& bytes() const noexcept { return bytes_; }
-  std::size_t size() const noexcept { return bytes_.size(); }
-  bool empty() const noexcept { return bytes_.empty(); }
+  std::string_view bytes() const noexcept { return std::string_view(storage_.data(), size_); }
+  std::size_t size() const noexcept { return size_; }
+  bool empty() const noexcept { return size_ == 0; }
   bool isTextAt(std::size_t offset) const noexcept;
   void clear() noexcept;
 
@@ -34,6 +41,18 @@ class R_ByteBuffer {
     std::size_t begin;
     std::size_t end;
   };
-  std::string bytes_;
+  // Makes room for `count` more bytes and returns where they go. The
+  // storage grows ahead of the bytes, so that the few bytes of a word or
+  // a count are written without a call.
+  char* extend(std::size_t count) {
+    if (storage_.size() - size_ < count) grow(count);
+    char* at = storage_.data() + size_;
+    size_ += count;
+    return at;
+  }
+  void grow(std::size_t count);
+
+  std::string storage_;  // the bytes, then unused room
+  std::size_t size_ = 0;
   std::vector<Span> texts_;
 };
