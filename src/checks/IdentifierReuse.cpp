@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "anlsrslt/include/P_DefineCodes.h"
 #include "anlsrslt/include/PI_Interface.h"
 #include "anlsrslt/include/P_ModelInterface.h"
 #include "checks/MessageNumbers.h"
@@ -26,11 +27,11 @@ namespace {
 // no parameter, at file, namespace or block scope (an implicit one only
 // when it defines).
 bool isCandidate(PI_DefineHandle define) {
-  if (!PI_isDefineVariable(define) && !PI_isDefineFunction(define)) return false;
-  if (PI_isDefineFunctionParameter(define) || PI_isDefineMember(define)) return false;
-  if (!PI_hasDefineFileScope(define) && !PI_hasDefineNamespaceScope(define) && !PI_hasDefineBlockScope(define))
-    return false;
-  if (PI_isDefineImplicit(define) && !PI_isDefineDefinition(define)) return false;
+  const P_DefineCodes is = P_getDefineCodes(define);
+  if (!is.isVariable() && !is.isFunction()) return false;
+  if (is.isFunctionParameter() || is.isMember()) return false;
+  if (!is.hasFileScope() && !is.hasNamespaceScope() && !is.hasBlockScope()) return false;
+  if (is.isImplicit() && !is.isDefinition()) return false;
   return !PI_isTemplateOrSpecialisation(define);
 }
 

@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "anlsrslt/include/P_DefineCodes.h"
 #include "anlsrslt/include/PI_Interface.h"
 #include "anlsrslt/include/P_ModelInterface.h"
 #include "checks/MessageNumbers.h"
@@ -114,7 +115,7 @@ std::size_t entryOfTypedef(TypedefReuseState& table, PI_DefineHandle define) {
 }
 
 void noteDefine(PI_SymbolHandle, PI_DefineHandle define) {
-  if (PI_isDefineTypedef(define)) noteTypedef(define);
+  if (P_getDefineCodes(define).isTypedef()) noteTypedef(define);
 }
 
 // Every define of a symbol whose name is a typedef name joins its entry.

@@ -25,6 +25,14 @@ struct P_DefineCodes {
   bool isFunction() const noexcept { return kind == P_DefineKind::Function; }
   bool isMacro() const noexcept { return kind == P_DefineKind::Macro; }
   bool isTag() const noexcept { return kind == P_DefineKind::Tag; }
+  bool isTypedef() const noexcept { return kind == P_DefineKind::Typedef; }
+  bool isImplicit() const noexcept { return (bits & P_DefineImplicit) != 0; }
+  bool isFunctionParameter() const noexcept {
+    return (flags & P_FlagFunctionParameter) != 0 || scope == P_Scope::Prototype;
+  }
+  bool hasFileScope() const noexcept { return scope == P_Scope::File; }
+  bool hasNamespaceScope() const noexcept { return scope == P_Scope::Namespace; }
+  bool hasBlockScope() const noexcept { return scope == P_Scope::Block; }
 };
 static_assert(sizeof(P_DefineCodes) == 8, "the codes come back in one register");
 
