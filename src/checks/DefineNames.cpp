@@ -1,9 +1,9 @@
 #include "checks/DefineNames.h"
 
-#include <cstring>
 #include <functional>
 
 #include "anlsrslt/include/P_ModelInterface.h"
+#include "util/WordBytes.h"
 
 namespace zum {
 
@@ -12,12 +12,8 @@ std::uint32_t nameHash(std::string_view text) noexcept {
 }
 
 bool IdentifierEndFilter::hasListMarkers(std::string_view text) noexcept {
-  constexpr std::uint64_t kHigh = 0x8080808080808080ull;
-  const auto wordAt = [&text](std::size_t at) {
-    std::uint64_t word;
-    std::memcpy(&word, text.data() + at, 8);
-    return word;
-  };
+  using zum::word_bytes::kHigh;
+  const auto wordAt = [&text](std::size_t at) { return zum::word_bytes::load(text, at); };
   if (text.size() < 8) {
     for (char c : text)
       if (static_cast<unsigned char>(c) >= 0x80) return true;

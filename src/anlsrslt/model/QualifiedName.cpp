@@ -2,7 +2,8 @@
 
 #include <bit>
 #include <cstdint>
-#include <cstring>
+
+#include "util/WordBytes.h"
 
 namespace zum {
 
@@ -213,22 +214,15 @@ std::string_view symbolKeyText(std::string_view marked) noexcept {
 
 namespace {
 
+using word_bytes::bytesEqual;
+using word_bytes::kHigh;
+
 // True when `text` holds a byte that gives a name structure beyond its
 // "::" separators: a list marker (bytes from 0x80 up), a brace or an "@".
-constexpr std::uint64_t kOnes = 0x0101010101010101ull;
-constexpr std::uint64_t kHigh = 0x8080808080808080ull;
-
-// The high bit of each byte of `word` equal to `byte`, exact up to the
-// first such byte (a borrow may mark bytes above it).
-constexpr std::uint64_t bytesEqual(std::uint64_t word, unsigned char byte) noexcept {
-  const std::uint64_t x = word ^ (kOnes * byte);
-  return (x - kOnes) & ~x & kHigh;
-}
 
 bool hasStructureBytes(std::string_view text) noexcept {
   const auto structureIn = [&text](std::size_t at) {
-    std::uint64_t word;
-    std::memcpy(&word, text.data() + at, 8);
+    const std::uint64_t word = word_bytes::load(text, at);
     return (word & kHigh) | bytesEqual(word, '{') | bytesEqual(word, '}') | bytesEqual(word, '@');
   };
   std::size_t i = 0;
@@ -269,8 +263,7 @@ std::size_t lastPlainSeparator(std::string_view name) noexcept {
 // `text.size()` when there is none. Looks at eight bytes at a time.
 std::size_t nextSplitStop(std::string_view text, std::size_t i, bool colons) noexcept {
   for (; i + 8 <= text.size(); i += 8) {
-    std::uint64_t word;
-    std::memcpy(&word, text.data() + i, 8);
+    const std::uint64_t word = word_bytes::load(text, i);
     std::uint64_t stops = (word & kHigh) | bytesEqual(word, '{') | bytesEqual(word, '}');
     if (colons) stops |= bytesEqual(word, ':');
     if (stops) return i + static_cast<std::size_t>(std::countr_zero(stops)) / 8;
@@ -287,8 +280,7 @@ std::size_t nextSplitStop(std::string_view text, std::size_t i, bool colons) noe
 // is none.
 std::size_t nextStructureByte(std::string_view text, std::size_t i, std::size_t end) noexcept {
   for (; i + 8 <= end; i += 8) {
-    std::uint64_t word;
-    std::memcpy(&word, text.data() + i, 8);
+    const std::uint64_t word = word_bytes::load(text, i);
     const std::uint64_t stops =
         (word & kHigh) | bytesEqual(word, '{') | bytesEqual(word, '}') | bytesEqual(word, '@');
     if (stops) return i + static_cast<std::size_t>(std::countr_zero(stops)) / 8;
