@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "anlsrslt/include/P_ModelInterface.h"
+#include "options/RunSettings.h"
 #include "util/WordBytes.h"
 
 namespace zum {
@@ -25,15 +26,17 @@ bool IdentifierEndFilter::hasListMarkers(std::string_view text) noexcept {
   return (bits & kHigh) != 0;
 }
 
-const DefineNameCache::Split& DefineNameCache::splitOnMiss(PI_DefineHandle define, const char* name, Split* set) {
-  if (uncached_.name == name) return uncached_;
-  if (!PI_isDefineInHeader(define)) {
-    fill(uncached_, define, name);
-    return uncached_;
+DefineNameCache::DefineNameCache() : positions_(C_readCachesOn()) {}
+
+const DefineNameCache::Split& DefineNameCache::splitOnMiss(PI_DefineHandle define, const char* name) {
+  if (!C_readCachesOn()) {
+    fill(fresh_, define, name);
+    return fresh_;
   }
-  set[1] = set[0];
-  fill(set[0], define, name);
-  return set[0];
+  splits_.emplace_back();
+  fill(splits_.back(), define, name);
+  positions_.set(name, static_cast<std::uint32_t>(splits_.size()));
+  return splits_.back();
 }
 
 void DefineNameCache::fill(Split& slot, PI_DefineHandle define, const char* name) {
@@ -44,6 +47,14 @@ void DefineNameCache::fill(Split& slot, PI_DefineHandle define, const char* name
   slot.identifierSize = static_cast<std::uint32_t>(texts.identifier.size());
   slot.identifierHash = nameHash(texts.identifier);
   slot.componentHash = slot.componentSize == slot.identifierSize ? slot.identifierHash : nameHash(texts.component);
+}
+
+void DefineNameCache::checkKept(const Split& kept, PI_DefineHandle define) {
+  Split fresh;
+  fill(fresh, define, P_getDefineQualIdentifier(define).pointer());
+  checkMemo(fresh.name == kept.name && fresh.offset == kept.offset && fresh.componentSize == kept.componentSize &&
+                fresh.identifierSize == kept.identifierSize,
+            "DefineNameCache");
 }
 
 }  // namespace zum

@@ -8,6 +8,7 @@
 
 #include "util/Assert.h"
 #include "util/Exception.h"
+#include "util/InternedNumbers.h"
 #include "util/LargeBlocks.h"
 #include "util/ProcessState.h"
 #include "util/RadixSort.h"
@@ -110,4 +111,19 @@ TEST(LargeBlocks, StoresShareRegionsWithoutOverlapAndKeepTheirBlocksWhenAnotherG
     ASSERT_EQ(block[0], fill);
     ASSERT_EQ(block[kBlock - 1], fill);
   }
+}
+
+TEST(InternedNumbers, KeepsANumberPerTextAndNothingWhenOff) {
+  const char* first = U_Identifier("::numbers::first").c_str();
+  const char* second = U_Identifier("::numbers::second").c_str();
+  zum::InternedNumbers on(true);
+  EXPECT_EQ(on.get(first), 0u);
+  on.set(first, 5);
+  on.set(second, 9);
+  EXPECT_EQ(on.get(first), 5u);
+  EXPECT_EQ(on.get(second), 9u);
+  EXPECT_EQ(on.get(U_Identifier("::numbers::first").c_str()), 5u);
+  zum::InternedNumbers off(false);
+  off.set(first, 5);
+  EXPECT_EQ(off.get(first), 0u);
 }

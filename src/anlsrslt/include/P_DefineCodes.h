@@ -40,3 +40,7 @@ inline P_DefineCodes P_getDefineCodes(PI_DefineHandle def) {
   const P_Define& define = zum::checkedDefine(def);
   return {define.kind(), define.scope(), define.defineBits(), define.flags()};
 }
+
+// The interned qualified name, as PI_getDefineQualName gives it, without
+// the call.
+inline U_Identifier P_getDefineQualIdentifier(PI_DefineHandle def) { return zum::checkedDefine(def).qualName(); }
