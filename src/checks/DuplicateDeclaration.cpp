@@ -41,7 +41,7 @@ void reportDeclarations(PI_SymbolHandle symbol, const std::vector<PI_DefineHandl
   PI_DefineHandle current = PI_getSymbolCurrentDefine(symbol);
   const char* name = PI_getDefineQualName(current);
   PlaceMessages messages(msg::kDeclaration);
-  std::vector<U_Handle<M_Diagnostic>> list;
+  std::vector<M_ListedPlace> list;
   list.reserve(declarations.size());
   for (PI_DefineHandle declaration : declarations) list.push_back(messages.at(declaration, name));
 
@@ -49,12 +49,12 @@ void reportDeclarations(PI_SymbolHandle symbol, const std::vector<PI_DefineHandl
   const bool defined = PI_isDefineDefinition(current);
   U_Handle<M_Diagnostic> duplicate = newDiagnostic(msg::kDuplicateDeclaration, projectLocation());
   duplicate->addString(name);
-  addMessageList(*duplicate, defined ? std::move(list) : list);
+  addPlaceList(*duplicate, defined ? std::move(list) : list);
   report(*duplicate);
   if (defined) return;
   U_Handle<M_Diagnostic> undefined = newDiagnostic(msg::kDuplicateDeclarationUndefined, projectLocation());
   undefined->addString(name);
-  addMessageList(*undefined, std::move(list));
+  addPlaceList(*undefined, std::move(list));
   report(*undefined);
 }
 

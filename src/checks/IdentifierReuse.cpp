@@ -108,7 +108,7 @@ void visitSymbol(PI_SymbolHandle, PI_DefineHandle current, DefineNameCache& cach
   if (isCandidate(current)) addCandidate(current, cache);
 }
 
-using List = std::vector<U_Handle<M_Diagnostic>>;
+using List = std::vector<M_ListedPlace>;
 
 enum Bucket { kUnnamed, kExternal, kInternal, kStatic, kAutomatic, kBucketCount };
 
@@ -178,7 +178,7 @@ void raise(int messageNumber, Buckets& buckets, std::initializer_list<Bucket> pa
     list.insert(list.end(), entries.begin(), entries.end());
   }
   U_Handle<M_Diagnostic> diagnostic = newDiagnostic(messageNumber, projectLocation());
-  addMessageList(*diagnostic, std::move(list));
+  addPlaceList(*diagnostic, std::move(list));
   report(*diagnostic);
 }
 

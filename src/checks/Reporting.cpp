@@ -126,33 +126,11 @@ U_Handle<M_Diagnostic> listedDefineMessage(PI_DefineHandle define) {
   return diagnostic;
 }
 
-namespace {
-
-// The display name of an entity whose name the model interned: it stays
-// valid for the run, so it is not copied.
-class InternedEntityName final : public U_EntityDisplayName {
- public:
-  explicit InternedEntityName(const char* name) : name_(name) {}
-  U_String text(int) const override { return U_String(name_); }
-  std::optional<std::string_view> keptText(int) const override { return std::string_view(name_); }
-
- private:
-  const char* name_;
-};
-
-}  // namespace
-
-U_Handle<M_Diagnostic> PlaceMessages::make(const DefinePlace& place, const char* qualifiedName) {
-  U_Handle<M_Diagnostic> diagnostic = newDiagnostic(messageNumber_, fileLineLocation(place.file, place.line));
-  if (qualifiedName != lastName_ || !lastEntity_) {
-    lastName_ = qualifiedName;
-    lastEntity_ = U_make<M_ParamEntityType>(U_make<InternedEntityName>(qualifiedName), 0);
-  }
-  diagnostic->addParam(lastEntity_);
-  return diagnostic;
+M_ListedPlace PlaceMessages::make(const DefinePlace& place, const char* qualifiedName) {
+  return {fileOf(place.file), place.line, messageNumber_, qualifiedName, M_newPlaceIdentity()};
 }
 
-U_Handle<M_Diagnostic> PlaceMessages::at(PI_DefineHandle define, const char* qualifiedName) {
+M_ListedPlace PlaceMessages::at(PI_DefineHandle define, const char* qualifiedName) {
   // A header's declaration in one source after another stands at one
   // place: told by one question.
   if (lastDefine_ && qualifiedName == lastKey_.name && PI_hasDefineSameLocation(define, lastDefine_)) return last_;
@@ -172,6 +150,25 @@ U_Handle<M_Diagnostic> PlaceMessages::at(PI_DefineHandle define, const char* qua
 void addMessageList(M_Diagnostic& diagnostic, std::vector<U_Handle<M_Diagnostic>> list) {
   if (C_runSettings().sortMessageLists) std::stable_sort(list.begin(), list.end(), M_DiagnosticLess());
   diagnostic.addMessageList(std::move(list));
+}
+
+void addPlaceList(M_Diagnostic& diagnostic, std::vector<M_ListedPlace> list) {
+  if (C_runSettings().sortMessageLists) {
+    // In the order of the diagnostics the places stand for, made here only
+    // to be compared.
+    std::vector<U_Handle<M_Diagnostic>> standIns;
+    standIns.reserve(list.size());
+    for (const M_ListedPlace& place : list) standIns.push_back(M_diagnosticOfPlace(place));
+    std::vector<std::size_t> order(list.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&standIns](std::size_t a, std::size_t b) { return M_DiagnosticLess()(standIns[a], standIns[b]); });
+    std::vector<M_ListedPlace> sorted;
+    sorted.reserve(list.size());
+    for (std::size_t i : order) sorted.push_back(list[i]);
+    list = std::move(sorted);
+  }
+  diagnostic.addPlaceList(std::move(list));
 }
 
 void report(const M_Diagnostic& diagnostic) {

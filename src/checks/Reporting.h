@@ -10,6 +10,7 @@
 #include "anlsrslt/include/PI_Interface.h"
 #include "checks/SymbolDefines.h"
 #include "messages/Diagnostic.h"
+#include "messages/ListedPlace.h"
 #include "util/Location.h"
 
 namespace zum {
@@ -41,18 +42,19 @@ U_Handle<M_Diagnostic> fileMessage(const char* file);
 // "definition", a "declaration" or an "unknown define".
 U_Handle<M_Diagnostic> listedDefineMessage(PI_DefineHandle define);
 
-// Declarations (1594) or definitions (1593) at the places of defines. A
-// place and name is made into a diagnostic once: a list that names a place
-// many times (a header's declaration in every source that includes it)
-// holds that one diagnostic many times.
+// Declarations (1594) or definitions (1593) at the places of defines, as
+// list entries of places (no diagnostic is made for them). A place and name
+// is one entry identity: a list that names a place many times (a header's
+// declaration in every source that includes it) names that one entry many
+// times, and the error file writes its place once.
 class PlaceMessages {
  public:
   explicit PlaceMessages(int messageNumber) : messageNumber_(messageNumber) {}
   // At the define's place, naming `qualifiedName` (an interned name).
-  U_Handle<M_Diagnostic> at(PI_DefineHandle define, const char* qualifiedName);
+  M_ListedPlace at(PI_DefineHandle define, const char* qualifiedName);
 
  private:
-  U_Handle<M_Diagnostic> make(const DefinePlace& place, const char* qualifiedName);
+  M_ListedPlace make(const DefinePlace& place, const char* qualifiedName);
 
   struct Key {
     DefinePlace place;
@@ -65,21 +67,19 @@ class PlaceMessages {
     }
   };
   int messageNumber_;
-  std::unordered_map<Key, U_Handle<M_Diagnostic>, KeyHash> made_;
+  std::unordered_map<Key, M_ListedPlace, KeyHash> made_;
   // Lists name one place many times in a row.
   Key lastKey_{{nullptr, 0}, nullptr};
   PI_DefineHandle lastDefine_ = nullptr;  // a define at lastKey_'s place
-  U_Handle<M_Diagnostic> last_;
-  // The entries of a list mostly name one entity: they share its entity
-  // parameter.
-  const char* lastName_ = nullptr;
-  U_Handle<M_ParamType> lastEntity_;
+  M_ListedPlace last_;
 };
 
 // Appends `list` as a message-list parameter: sorted with the diagnostic
 // order under the debug switch "sort-messages", else in the order it was
 // built.
 void addMessageList(M_Diagnostic& diagnostic, std::vector<U_Handle<M_Diagnostic>> list);
+// The same for a list of places, sorted as the diagnostics they stand for.
+void addPlaceList(M_Diagnostic& diagnostic, std::vector<M_ListedPlace> list);
 
 // Hands a finding to the project's diagnostic output.
 void report(const M_Diagnostic& diagnostic);

@@ -1,6 +1,7 @@
 #include "messages/Param.h"
 
 #include "messages/Diagnostic.h"
+#include "messages/ListedPlace.h"
 #include "util/Assert.h"
 #include "util/Location.h"
 
@@ -53,14 +54,38 @@ M_ParamMsgListType::M_ParamMsgListType(std::vector<U_Handle<M_Diagnostic>> diagn
   }
 }
 
+M_ParamMsgListType::M_ParamMsgListType(std::vector<M_ListedPlace> places)
+    : holdsPlaces_(true), places_(std::move(places)) {
+  for (const M_ListedPlace& place : places_) {
+    U_require(place.name != nullptr && place.identity != 0, "Param", __LINE__,
+              "place.name && place.identity && \"Listed place without name or identity.\"");
+  }
+}
+
+const std::vector<U_Handle<M_Diagnostic>>& M_ParamMsgListType::diagnostics() const {
+  if (holdsPlaces_ && diagnostics_.size() != places_.size()) {
+    diagnostics_.clear();
+    diagnostics_.reserve(places_.size());
+    // Entries of one identity in a row are one diagnostic, as they would
+    // have been in a list of diagnostics.
+    for (std::size_t i = 0; i < places_.size(); ++i) {
+      if (i != 0 && places_[i].identity == places_[i - 1].identity)
+        diagnostics_.push_back(diagnostics_.back());
+      else
+        diagnostics_.push_back(M_diagnosticOfPlace(places_[i]));
+    }
+  }
+  return diagnostics_;
+}
+
 // Out of line: destroying the handles needs the complete M_Diagnostic.
 M_ParamMsgListType::~M_ParamMsgListType() = default;
 
 U_String M_ParamMsgListType::text() const {
   U_String out = "MsgList={";
-  for (std::size_t i = 0; i < diagnostics_.size(); ++i) {
+  for (std::size_t i = 0; i < diagnostics().size(); ++i) {
     if (i != 0) out += " ; ";
-    out += diagnostics_[i]->debugText();
+    out += diagnostics()[i]->debugText();
   }
   out += '}';
   return out;

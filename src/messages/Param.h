@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "messages/ListedPlace.h"
 #include "util/Ref.h"
 #include "util/String.h"
 
@@ -85,15 +86,25 @@ class M_ParamListType final : public M_ParamType {
   std::vector<U_String> values_;
 };
 
+// A list of diagnostics, or of places that stand for diagnostics (see
+// M_ListedPlace). A list of places makes its diagnostics only when a reader
+// asks for them; the error file writes the places as they are.
 class M_ParamMsgListType final : public M_ParamType {
  public:
   explicit M_ParamMsgListType(std::vector<U_Handle<M_Diagnostic>> diagnostics);
+  explicit M_ParamMsgListType(std::vector<M_ListedPlace> places);
   ~M_ParamMsgListType() override;
-  const std::vector<U_Handle<M_Diagnostic>>& diagnostics() const noexcept { return diagnostics_; }
+  const std::vector<U_Handle<M_Diagnostic>>& diagnostics() const;
+  bool holdsPlaces() const noexcept { return holdsPlaces_; }
+  // Empty unless the list holds places.
+  const std::vector<M_ListedPlace>& places() const noexcept { return places_; }
   // "MsgList={" debug texts joined by " ; " "}".
   U_String text() const override;
   void accept(M_ParamTypeNav& nav) const override { nav.visitMsgList(*this); }
 
  private:
-  std::vector<U_Handle<M_Diagnostic>> diagnostics_;
+  bool holdsPlaces_ = false;
+  std::vector<M_ListedPlace> places_;
+  // For a list of places: made on first use, an entry for each place.
+  mutable std::vector<U_Handle<M_Diagnostic>> diagnostics_;
 };

@@ -20,6 +20,7 @@ void M_Varnix2Encoder::writeSectionStart(R_ByteBuffer& out) {
   files_.clear();
   identifiers_.clear();
   locations_.clear();
+  placeIds_.clear();
 }
 
 void M_Varnix2Encoder::writeDiagnostic(R_ByteBuffer& out, const M_Diagnostic& diagnostic, bool suppressed) {
@@ -80,6 +81,30 @@ void M_Varnix2Encoder::writeLocation(R_ByteBuffer& out, const U_Location& locati
   if (isNew) writeLocationDefinition(out, location);
 }
 
+void M_Varnix2Encoder::writeListedPlace(R_ByteBuffer& out, const M_ListedPlace& place) {
+  // The bytes of a diagnostic at a location of file, line and column 0
+  // only, with one entity parameter.
+  if (place.identity >= placeIds_.size()) placeIds_.resize(std::max<std::size_t>(place.identity + 1, placeIds_.size() * 2));
+  std::int32_t& idPlusOne = placeIds_[place.identity];
+  if (idPlusOne != 0) {
+    out.putInt32(idPlusOne - 1);
+  } else {
+    const std::int32_t id = locations_.next();
+    idPlusOne = id + 1;
+    out.putInt32(id);
+    writeFilename(out, place.file);
+    out.putInt32(place.line);
+    out.putInt32(0);
+    out.putByte(0);
+  }
+  out.putInt32(place.messageNumber);
+  out.putInt32(0);
+  out.putInt32(0);
+  out.putInt32(1);
+  out.putByte(fmt::kParamString);
+  writeString(out, place.name);
+}
+
 std::size_t M_Varnix2Encoder::LocationIds::slotOf(const U_LocationData* data) const noexcept {
   const auto key = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(data));
   return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 32) & (slots_.size() - 1);
@@ -98,6 +123,11 @@ std::pair<std::int32_t, bool> M_Varnix2Encoder::LocationIds::find(const U_Locati
     }
     if (slot.data == location.data()) return {slot.idPlusOne - 1, false};
   }
+}
+
+std::int32_t M_Varnix2Encoder::LocationIds::next() {
+  kept_.emplace_back();
+  return static_cast<std::int32_t>(kept_.size()) - 1;
 }
 
 void M_Varnix2Encoder::LocationIds::grow() {
@@ -159,6 +189,10 @@ void M_Varnix2Encoder::writeMacroHistory(R_ByteBuffer& out, const U_MacroHistory
 }
 
 void R_writeParamTypeVisitor::visitMsgList(const M_ParamMsgListType& param) {
+  if (param.holdsPlaces()) {
+    writePlaces(param.places());
+    return;
+  }
   out_.putByte(fmt::kParamMessageList);
   out_.putInt32(static_cast<std::int32_t>(param.diagnostics().size()));
   // The list's own diagnostics are never written as suppressed. A list may
@@ -184,6 +218,30 @@ void R_writeParamTypeVisitor::visitMsgList(const M_ParamMsgListType& param) {
     previous = diagnostic;
     begin = out_.size();
     encoder_.writeDiagnosticBody(out_, *diagnostic, false);
+    end = out_.size();
+  }
+}
+
+// As a list of the diagnostics the places stand for, with the same bytes.
+void R_writeParamTypeVisitor::writePlaces(const std::vector<M_ListedPlace>& places) {
+  out_.putByte(fmt::kParamMessageList);
+  out_.putInt32(static_cast<std::int32_t>(places.size()));
+  std::uint32_t previous = 0;  // no identity
+  bool settled = false;
+  std::size_t begin = 0;
+  std::size_t end = 0;
+  for (std::size_t i = 0; i < places.size(); ++i) {
+    const std::uint32_t identity = places[i].identity;
+    if (identity == previous && settled) {
+      std::size_t repeats = 1;
+      for (; i + 1 < places.size() && places[i + 1].identity == previous; ++i) ++repeats;
+      out_.putCopies(begin, end, repeats);
+      continue;
+    }
+    settled = identity == previous;
+    previous = identity;
+    begin = out_.size();
+    encoder_.writeListedPlace(out_, places[i]);
     end = out_.size();
   }
 }

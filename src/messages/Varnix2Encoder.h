@@ -35,6 +35,8 @@ class M_Varnix2Encoder {
   // The pieces of records, also used by the parameter visitor.
   void writeDiagnosticBody(R_ByteBuffer& out, const M_Diagnostic& diagnostic, bool suppressed);
   void writeLocation(R_ByteBuffer& out, const U_Location& location);
+  // The body of the diagnostic that `place` stands for.
+  void writeListedPlace(R_ByteBuffer& out, const M_ListedPlace& place);
   static void writeString(R_ByteBuffer& out, std::string_view text);
   bool showAlias() const noexcept { return showAlias_; }
 
@@ -51,6 +53,8 @@ class M_Varnix2Encoder {
    public:
     // The id of `location`, and whether it is new (then it gets the next id).
     std::pair<std::int32_t, bool> find(const U_Location& location);
+    // The next id, for a place that has no location object.
+    std::int32_t next();
     void clear();
 
    private:
@@ -82,6 +86,9 @@ class M_Varnix2Encoder {
   std::unordered_map<FileKey, std::int32_t, FileKeyHash> files_;
   std::unordered_map<const char*, std::int32_t> identifiers_;
   LocationIds locations_;
+  // The location ids of listed places, by identity: the id plus one, 0
+  // while the place is not written in the section.
+  std::vector<std::int32_t> placeIds_;
 };
 
 // Writes each parameter kind as the error file carries it.
@@ -94,6 +101,8 @@ class R_writeParamTypeVisitor final : public M_ParamTypeNav {
   void visitString(const M_ParamStringType& param) override;
 
  private:
+  void writePlaces(const std::vector<M_ListedPlace>& places);
+
   M_Varnix2Encoder& encoder_;
   R_ByteBuffer& out_;
 };

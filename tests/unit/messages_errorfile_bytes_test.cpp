@@ -5,6 +5,7 @@
 #include "messages/Diagnostic.h"
 #include "messages/ErrorFileOutput.h"
 #include "messages/InputVarnix.h"
+#include "messages/ListedPlace.h"
 #include "messages/OutputVarnix.h"
 #include "messages/OutputVarnix2.h"
 #include "messages/SuppressionRecord.h"
@@ -140,6 +141,54 @@ TEST_F(ErrorFileBytesTest, CurrentWriterNestsNewLocationsInsideDefinitions) {
       .i32(2).i32(0).i32(0)                        //     message 2, never suppressed inside a list
       .i32(1).u8(2).i32(2).str("a").str("b");      //     string list a, b
   EXPECT_EQ(hex(readFile(name)), hex(expected.bytes()));
+}
+
+// A list of places is written as the list of the diagnostics it stands
+// for: a place repeated in a row, and one that comes back in a later list,
+// keep their location definition and copies; readers of text see the same.
+TEST_F(ErrorFileBytesTest, ListOfPlacesWritesTheBytesOfItsDiagnostics) {
+  const XF_Filename header = file("/p/a.h", "a.h");
+  const XF_Filename source = file("/p/a.c", "a.c");
+  const M_ListedPlace inHeader{header, 4, 1594, "f", M_newPlaceIdentity()};
+  const M_ListedPlace inSource{source, 9, 1594, "f", M_newPlaceIdentity()};
+  const M_ListedPlace otherName{header, 4, 1594, "g", M_newPlaceIdentity()};
+  auto listOfPlaces = [&](const std::string& path) {
+    auto first = U_make<M_Diagnostic>(1512, U_Location(source, 1, 0));
+    first->addPlaceList(std::vector<M_ListedPlace>{inHeader, inHeader, inHeader, inSource, otherName});
+    auto second = U_make<M_Diagnostic>(1513, U_Location(source, 1, 0));
+    second->addPlaceList(std::vector<M_ListedPlace>{inSource, inHeader, inHeader});
+    M_OutputVarnix2 output(false);
+    output.open(path);
+    output.writeDiagnostic(*first, false);
+    output.writeDiagnostic(*second, false);
+    output.close();
+    return first->param(0)->text() + second->param(0)->text();
+  };
+  auto listOfDiagnostics = [&](const std::string& path) {
+    auto standIn = [](const XF_Filename& in, int line, const char* name) {
+      auto d = U_make<M_Diagnostic>(1594, U_Location(in, line, 0));
+      d->addEntity(U_make<U_StoredEntityDisplayName>(name), 0);
+      return d;
+    };
+    auto h = standIn(header, 4, "f");
+    auto c = standIn(source, 9, "f");
+    auto g = standIn(header, 4, "g");
+    auto first = U_make<M_Diagnostic>(1512, U_Location(source, 1, 0));
+    first->addMessageList({h, h, h, c, g});
+    auto second = U_make<M_Diagnostic>(1513, U_Location(source, 1, 0));
+    second->addMessageList({c, h, h});
+    M_OutputVarnix2 output(false);
+    output.open(path);
+    output.writeDiagnostic(*first, false);
+    output.writeDiagnostic(*second, false);
+    output.close();
+    return first->param(0)->text() + second->param(0)->text();
+  };
+  const std::string placesFile = dir.path("places.err");
+  const std::string placesText = listOfPlaces(placesFile);
+  const std::string diagnosticsText = listOfDiagnostics(name);
+  EXPECT_EQ(hex(readFile(placesFile)), hex(readFile(name)));
+  EXPECT_EQ(placesText, diagnosticsText);
 }
 
 TEST_F(ErrorFileBytesTest, ShowAliasPicksTheThirdAndFourthForms) {
