@@ -17,7 +17,6 @@
 #include "anlsrslt/include/PI_Interface.h"
 #include "util/InternedNumbers.h"
 #include "util/Memo.h"
-#include "util/Prefetch.h"
 
 namespace zum {
 
@@ -65,10 +64,6 @@ class DefineNameCache {
  public:
   // With the read caches off, every name is split afresh.
   DefineNameCache();
-
-  // Asks the memory for `define`'s name, some symbols before it is
-  // visited.
-  void prefetch(PI_DefineHandle define) const { zum::prefetch(P_getDefineQualIdentifier(define).pointer() - 8); }
 
   // As PI_getDefineIdentifier gives it.
   HashedName identifier(PI_DefineHandle define) {

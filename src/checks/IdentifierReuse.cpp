@@ -100,12 +100,14 @@ IdentifierReuseState& state() { return ProcessState::get<IdentifierReuseState>()
 
 // Out of line, so that the walk over every symbol inlines only the
 // candidate test, which turns most symbols away.
-[[gnu::noinline]] void addCandidate(PI_DefineHandle define, DefineNameCache& cache) {
-  state().names.add(define, cache.unqualName(define));
+[[gnu::noinline]] void addCandidate(NameTable& names, PI_DefineHandle define, DefineNameCache& cache) {
+  names.add(define, cache.unqualName(define));
 }
 
-void visitSymbol(PI_SymbolHandle, PI_DefineHandle current, DefineNameCache& cache) {
-  if (isCandidate(current)) addCandidate(current, cache);
+void visitSymbols(std::span<const SweptSymbol> symbols, DefineNameCache& cache) {
+  NameTable& names = state().names;
+  for (const SweptSymbol& swept : symbols)
+    if (isCandidate(swept.current)) addCandidate(names, swept.current, cache);
 }
 
 using List = std::vector<M_ListedPlace>;
@@ -207,7 +209,7 @@ void checkIdentifierReuse() {
 
 void configureIdentifierReuse() {
   PI_configureOnAllDefine(&checkIdentifierReuse);
-  addSymbolVisitor(&visitSymbol);
+  addSymbolBatchVisitor(&visitSymbols);
 }
 
 }  // namespace zum

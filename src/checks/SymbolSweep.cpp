@@ -12,6 +12,7 @@ namespace {
 
 struct SymbolSweepState {
   std::vector<SymbolVisitor> visitors;
+  std::vector<SymbolBatchVisitor> batchVisitors;
   bool swept = false;
 };
 
@@ -19,15 +20,17 @@ SymbolSweepState& state() { return ProcessState::get<SymbolSweepState>(); }
 
 struct Walk {
   const std::vector<SymbolVisitor>& visitors;
+  const std::vector<SymbolBatchVisitor>& batchVisitors;
   DefineNameCache names;
 };
 
-void visitSymbol(PI_SymbolHandle symbol, PI_DefineHandle current, void* context) {
+// Each visitor in turn over the symbols of a batch.
+void visitBatch(std::span<const SweptSymbol> symbols, void* context) {
   Walk& walk = *static_cast<Walk*>(context);
-  for (SymbolVisitor visitor : walk.visitors) visitor(symbol, current, walk.names);
+  for (SymbolVisitor visitor : walk.visitors)
+    for (const SweptSymbol& swept : symbols) visitor(swept.symbol, swept.current, walk.names);
+  for (SymbolBatchVisitor visitor : walk.batchVisitors) visitor(symbols, walk.names);
 }
-
-void lookAhead(PI_DefineHandle upcoming, void* context) { static_cast<Walk*>(context)->names.prefetch(upcoming); }
 
 }  // namespace
 
@@ -36,12 +39,17 @@ void addSymbolVisitor(SymbolVisitor visitor) {
   if (std::find(visitors.begin(), visitors.end(), visitor) == visitors.end()) visitors.push_back(visitor);
 }
 
+void addSymbolBatchVisitor(SymbolBatchVisitor visitor) {
+  std::vector<SymbolBatchVisitor>& visitors = state().batchVisitors;
+  if (std::find(visitors.begin(), visitors.end(), visitor) == visitors.end()) visitors.push_back(visitor);
+}
+
 void sweepSymbols() {
   SymbolSweepState& sweep = state();
-  if (sweep.swept || sweep.visitors.empty()) return;
+  if (sweep.swept || (sweep.visitors.empty() && sweep.batchVisitors.empty())) return;
   sweep.swept = true;
-  Walk walk{sweep.visitors, {}};
-  P_forEachSymbol(&visitSymbol, &lookAhead, &walk);
+  Walk walk{sweep.visitors, sweep.batchVisitors, {}};
+  P_forEachSymbol(&visitBatch, &walk);
 }
 
 }  // namespace zum

@@ -3,6 +3,7 @@
 // type at several places (1508).
 #include <algorithm>
 #include <bitset>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -149,17 +150,20 @@ const Entry* typedefEntryOf(TypedefReuseState& table, PI_DefineHandle current, D
 }
 
 // Every define of a symbol whose name is a typedef name joins its entry.
-void visitSymbol(PI_SymbolHandle symbol, PI_DefineHandle current, DefineNameCache& cache) {
+void visitSymbols(std::span<const SweptSymbol> symbols, DefineNameCache& cache) {
   TypedefReuseState& table = state();
   if (table.entries.empty()) return;
-  std::uint32_t answer = table.answerOfName.get(P_getDefineQualIdentifier(current).pointer());
-  if (answer == 0) {
-    answer = answerOfName(table, current, cache);
-  } else if constexpr (kCheckMemos) {
-    const Entry* entry = typedefEntryOf(table, current, cache);
-    checkMemo(answer == (entry ? static_cast<std::uint32_t>(entry - table.entries.data()) + 2 : 1), "TypedefAnswers");
+  for (const SweptSymbol& swept : symbols) {
+    std::uint32_t answer = table.answerOfName.get(P_getDefineQualIdentifier(swept.current).pointer());
+    if (answer == 0) {
+      answer = answerOfName(table, swept.current, cache);
+    } else if constexpr (kCheckMemos) {
+      const Entry* entry = typedefEntryOf(table, swept.current, cache);
+      checkMemo(answer == (entry ? static_cast<std::uint32_t>(entry - table.entries.data()) + 2 : 1),
+                "TypedefAnswers");
+    }
+    if (answer > 1) joinEntry(table.entries[answer - 2], swept.symbol);
   }
-  if (answer > 1) joinEntry(table.entries[answer - 2], symbol);
 }
 
 // One 1581 per place, in the order of the defines.
@@ -210,7 +214,7 @@ void configureTypedefReuse() {
   PI_configureOnNewSymbol(&noteDefine);
   PI_configureOnProjRedecl(&noteDefine);
   PI_configureOnAllDefine(&checkTypedefReuse);
-  addSymbolVisitor(&visitSymbol);
+  addSymbolBatchVisitor(&visitSymbols);
 }
 
 }  // namespace zum

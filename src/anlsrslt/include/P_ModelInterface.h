@@ -30,14 +30,18 @@ bool P_hasDefineFlagU(PI_DefineHandle define);
 // The qualified name with every template argument list removed.
 const char* P_getDefineQualNameNoTemplateArgs(PI_DefineHandle define);
 
-// Calls `visit(symbol, current, context)` for every symbol of the run in
-// creation order, with the define PI_getSymbolCurrentDefine gives: the walk
-// of PI_getFirstSymbol without the iterator, for the checks that visit
-// every one of millions of symbols. `ahead` (may be null) is called with
-// the current define of a symbol some places further on, whose shape is
-// in the cache by then, so that the caller can ask for what it will read.
-void P_forEachSymbol(void (*visit)(PI_SymbolHandle symbol, PI_DefineHandle current, void* context),
-                     void (*ahead)(PI_DefineHandle upcoming, void* context), void* context);
+// A symbol with the define PI_getSymbolCurrentDefine gives.
+struct P_SweptSymbol {
+  PI_SymbolHandle symbol;
+  PI_DefineHandle current;
+};
+
+// Calls `visit(symbols, context)` for every symbol of the run in creation
+// order, some symbols at a time: the walk of PI_getFirstSymbol without the
+// iterator, for the checks that visit every one of millions of symbols.
+// Each symbol's current define, its shape and its qualified name are asked
+// for from memory some places before it is handed on.
+void P_forEachSymbol(void (*visit)(std::span<const P_SweptSymbol> symbols, void* context), void* context);
 
 // The symbols whose current define is a class, in creation order, as a
 // walk over the first `surveyed` symbols of the run found them.

@@ -1,4 +1,7 @@
 // The symbol iterator.
+#include <array>
+#include <span>
+
 #include "anlsrslt/include/PI_Interface.h"
 #include "anlsrslt/include/P_ModelInterface.h"
 #include "anlsrslt/model/Symbol.h"
@@ -10,22 +13,30 @@ namespace {
 constexpr const char* kUnit = "anlsrslt/model/metrics/P_SymbolIter";
 }
 
-void P_forEachSymbol(void (*visit)(PI_SymbolHandle symbol, PI_DefineHandle current, void* context),
-                     void (*ahead)(PI_DefineHandle upcoming, void* context), void* context) {
-  // The symbols lie in order, their defines and shapes do not: a define is
-  // asked for three steps ahead, its shape two, and the caller's own reads
-  // one, so that the misses overlap.
+void P_forEachSymbol(void (*visit)(std::span<const P_SweptSymbol> symbols, void* context), void* context) {
+  // The symbols lie in order, their defines, shapes and names do not: a
+  // define is asked for three steps ahead, its shape two and its name one,
+  // so that the misses overlap. A batch is small enough that what was
+  // fetched for its first symbol is still near when it is handed on.
   constexpr std::size_t kStep = 8;
+  constexpr std::size_t kBatch = 64;
   const auto& symbols = P_symbolTable().symbols();
   const std::size_t count = symbols.size();
+  std::array<P_SweptSymbol, kBatch> batch;
+  std::size_t batched = 0;
   for (std::size_t i = 0; i < count; ++i) {
     if (i + 3 * kStep < count) __builtin_prefetch(symbols[i + 3 * kStep]->currentOrDefinition());
     if (i + 2 * kStep < count) __builtin_prefetch(&symbols[i + 2 * kStep]->currentOrDefinition()->shape());
-    if (ahead && i + kStep < count) ahead(symbols[i + kStep]->currentOrDefinition(), context);
+    if (i + kStep < count) __builtin_prefetch(symbols[i + kStep]->currentOrDefinition()->qualName().c_str() - 8);
     P_Symbol* symbol = symbols[i];
     U_require(symbol->isSane(), kUnit, __LINE__, "pos->isSet () && \"Unset DefinePtr in container.\"");
-    visit(symbol, symbol->currentOrDefinition(), context);
+    batch[batched++] = {symbol, symbol->currentOrDefinition()};
+    if (batched == kBatch) {
+      visit(std::span<const P_SweptSymbol>(batch.data(), batched), context);
+      batched = 0;
+    }
   }
+  if (batched > 0) visit(std::span<const P_SweptSymbol>(batch.data(), batched), context);
 }
 
 extern "C" {
