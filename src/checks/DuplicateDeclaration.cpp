@@ -5,37 +5,14 @@
 
 #include "anlsrslt/include/PI_Interface.h"
 #include "checks/MessageNumbers.h"
+#include "checks/ProjectRedeclarations.h"
 #include "checks/Redeclarations.h"
 #include "checks/Reporting.h"
 #include "checks/SymbolDefines.h"
-#include "checks/SymbolSet.h"
-#include "util/ProcessState.h"
 
 namespace zum {
 
 namespace {
-
-struct DuplicateDeclarationState {
-  SymbolSet candidates;
-};
-
-DuplicateDeclarationState& state() { return ProcessState::get<DuplicateDeclarationState>(); }
-
-// A declaration of an external variable or function at file or namespace
-// scope that is no template (an implicit one only when it defines).
-bool isCandidateRedeclaration(PI_DefineHandle define) {
-  if (!PI_isDefineDeclaration(define) || !PI_hasDefineExternalLinkage(define)) return false;
-  if (PI_isDefineImplicit(define) && !PI_isDefineDefinition(define)) return false;
-  if (!PI_isDefineVariable(define) && !PI_isDefineFunction(define)) return false;
-  if (!PI_hasDefineFileScope(define) && !PI_hasDefineNamespaceScope(define)) return false;
-  return !PI_isTemplateOrSpecialisation(define);
-}
-
-void noteRedeclaration(PI_SymbolHandle symbol, PI_DefineHandle define) {
-  // A header's declaration comes back from every source that includes it.
-  SymbolSet& candidates = state().candidates;
-  if (!candidates.contains(symbol) && isCandidateRedeclaration(define)) candidates.insert(symbol);
-}
 
 void reportDeclarations(PI_SymbolHandle symbol, const std::vector<PI_DefineHandle>& declarations) {
   PI_DefineHandle current = PI_getSymbolCurrentDefine(symbol);
@@ -60,7 +37,7 @@ void reportDeclarations(PI_SymbolHandle symbol, const std::vector<PI_DefineHandl
 
 void checkDuplicateDeclarations() {
   std::vector<PI_DefineHandle> declarations;
-  for (PI_SymbolHandle symbol : state().candidates.inSymbolOrder()) {
+  for (PI_SymbolHandle symbol : projectRedeclarations().externalObjects.inSymbolOrder()) {
     const std::span<const PI_DefineHandle> defines = definesOf(symbol);
     declarations.clear();
     std::size_t definitions = 0;
@@ -80,7 +57,7 @@ void checkDuplicateDeclarations() {
 }  // namespace
 
 void configureDuplicateDeclaration() {
-  PI_configureOnProjRedecl(&noteRedeclaration);
+  noteProjectRedeclarations();
   PI_configureOnAllDefine(&checkDuplicateDeclarations);
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "anlsrslt/include/P_DefineCodes.h"
 #include "anlsrslt/include/PI_Interface.h"
 #include "anlsrslt/include/P_ModelInterface.h"
 #include "checks/DeclarationRules.h"
@@ -11,6 +12,7 @@
 #include "checks/Reporting.h"
 #include "checks/SymbolOrder.h"
 #include "util/ProcessState.h"
+#include "util/RadixSort.h"
 
 namespace zum {
 
@@ -31,12 +33,17 @@ struct DuplicateDefinitionState {
 DuplicateDefinitionState& state() { return ProcessState::get<DuplicateDefinitionState>(); }
 
 bool counts(PI_DefineHandle define) {
+  // Every definition of the project comes here while it is read: the codes
+  // in one inline query, the template questions only for what they pass.
+  const P_DefineCodes is = P_getDefineCodes(define);
   DefinitionFacts facts;
-  facts.variableOrFunction = PI_isDefineVariable(define) || PI_isDefineFunction(define);
-  facts.isInline = PI_isDefineInline(define);
-  facts.fileOrNamespaceScope = PI_hasDefineFileScope(define) || PI_hasDefineNamespaceScope(define);
-  facts.templateOrSpecialisation = PI_isTemplateOrSpecialisation(define);
-  facts.markedX = P_hasDefineCodeX(define);
+  facts.variableOrFunction = is.isVariable() || is.isFunction();
+  facts.isInline = is.isInline();
+  facts.fileOrNamespaceScope = is.hasFileScope() || is.hasNamespaceScope();
+  if (facts.variableOrFunction && !facts.isInline && facts.fileOrNamespaceScope) {
+    facts.templateOrSpecialisation = PI_isTemplateOrSpecialisation(define);
+    facts.markedX = P_hasDefineCodeX(define);
+  }
   return countsAsDefinition(facts);
 }
 
@@ -69,8 +76,7 @@ void reportDefinitions(PI_SymbolHandle symbol, const Definition* begin, const De
 
 void checkDuplicateDefinitions() {
   std::vector<Definition>& definitions = state().definitions;
-  std::stable_sort(definitions.begin(), definitions.end(),
-                   [](const Definition& a, const Definition& b) { return a.serial < b.serial; });
+  radixSortStable(definitions, [](const Definition& definition) { return definition.serial; });
   for (std::size_t begin = 0, end; begin < definitions.size(); begin = end) {
     for (end = begin + 1; end < definitions.size() && definitions[end].symbol == definitions[begin].symbol;) ++end;
     if (end - begin > 1) reportDefinitions(definitions[begin].symbol, &definitions[begin], definitions.data() + end);

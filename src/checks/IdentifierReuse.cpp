@@ -63,8 +63,7 @@ class NameTable {
       for (end = begin + 1; end < named_.size() && named_[end].hash == named_[begin].hash;) ++end;
       splitByName(begin, end);
     }
-    std::sort(groups_.begin(), groups_.end(),
-              [this](const Group& a, const Group& b) { return named_[a.begin].sequence < named_[b.begin].sequence; });
+    radixSortStable(groups_, [](const Group& group) { return group.sequence; });
     for (const Group& group : groups_) visit(std::span<const Named>(named_.data() + group.begin, group.end - group.begin));
   }
 
@@ -72,6 +71,7 @@ class NameTable {
   struct Group {
     std::size_t begin;
     std::size_t end;
+    std::uint32_t sequence;  // that of its first define
   };
 
   // A run of one hash nearly always holds one name; when it holds more,
@@ -83,7 +83,7 @@ class NameTable {
                                               named_.begin() + static_cast<std::ptrdiff_t>(end),
                                               [name](const Named& named) { return named.name == name; });
       const auto split = static_cast<std::size_t>(rest - named_.begin());
-      groups_.push_back({begin, split});
+      groups_.push_back({begin, split, named_[begin].sequence});
       begin = split;
     }
   }

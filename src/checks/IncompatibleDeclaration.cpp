@@ -7,6 +7,7 @@
 #include "anlsrslt/include/PI_Interface.h"
 #include "checks/DeclarationRules.h"
 #include "checks/MessageNumbers.h"
+#include "checks/ProjectRedeclarations.h"
 #include "checks/Redeclarations.h"
 #include "checks/Reporting.h"
 #include "checks/SymbolDefines.h"
@@ -19,16 +20,10 @@ namespace zum {
 namespace {
 
 struct IncompatibleDeclarationState {
-  // External names that a second source declared again.
-  SymbolSet candidates;
   SymbolSet incompatible;
 };
 
 IncompatibleDeclarationState& state() { return ProcessState::get<IncompatibleDeclarationState>(); }
-
-void noteRedeclaration(PI_SymbolHandle symbol, PI_DefineHandle define) {
-  if (PI_hasDefineExternalLinkage(define)) state().candidates.insert(symbol);
-}
 
 DeclaredKind kindOf(PI_DefineHandle define) {
   if (PI_isDefineVariable(define)) return DeclaredKind::Variable;  // members too
@@ -121,7 +116,7 @@ void reportIncompatible(PI_SymbolHandle symbol, const std::vector<PI_DefineHandl
 void checkIncompatibleDeclarations() {
   IncompatibleDeclarationState& check = state();
   Judge judge;
-  for (PI_SymbolHandle symbol : check.candidates.inSymbolOrder()) {
+  for (PI_SymbolHandle symbol : projectRedeclarations().external.inSymbolOrder()) {
     if (check.incompatible.contains(symbol) || !judge.incompatible(symbol)) continue;
     check.incompatible.insert(symbol);
     reportIncompatible(symbol, judge.standIns(symbol));
@@ -131,7 +126,7 @@ void checkIncompatibleDeclarations() {
 }  // namespace
 
 void configureIncompatibleDeclaration() {
-  PI_configureOnProjRedecl(&noteRedeclaration);
+  noteProjectRedeclarations();
   PI_configureOnAllDefine(&checkIncompatibleDeclarations);
 }
 
