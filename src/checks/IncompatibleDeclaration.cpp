@@ -4,6 +4,7 @@
 #include <span>
 #include <vector>
 
+#include "anlsrslt/include/P_DefineCodes.h"
 #include "anlsrslt/include/PI_Interface.h"
 #include "checks/DeclarationRules.h"
 #include "checks/MessageNumbers.h"
@@ -25,13 +26,13 @@ struct IncompatibleDeclarationState {
 
 IncompatibleDeclarationState& state() { return ProcessState::get<IncompatibleDeclarationState>(); }
 
-DeclaredKind kindOf(PI_DefineHandle define) {
-  if (PI_isDefineVariable(define)) return DeclaredKind::Variable;  // members too
-  if (PI_isDefineFunction(define)) return DeclaredKind::Function;
-  if (PI_isDefineTypedef(define)) return DeclaredKind::Typedef;
-  if (PI_isDefineMacro(define)) return DeclaredKind::Macro;
-  if (PI_isDefineTag(define)) return DeclaredKind::Tag;
-  if (PI_isDefineEnumerator(define)) return DeclaredKind::Enumerator;
+DeclaredKind kindOf(const P_DefineCodes& is) {
+  if (is.isVariable()) return DeclaredKind::Variable;  // members too
+  if (is.isFunction()) return DeclaredKind::Function;
+  if (is.isTypedef()) return DeclaredKind::Typedef;
+  if (is.isMacro()) return DeclaredKind::Macro;
+  if (is.isTag()) return DeclaredKind::Tag;
+  if (is.kind == P_DefineKind::Enumerator) return DeclaredKind::Enumerator;
   return DeclaredKind::Other;
 }
 
@@ -88,9 +89,12 @@ class Judge {
 
  private:
   static DeclarationFacts factsOf(PI_SymbolHandle symbol, PI_DefineHandle define, bool arraysCompared) {
+    // The codes in one inline query: every define of every redeclared
+    // external name comes here.
+    const P_DefineCodes is = P_getDefineCodes(define);
     DeclarationFacts facts;
-    facts.kind = kindOf(define);
-    facts.inClass = PI_isDefineMember(define);
+    facts.kind = kindOf(is);
+    facts.inClass = is.isMember();
     facts.type = requireType(PI_getDefineType(define));
     facts.dimensionedType = arraysCompared ? requireType(PI_getDefineType(dimensionedStandIn(symbol, define))) : facts.type;
     return facts;

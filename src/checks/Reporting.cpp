@@ -130,10 +130,7 @@ M_ListedPlace PlaceMessages::make(const DefinePlace& place, const char* qualifie
   return {fileOf(place.file), place.line, messageNumber_, qualifiedName, M_newPlaceIdentity()};
 }
 
-M_ListedPlace PlaceMessages::at(PI_DefineHandle define, const char* qualifiedName) {
-  // A header's declaration in one source after another stands at one
-  // place: told by one question.
-  if (lastDefine_ && qualifiedName == lastKey_.name && PI_hasDefineSameLocation(define, lastDefine_)) return last_;
+M_ListedPlace PlaceMessages::atOtherPlace(PI_DefineHandle define, const char* qualifiedName) {
   const Key key{DefinePlace::of(define), qualifiedName};
   if (key == lastKey_) return last_;
   // Only a header's defines come back at their place, from every source

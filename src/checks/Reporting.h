@@ -51,9 +51,15 @@ class PlaceMessages {
  public:
   explicit PlaceMessages(int messageNumber) : messageNumber_(messageNumber) {}
   // At the define's place, naming `qualifiedName` (an interned name).
-  M_ListedPlace at(PI_DefineHandle define, const char* qualifiedName);
+  M_ListedPlace at(PI_DefineHandle define, const char* qualifiedName) {
+    // A header's declaration in one source after another stands at one
+    // place: told by one question.
+    if (lastDefine_ && qualifiedName == lastKey_.name && PI_hasDefineSameLocation(define, lastDefine_)) return last_;
+    return atOtherPlace(define, qualifiedName);
+  }
 
  private:
+  M_ListedPlace atOtherPlace(PI_DefineHandle define, const char* qualifiedName);
   M_ListedPlace make(const DefinePlace& place, const char* qualifiedName);
 
   struct Key {

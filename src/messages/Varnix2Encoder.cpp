@@ -81,22 +81,25 @@ void M_Varnix2Encoder::writeLocation(R_ByteBuffer& out, const U_Location& locati
   if (isNew) writeLocationDefinition(out, location);
 }
 
-void M_Varnix2Encoder::writeListedPlace(R_ByteBuffer& out, const M_ListedPlace& place) {
-  // The bytes of a diagnostic at a location of file, line and column 0
-  // only, with one entity parameter.
+void M_Varnix2Encoder::writeListedPlaceLocation(R_ByteBuffer& out, const M_ListedPlace& place) {
+  // A location of file, line and column 0 only.
   if (place.identity >= placeIds_.size()) placeIds_.resize(std::max<std::size_t>(place.identity + 1, placeIds_.size() * 2));
   std::int32_t& idPlusOne = placeIds_[place.identity];
   if (idPlusOne != 0) {
     out.putInt32(idPlusOne - 1);
-  } else {
-    const std::int32_t id = locations_.next();
-    idPlusOne = id + 1;
-    out.putInt32(id);
-    writeFilename(out, place.file);
-    out.putInt32(place.line);
-    out.putInt32(0);
-    out.putByte(0);
+    return;
   }
+  const std::int32_t id = locations_.next();
+  idPlusOne = id + 1;
+  out.putInt32(id);
+  writeFilename(out, place.file);
+  out.putInt32(place.line);
+  out.putInt32(0);
+  out.putByte(0);
+}
+
+void M_Varnix2Encoder::writeListedPlaceRest(R_ByteBuffer& out, const M_ListedPlace& place) {
+  // Not hidden, no error, one entity parameter.
   out.putInt32(place.messageNumber);
   out.putInt32(0);
   out.putInt32(0);
@@ -230,6 +233,10 @@ void R_writeParamTypeVisitor::writePlaces(const std::vector<M_ListedPlace>& plac
   bool settled = false;
   std::size_t begin = 0;
   std::size_t end = 0;
+  const char* restName = nullptr;
+  int restNumber = 0;
+  std::size_t restBegin = 0;
+  std::size_t restEnd = 0;
   for (std::size_t i = 0; i < places.size(); ++i) {
     const std::uint32_t identity = places[i].identity;
     if (identity == previous && settled) {
@@ -241,7 +248,18 @@ void R_writeParamTypeVisitor::writePlaces(const std::vector<M_ListedPlace>& plac
     settled = identity == previous;
     previous = identity;
     begin = out_.size();
-    encoder_.writeListedPlace(out_, places[i]);
+    encoder_.writeListedPlaceLocation(out_, places[i]);
+    // What follows the place is the same for entries of one message and
+    // name: copied.
+    if (places[i].name == restName && places[i].messageNumber == restNumber) {
+      out_.putCopy(restBegin, restEnd);
+    } else {
+      restBegin = out_.size();
+      encoder_.writeListedPlaceRest(out_, places[i]);
+      restEnd = out_.size();
+      restName = places[i].name;
+      restNumber = places[i].messageNumber;
+    }
     end = out_.size();
   }
 }

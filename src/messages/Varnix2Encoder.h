@@ -35,8 +35,10 @@ class M_Varnix2Encoder {
   // The pieces of records, also used by the parameter visitor.
   void writeDiagnosticBody(R_ByteBuffer& out, const M_Diagnostic& diagnostic, bool suppressed);
   void writeLocation(R_ByteBuffer& out, const U_Location& location);
-  // The body of the diagnostic that `place` stands for.
-  void writeListedPlace(R_ByteBuffer& out, const M_ListedPlace& place);
+  // The body of the diagnostic that `place` stands for, in two halves: its
+  // location, and the rest.
+  void writeListedPlaceLocation(R_ByteBuffer& out, const M_ListedPlace& place);
+  void writeListedPlaceRest(R_ByteBuffer& out, const M_ListedPlace& place);
   static void writeString(R_ByteBuffer& out, std::string_view text);
   bool showAlias() const noexcept { return showAlias_; }
 
