@@ -115,10 +115,16 @@ using List = std::vector<M_ListedPlace>;
 enum Bucket { kUnnamed, kExternal, kInternal, kStatic, kAutomatic, kBucketCount };
 
 // The defines of one name sorted by linkage and storage. The 1594 entries
-// of a bucket are made when a message first lists them.
+// of a bucket are made when a message first lists them. One is used for
+// every name in turn, keeping the room of its lists.
 class Buckets {
  public:
-  explicit Buckets(std::span<const Named> group) {
+  // Sorts the defines of `group`, forgetting those of the name before.
+  void sort(std::span<const Named> group) {
+    linkageOrStaticStorage_ = false;
+    for (std::vector<PI_DefineHandle>& defines : defines_) defines.clear();
+    for (List& entries : entries_) entries.clear();
+    messages_ = PlaceMessages(msg::kDeclaration);
     PlaceSet inlineHeaderDefinitions;
     for (std::size_t i = 0; i < group.size(); ++i) {
       // The defines of a name lie anywhere in the model: each is asked for
@@ -198,9 +204,10 @@ void reportGroup(Buckets& b) {
 
 void checkIdentifierReuse() {
   sweepSymbols();
-  state().names.forEachGroup([](std::span<const Named> group) {
+  Buckets buckets;
+  state().names.forEachGroup([&buckets](std::span<const Named> group) {
     if (group.size() < 2) return;
-    Buckets buckets(group);
+    buckets.sort(group);
     if (buckets.isReuse()) reportGroup(buckets);
   });
 }

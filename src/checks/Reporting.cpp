@@ -136,12 +136,18 @@ M_ListedPlace PlaceMessages::atOtherPlace(PI_DefineHandle define, const char* qu
   // Only a header's defines come back at their place, from every source
   // that includes the header.
   if (!PI_isDefineInHeader(define)) return make(key.place, qualifiedName);
-  auto [entry, isNew] = made_.try_emplace(key);
-  if (isNew) entry->second = make(key.place, qualifiedName);
   lastKey_ = key;
   lastDefine_ = define;
-  last_ = entry->second;
-  return last_;
+  for (std::size_t i = 0; i < firstCount_; ++i) {
+    if (first_[i].first == key) return last_ = first_[i].second;
+  }
+  if (firstCount_ < kFirstPlaces) {
+    first_[firstCount_] = {key, make(key.place, qualifiedName)};
+    return last_ = first_[firstCount_++].second;
+  }
+  auto [entry, isNew] = made_.try_emplace(key);
+  if (isNew) entry->second = make(key.place, qualifiedName);
+  return last_ = entry->second;
 }
 
 void addMessageList(M_Diagnostic& diagnostic, std::vector<U_Handle<M_Diagnostic>> list) {

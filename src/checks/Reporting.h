@@ -3,6 +3,7 @@
 // of those lists and the one road a finding takes out of the program.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <unordered_map>
 #include <vector>
@@ -73,6 +74,12 @@ class PlaceMessages {
     }
   };
   int messageNumber_;
+  // The header places made so far: the first few here, looked through
+  // before the table, so that a list of a few header places makes no
+  // table; the others in the table.
+  static constexpr std::size_t kFirstPlaces = 4;
+  std::array<std::pair<Key, M_ListedPlace>, kFirstPlaces> first_;
+  std::size_t firstCount_ = 0;
   std::unordered_map<Key, M_ListedPlace, KeyHash> made_;
   // Lists name one place many times in a row.
   Key lastKey_{{nullptr, 0}, nullptr};
