@@ -152,17 +152,21 @@ TEST_F(ErrorFileBytesTest, ListOfPlacesWritesTheBytesOfItsDiagnostics) {
   const M_ListedPlace inHeader{header, 4, 1594, "f", M_newPlaceIdentity()};
   const M_ListedPlace inSource{source, 9, 1594, "f", M_newPlaceIdentity()};
   const M_ListedPlace otherName{header, 4, 1594, "g", M_newPlaceIdentity()};
+  // Writes both findings to `path`; gives the texts of their lists.
+  auto writeBoth = [](const std::string& path, const M_Diagnostic& first, const M_Diagnostic& second) {
+    M_OutputVarnix2 output(false);
+    output.open(path);
+    output.writeDiagnostic(first, false);
+    output.writeDiagnostic(second, false);
+    output.close();
+    return first.param(0)->text() + second.param(0)->text();
+  };
   auto listOfPlaces = [&](const std::string& path) {
     auto first = U_make<M_Diagnostic>(1512, U_Location(source, 1, 0));
     first->addPlaceList(std::vector<M_ListedPlace>{inHeader, inHeader, inHeader, inSource, otherName});
     auto second = U_make<M_Diagnostic>(1513, U_Location(source, 1, 0));
     second->addPlaceList(std::vector<M_ListedPlace>{inSource, inHeader, inHeader});
-    M_OutputVarnix2 output(false);
-    output.open(path);
-    output.writeDiagnostic(*first, false);
-    output.writeDiagnostic(*second, false);
-    output.close();
-    return first->param(0)->text() + second->param(0)->text();
+    return writeBoth(path, *first, *second);
   };
   auto listOfDiagnostics = [&](const std::string& path) {
     auto standIn = [](const XF_Filename& in, int line, const char* name) {
@@ -177,12 +181,7 @@ TEST_F(ErrorFileBytesTest, ListOfPlacesWritesTheBytesOfItsDiagnostics) {
     first->addMessageList({h, h, h, c, g});
     auto second = U_make<M_Diagnostic>(1513, U_Location(source, 1, 0));
     second->addMessageList({c, h, h});
-    M_OutputVarnix2 output(false);
-    output.open(path);
-    output.writeDiagnostic(*first, false);
-    output.writeDiagnostic(*second, false);
-    output.close();
-    return first->param(0)->text() + second->param(0)->text();
+    return writeBoth(path, *first, *second);
   };
   const std::string placesFile = dir.path("places.err");
   const std::string placesText = listOfPlaces(placesFile);
