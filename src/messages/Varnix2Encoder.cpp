@@ -114,7 +114,10 @@ std::size_t M_Varnix2Encoder::LocationIds::slotOf(const U_LocationData* data) co
 }
 
 std::pair<std::int32_t, bool> M_Varnix2Encoder::LocationIds::find(const U_Location& location) {
-  if (kept_.size() * 2 >= slots_.size()) grow();
+  // The load counts the slots taken, not the ids: a long list of places
+  // takes ids without slots, and would otherwise double the table for
+  // nothing.
+  if (used_ * 2 >= slots_.size()) grow();
   const std::size_t mask = slots_.size() - 1;
   for (std::size_t at = slotOf(location.data());; at = (at + 1) & mask) {
     Slot& slot = slots_[at];
@@ -122,6 +125,7 @@ std::pair<std::int32_t, bool> M_Varnix2Encoder::LocationIds::find(const U_Locati
       slot.data = location.data();
       slot.idPlusOne = static_cast<std::int32_t>(kept_.size()) + 1;
       kept_.push_back(location);
+      ++used_;
       return {slot.idPlusOne - 1, true};
     }
     if (slot.data == location.data()) return {slot.idPlusOne - 1, false};
@@ -148,6 +152,7 @@ void M_Varnix2Encoder::LocationIds::grow() {
 void M_Varnix2Encoder::LocationIds::clear() {
   slots_.clear();
   kept_.clear();
+  used_ = 0;
 }
 
 void M_Varnix2Encoder::writeLocationDefinition(R_ByteBuffer& out, const U_Location& location) {

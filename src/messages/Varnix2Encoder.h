@@ -67,6 +67,7 @@ class M_Varnix2Encoder {
     std::size_t slotOf(const U_LocationData* data) const noexcept;
     void grow();
     std::vector<Slot> slots_;
+    std::size_t used_ = 0;  // slots taken; ids of places (next()) take none
     // Keeps every location alive, so its address cannot be reused by
     // another location while the table names it; index = id.
     std::vector<U_Location> kept_;
