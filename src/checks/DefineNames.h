@@ -16,6 +16,7 @@
 #include "anlsrslt/include/P_DefineCodes.h"
 #include "anlsrslt/include/PI_Interface.h"
 #include "util/InternedNumbers.h"
+#include "util/LargeBlocks.h"
 #include "util/Memo.h"
 
 namespace zum {
@@ -106,7 +107,7 @@ class DefineNameCache {
   static void fill(Split& slot, PI_DefineHandle define, const char* name);
 
   InternedNumbers positions_;  // of the names' splits in `splits_`, from 1
-  std::vector<Split> splits_;
+  LargeVector<Split> splits_;
   Split fresh_;  // the last name split with the caches off
 };
 

@@ -11,6 +11,7 @@
 #include "checks/Redeclarations.h"
 #include "checks/Reporting.h"
 #include "checks/SymbolOrder.h"
+#include "util/LargeBlocks.h"
 #include "util/ProcessState.h"
 #include "util/RadixSort.h"
 
@@ -27,7 +28,7 @@ struct Definition {
 };
 
 struct DuplicateDefinitionState {
-  std::vector<Definition> definitions;
+  LargeVector<Definition> definitions;
 };
 
 DuplicateDefinitionState& state() { return ProcessState::get<DuplicateDefinitionState>(); }
@@ -75,7 +76,7 @@ void reportDefinitions(PI_SymbolHandle symbol, const Definition* begin, const De
 }
 
 void checkDuplicateDefinitions() {
-  std::vector<Definition>& definitions = state().definitions;
+  LargeVector<Definition>& definitions = state().definitions;
   radixSortStable(definitions, [](const Definition& definition) { return definition.serial; });
   for (std::size_t begin = 0, end; begin < definitions.size(); begin = end) {
     for (end = begin + 1; end < definitions.size() && definitions[end].symbol == definitions[begin].symbol;) ++end;

@@ -5,7 +5,7 @@
 namespace zum {
 
 void SymbolSet::grow() {
-  std::vector<PI_SymbolHandle> old(slots_.size() * 2, nullptr);
+  LargeVector<PI_SymbolHandle> old(slots_.size() * 2, nullptr);
   old.swap(slots_);
   --shift_;
   for (PI_SymbolHandle symbol : old)

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "anlsrslt/include/PI_Interface.h"
+#include "util/LargeBlocks.h"
 
 namespace zum {
 
@@ -42,7 +43,7 @@ class SymbolSet {
   }
   void grow();
 
-  std::vector<PI_SymbolHandle> slots_;  // a power of two, at most half full
+  LargeVector<PI_SymbolHandle> slots_;  // a power of two, at most half full
   std::size_t count_ = 0;
   unsigned shift_ = 64 - kInitialBits;  // keeps the top bits of the product
 };

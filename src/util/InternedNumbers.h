@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "util/LargeBlocks.h"
 #include "util/StringStore.h"
 
 namespace zum {
@@ -35,7 +36,7 @@ class InternedNumbers {
 
  private:
   bool on_;
-  std::vector<std::uint32_t> numbers_;
+  LargeVector<std::uint32_t> numbers_;
 };
 
 }  // namespace zum

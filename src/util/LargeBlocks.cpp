@@ -1,6 +1,9 @@
 #include "util/LargeBlocks.h"
 
+#include <malloc.h>
 #include <sys/mman.h>
+
+#include <climits>
 
 #include <cstdlib>
 #include <new>
@@ -107,5 +110,12 @@ void* allocateTable(std::size_t bytes) {
 }
 
 void freeTable(void* table, std::size_t) noexcept { std::free(table); }
+
+void keepFreedMemoryForTheRun() noexcept {
+  // The largest threshold the library takes; blocks above it are rare
+  // enough that their own mappings cost little.
+  ::mallopt(M_MMAP_THRESHOLD, 32 << 20);
+  ::mallopt(M_TRIM_THRESHOLD, INT_MAX);
+}
 
 }  // namespace zum

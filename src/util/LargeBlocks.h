@@ -36,6 +36,14 @@ class LargeBlocks {
   std::vector<Region*> regions_;
 };
 
+// Keeps the memory a run frees in the process for its later requests.
+// With the C library's defaults a block of more than a few hundred KB is a
+// mapping of its own, given back when freed, and the top of the heap is
+// given back as it shrinks: the tables that grow by doubling and those
+// built and dropped at the end of a run would take their memory from the
+// kernel again, page by page. Called once, before the run allocates.
+void keepFreedMemoryForTheRun() noexcept;
+
 // Memory for one large table (an index that is probed at random), taken
 // so that the kernel may back it with huge pages: fewer page faults while it
 // fills and fewer address translations missed while it is probed. Small
