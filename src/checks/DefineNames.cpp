@@ -1,6 +1,7 @@
 #include "checks/DefineNames.h"
 
-#include <functional>
+#include <bit>
+#include <cstring>
 
 #include "anlsrslt/include/P_ModelInterface.h"
 #include "options/RunSettings.h"
@@ -8,8 +9,22 @@
 
 namespace zum {
 
+// Eight bytes at a time: the names are short, and the hash is only used
+// within the run (grouping names, a filter of typedef names), so it need
+// not be the library's.
 std::uint32_t nameHash(std::string_view text) noexcept {
-  return static_cast<std::uint32_t>(std::hash<std::string_view>()(text));
+  constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
+  const auto mix = [](std::uint64_t hash, std::uint64_t word) { return std::rotl((hash ^ word) * kMultiplier, 29); };
+  std::uint64_t hash = text.size() * kMultiplier;
+  std::size_t i = 0;
+  for (; i + 8 <= text.size(); i += 8) hash = mix(hash, zum::word_bytes::load(text, i));
+  if (i < text.size()) {
+    std::uint64_t last = 0;
+    std::memcpy(&last, text.data() + i, text.size() - i);
+    hash = mix(hash, last);
+  }
+  hash ^= hash >> 32;
+  return static_cast<std::uint32_t>(hash * kMultiplier >> 32);
 }
 
 bool IdentifierEndFilter::hasListMarkers(std::string_view text) noexcept {

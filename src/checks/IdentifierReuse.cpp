@@ -23,14 +23,37 @@ namespace zum {
 
 namespace {
 
+// The kinds and scopes of a candidate: objects and functions (no members)
+// at file, namespace or block scope (no parameters of prototypes).
+constexpr bool isCandidateKindAndScope(P_DefineKind kind, P_Scope scope) {
+  const bool objectOrFunction = kind == P_DefineKind::Variable || kind == P_DefineKind::Function;
+  return objectOrFunction && (scope == P_Scope::File || scope == P_Scope::Namespace || scope == P_Scope::Block);
+}
+
+// isCandidateKindAndScope as a table, the scopes of each kind as bits: the
+// walk asks it of every symbol, and most are turned away by it.
+struct CandidateScopes {
+  std::uint8_t ofKind[256] = {};
+  constexpr CandidateScopes() {
+    for (int kind = 0; kind < 256; ++kind)
+      for (int scope = 0; scope < 8; ++scope)
+        if (isCandidateKindAndScope(static_cast<P_DefineKind>(kind), static_cast<P_Scope>(scope)))
+          ofKind[kind] = static_cast<std::uint8_t>(ofKind[kind] | (1u << scope));
+  }
+  bool test(const P_DefineCodes& is) const noexcept {
+    const unsigned scope = static_cast<std::uint8_t>(is.scope);
+    return scope < 8 && ((ofKind[static_cast<std::uint8_t>(is.kind)] >> scope) & 1u) != 0;
+  }
+};
+constexpr CandidateScopes kCandidateScopes;
+
 // An object or function of the project that is no template, no member and
 // no parameter, at file, namespace or block scope (an implicit one only
 // when it defines).
 bool isCandidate(PI_DefineHandle define) {
   const P_DefineCodes is = P_getDefineCodes(define);
-  if (!is.isVariable() && !is.isFunction()) return false;
-  if (is.isFunctionParameter() || is.isMember()) return false;
-  if (!is.hasFileScope() && !is.hasNamespaceScope() && !is.hasBlockScope()) return false;
+  if (!kCandidateScopes.test(is)) return false;  // isCandidateKindAndScope
+  if (is.isFunctionParameter()) return false;
   if (is.isImplicit() && !is.isDefinition()) return false;
   return !PI_isTemplateOrSpecialisation(define);
 }

@@ -147,7 +147,7 @@ TEST(QualifiedNames, TheLastComponentSplitsAtTheLastSeparatorOutsideListsBracesA
   EXPECT_EQ(split("N::@co::x"), "N::@co|x");
 }
 
-TEST(QualifiedNames, TheScopeFoundFromTheEndIsTheScopeOfTheSplit) {
+TEST(QualifiedNames, TheSplitsFoundFromTheEndAreThoseOfTheScan) {
   for (std::string_view name :
        {"count", "a::b::c", "::c", "a::", ":::", "a:::b", "a::::b", "a:b::c:d", "A\x8Cstd::map\x8D::m",
         "N::f\x8E" "a::b\x8F::x", "N::f\x8E" "a::b\x8F", "A\x8Cx::m", "A\x8Dx::m", "A\x8Cx\x8D\x8C::y",
@@ -157,8 +157,16 @@ TEST(QualifiedNames, TheScopeFoundFromTheEndIsTheScopeOfTheSplit) {
         "N::a@b::x", "N:::@co::x", "N::f\x8E@zz::q\x8F::x", "a::b@::x", "N::C::f\x8E" "a::b*\x90{x::y\x8F",
         "N::C::f\x8E\x8F", "f\x8E" "a::b\x8F", "N::f\x8E" "a\x8F\x8F", "N::f\x8E" "a\x8C" "b\x8D\x8F", "N::\x8E\x8F",
         "A\x8Cx::f\x8E\x8F", "N::@co\x8E\x8F::f\x8Ei\x8F", "{s1::2}::f\x8E\x8F", "N::C\x8CT\x8D::f\x8E" "T::U\x8F",
-        "N::C::@constructor\x8E" "a::b\x8F", "N::C::@zz\x8E\x8F", "N::C::x@co\x8E\x8F", "N:::@co\x8E\x8F"})
-    EXPECT_EQ(zum::scopeOfName(name), zum::splitLastComponent(name).scope) << name;
+        "N::C::@constructor\x8E" "a::b\x8F", "N::C::@zz\x8E\x8F", "N::C::x@co\x8E\x8F", "N:::@co\x8E\x8F",
+        "f\x8Ei\x90j\x8F", "f\x8E{a::b}\x8F", "@co\x8E\x8F", "\x8E\x8F", "@zz\x8E\x8F", "f\x8E" "a\x8F::g\x8E\x8F::x",
+        "f\x8Ei\x8F::x", "f\x8Ei\x8F::@BL1::x", "x", "", "f\x8E@zz::q\x8F", "f\x8E" "a\x8F\x8F::x", "a\x8F::x",
+        "abcdefgh::x", "abcdefgh:::x", "abcdefgh::::x", "abcdefghij:x", "::abcdefgh", "abcdefgh::", "abcdefgh:",
+        ":::abcdefgh", "abcdefghijklmnopq", "a::bcdefghijklmnop", "abc;:;:;::;;x", "ab::cdefgh:;::x;", "f::@BL1::counter"}) {
+    const zum::NameSplit scanned = zum::splitLastComponentByScan(name);
+    EXPECT_EQ(zum::scopeOfName(name), scanned.scope) << name;
+    EXPECT_EQ(zum::splitLastComponent(name).scope, scanned.scope) << name;
+    EXPECT_EQ(zum::splitLastComponent(name).component, scanned.component) << name;
+  }
 }
 
 TEST(QualifiedNames, SymbolKeyDropsOnlyATrailingTemplateList) {

@@ -239,6 +239,45 @@ bool hasStructureBytes(std::string_view text) noexcept {
   return false;
 }
 
+// The high bit of each byte of `word` equal to `byte`, exactly (no borrow
+// marks a byte above one that is equal).
+constexpr std::uint64_t bytesEqualExactly(std::uint64_t word, unsigned char byte) noexcept {
+  constexpr std::uint64_t kLow = ~kHigh;
+  const std::uint64_t x = word ^ (word_bytes::kOnes * byte);
+  return ~(((x & kLow) + kLow) | x | kLow);
+}
+
+// The high bit of each byte of `word` from '{' (0x7B) up: the braces and
+// the list markers, and '|', '~' and 0x7F, which a plain name may hold but
+// seldom does. Fewer steps than asking for each of them.
+constexpr std::uint64_t bytesFromBrace(std::uint64_t word) noexcept {
+  constexpr std::uint64_t kLow = ~kHigh;
+  return (((word & kLow) + word_bytes::kOnes * (0x80 - '{')) | word) & kHigh;
+}
+
+// One pass from the end over a name of at least eight bytes, a word at a
+// time: whether it is free of structure bytes (false also for a few names
+// that are, see bytesFromBrace), and where its last colon is (npos when it
+// has none). Most names are plain, and most end with
+// "::" and an identifier, so this finds their split without a second pass.
+bool scanPlainName(std::string_view text, std::size_t& lastColon) noexcept {
+  lastColon = std::string_view::npos;
+  std::uint64_t structure = 0;
+  for (std::size_t end = text.size();;) {
+    // The last word read overlaps the one before, whose bytes held no
+    // colon if none is found yet.
+    const std::size_t start = end >= 8 ? end - 8 : 0;
+    const std::uint64_t word = word_bytes::load(text, start);
+    structure |= bytesFromBrace(word) | bytesEqual(word, '@');
+    if (lastColon == std::string_view::npos) {
+      if (const std::uint64_t colons = bytesEqualExactly(word, ':'))
+        lastColon = start + static_cast<std::size_t>(63 - std::countl_zero(colons)) / 8;
+    }
+    if (start == 0) return structure == 0;
+    end = start;
+  }
+}
+
 // The last "::" of a name without structure bytes, found the way the full
 // scan finds it: from the left, each separator consuming both colons.
 std::size_t lastPlainSeparator(std::string_view name) noexcept {
@@ -331,9 +370,9 @@ std::size_t plainLastComponentStart(std::string_view marked) noexcept {
 // the separator the scan from the left finds when no colon precedes it,
 // every list marker before it is closed and no brace or opaque "@" part
 // comes before it. Inside the component's parameter list nothing counts,
-// as no separator follows it. Npos when that does not hold.
-std::size_t separatorBeforePlainComponent(std::string_view marked) noexcept {
-  const std::size_t tail = plainLastComponentStart(marked);
+// as no separator follows it. `tail` is where plainLastComponentStart puts
+// the component. Npos when that does not hold.
+std::size_t separatorBeforePlainComponent(std::string_view marked, std::size_t tail) noexcept {
   if (tail == std::string_view::npos) return tail;
   if (tail < 2 || marked[tail - 1] != ':' || marked[tail - 2] != ':') return std::string_view::npos;
   const std::size_t separator = tail - 2;
@@ -356,12 +395,34 @@ std::size_t separatorBeforePlainComponent(std::string_view marked) noexcept {
 }  // namespace
 
 NameSplit splitLastComponent(std::string_view marked) noexcept {
-  // Most names are plain identifiers joined by "::".
-  if (!hasStructureBytes(marked)) {
+  // Most names are plain identifiers joined by "::"; the last colon of
+  // such a name ends its last separator unless a colon stands before the
+  // pair.
+  std::size_t lastColon;
+  if (marked.size() >= 8 && scanPlainName(marked, lastColon)) {
+    if (lastColon == std::string_view::npos) return {std::string_view(marked.data(), 0), marked};
+    if (lastColon >= 1 && marked[lastColon - 1] == ':' && (lastColon < 2 || marked[lastColon - 2] != ':'))
+      return {marked.substr(0, lastColon - 1), marked.substr(lastColon + 1)};
     const std::size_t separator = lastPlainSeparator(marked);
     if (separator == std::string_view::npos) return {std::string_view(marked.data(), 0), marked};
     return {marked.substr(0, separator), marked.substr(separator + 2)};
   }
+  if (marked.size() < 8 && !hasStructureBytes(marked)) {
+    const std::size_t separator = lastPlainSeparator(marked);
+    if (separator == std::string_view::npos) return {std::string_view(marked.data(), 0), marked};
+    return {marked.substr(0, separator), marked.substr(separator + 2)};
+  }
+  // Most of the others are functions, whose structure is their parameter
+  // list, and the locals and parameters under a function's name: their last
+  // component is found from the end, without the scan.
+  const std::size_t tail = plainLastComponentStart(marked);
+  if (tail == 0) return {std::string_view(marked.data(), 0), marked};
+  const std::size_t separator = separatorBeforePlainComponent(marked, tail);
+  if (separator != std::string_view::npos) return {marked.substr(0, separator), marked.substr(separator + 2)};
+  return splitLastComponentByScan(marked);
+}
+
+NameSplit splitLastComponentByScan(std::string_view marked) noexcept {
   std::size_t lastSeparator = std::string_view::npos;
   int lists = 0;   // inside a marked list
   int braces = 0;
@@ -402,9 +463,11 @@ NameSplit splitLastComponent(std::string_view marked) noexcept {
 }
 
 std::string_view scopeOfName(std::string_view marked) noexcept {
-  const std::size_t separator = separatorBeforePlainComponent(marked);
+  const std::size_t tail = plainLastComponentStart(marked);
+  if (tail == 0) return std::string_view(marked.data(), 0);  // one component
+  const std::size_t separator = separatorBeforePlainComponent(marked, tail);
   if (separator != std::string_view::npos) return marked.substr(0, separator);
-  return splitLastComponent(marked).scope;
+  return splitLastComponentByScan(marked).scope;
 }
 
 std::string_view identifierOf(std::string_view component) noexcept {

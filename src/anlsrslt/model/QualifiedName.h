@@ -41,6 +41,9 @@ struct NameSplit {
   std::string_view component;  // after it
 };
 NameSplit splitLastComponent(std::string_view marked) noexcept;
+// The same split by the scan from the left that every name can take;
+// splitLastComponent finds most splits faster, and must agree with it.
+NameSplit splitLastComponentByScan(std::string_view marked) noexcept;
 // splitLastComponent(marked).scope, found from the end of the name when
 // its last component is a plain identifier (a member or a variable).
 std::string_view scopeOfName(std::string_view marked) noexcept;
