@@ -9,6 +9,28 @@
 
 namespace zum {
 
+namespace {
+
+// The last eight bytes of a text, or all of a shorter one, read without a
+// call: a tail that overlaps the words before it, or two overlapping
+// halves, or three bytes.
+std::uint64_t lastBytes(std::string_view text) noexcept {
+  const std::size_t size = text.size();
+  if (size >= 8) return zum::word_bytes::load(text, size - 8);
+  const char* bytes = text.data();
+  if (size >= 4) {
+    std::uint32_t first;
+    std::uint32_t last;
+    std::memcpy(&first, bytes, 4);
+    std::memcpy(&last, bytes + size - 4, 4);
+    return (std::uint64_t(first) << 32) | last;
+  }
+  return std::uint64_t(static_cast<unsigned char>(bytes[0])) << 16 |
+         std::uint64_t(static_cast<unsigned char>(bytes[size / 2])) << 8 | static_cast<unsigned char>(bytes[size - 1]);
+}
+
+}  // namespace
+
 // Eight bytes at a time: the names are short, and the hash is only used
 // within the run (grouping names, a filter of typedef names), so it need
 // not be the library's.
@@ -18,11 +40,7 @@ std::uint32_t nameHash(std::string_view text) noexcept {
   std::uint64_t hash = text.size() * kMultiplier;
   std::size_t i = 0;
   for (; i + 8 <= text.size(); i += 8) hash = mix(hash, zum::word_bytes::load(text, i));
-  if (i < text.size()) {
-    std::uint64_t last = 0;
-    std::memcpy(&last, text.data() + i, text.size() - i);
-    hash = mix(hash, last);
-  }
+  if (i < text.size()) hash = mix(hash, lastBytes(text));
   hash ^= hash >> 32;
   return static_cast<std::uint32_t>(hash * kMultiplier >> 32);
 }

@@ -71,6 +71,7 @@ class Judge {
     // Nothing conflicts with a first define that is a member.
     const bool firstIsArray = arrayTypeOf(requireType(PI_getDefineType(first))).isArray;
     if (!firstIsArray && PI_isDefineMember(first)) return false;
+    if (!firstIsArray && allDeclaredLikeFirst(defines_)) return false;
     facts_.clear();
     for (std::size_t i = 0; i < defines_.size(); ++i) {
       loadAhead(defines_, i);
@@ -88,6 +89,20 @@ class Judge {
   }
 
  private:
+  // Whether every define has the first's kind and type (one interned
+  // text): none of them then conflicts with a first that is no array. Most
+  // redeclared names are declared alike in every source (a header's
+  // prototype), so their facts are not gathered and judged one by one.
+  static bool allDeclaredLikeFirst(std::span<const PI_DefineHandle> defines) {
+    const P_DefineKind kind = P_getDefineCodes(defines.front()).kind;
+    const U_Identifier type = P_getDefineTypeIdentifier(defines.front());
+    for (std::size_t i = 1; i < defines.size(); ++i) {
+      loadAhead(defines, i);
+      if (P_getDefineCodes(defines[i]).kind != kind || P_getDefineTypeIdentifier(defines[i]) != type) return false;
+    }
+    return true;
+  }
+
   static DeclarationFacts factsOf(PI_SymbolHandle symbol, PI_DefineHandle define, bool arraysCompared) {
     // The codes in one inline query: every define of every redeclared
     // external name comes here.

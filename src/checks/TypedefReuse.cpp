@@ -133,6 +133,8 @@ const Entry* typedefEntryOf(TypedefReuseState& table, PI_DefineHandle current, D
   return found == table.byIdentifier.end() ? nullptr : &table.entries[found->second];
 }
 
+constexpr std::uint32_t kNoEntry = 1;
+
 // The symbols of one name come back many times (1.8 million symbols, 146,000
 // names in a 1,000-source project): the answer is worked out once per name
 // and kept as 1 for none, the entry's index plus 2 for an entry.
@@ -140,7 +142,7 @@ const Entry* typedefEntryOf(TypedefReuseState& table, PI_DefineHandle current, D
 // of the kept answer.
 [[gnu::noinline]] std::uint32_t answerOfName(TypedefReuseState& table, PI_DefineHandle current, DefineNameCache& cache) {
   const Entry* entry = typedefEntryOf(table, current, cache);
-  const std::uint32_t answer = entry ? static_cast<std::uint32_t>(entry - table.entries.data()) + 2 : 1;
+  const std::uint32_t answer = entry ? static_cast<std::uint32_t>(entry - table.entries.data()) + 2 : kNoEntry;
   table.answerOfName.set(P_getDefineQualIdentifier(current).pointer(), answer);
   return answer;
 }
@@ -153,13 +155,18 @@ const Entry* typedefEntryOf(TypedefReuseState& table, PI_DefineHandle current, D
 void visitSymbols(std::span<const SweptSymbol> symbols, DefineNameCache& cache) {
   TypedefReuseState& table = state();
   if (table.entries.empty()) return;
+  // Nearly every symbol is turned away by the kept answer of its name, in a
+  // loop that keeps the answers' table in registers.
+  InternedNumbers::View answers = table.answerOfName.view();
   for (const SweptSymbol& swept : symbols) {
-    std::uint32_t answer = table.answerOfName.get(P_getDefineQualIdentifier(swept.current).pointer());
+    std::uint32_t answer = answers.get(P_getDefineQualIdentifier(swept.current).pointer());
+    if (answer == kNoEntry && !kCheckMemos) continue;
     if (answer == 0) {
       answer = answerOfName(table, swept.current, cache);
+      answers = table.answerOfName.view();
     } else if constexpr (kCheckMemos) {
       const Entry* entry = typedefEntryOf(table, swept.current, cache);
-      checkMemo(answer == (entry ? static_cast<std::uint32_t>(entry - table.entries.data()) + 2 : 1),
+      checkMemo(answer == (entry ? static_cast<std::uint32_t>(entry - table.entries.data()) + 2 : kNoEntry),
                 "TypedefAnswers");
     }
     if (answer > 1) joinEntry(table.entries[answer - 2], swept.symbol);

@@ -27,6 +27,23 @@ class InternedNumbers {
     const std::uint32_t serial = intern::header(interned).serial;
     return serial < numbers_.size() ? numbers_[serial] : 0;
   }
+  // The numbers as they stand, for a loop over many names that keeps the
+  // table's bounds in registers; any set() may move them.
+  class View {
+   public:
+    std::uint32_t get(const char* interned) const noexcept {
+      const std::uint32_t serial = intern::header(interned).serial;
+      return serial < size_ ? numbers_[serial] : 0;
+    }
+
+   private:
+    friend class InternedNumbers;
+    View(const std::uint32_t* numbers, std::size_t size) : numbers_(numbers), size_(size) {}
+    const std::uint32_t* numbers_;
+    std::size_t size_;
+  };
+  View view() const noexcept { return View(numbers_.data(), numbers_.size()); }
+
   void set(const char* interned, std::uint32_t number) {
     if (!on_) return;
     const std::uint32_t serial = intern::header(interned).serial;

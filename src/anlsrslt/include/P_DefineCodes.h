@@ -44,3 +44,5 @@ inline P_DefineCodes P_getDefineCodes(PI_DefineHandle def) {
 // The interned qualified name, as PI_getDefineQualName gives it, without
 // the call.
 inline U_Identifier P_getDefineQualIdentifier(PI_DefineHandle def) { return zum::checkedDefine(def).qualName(); }
+// The interned type, as PI_getDefineType gives it, without the call.
+inline U_Identifier P_getDefineTypeIdentifier(PI_DefineHandle def) { return zum::checkedDefine(def).type(); }
