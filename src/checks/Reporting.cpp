@@ -31,14 +31,18 @@ struct ReportingState {
 ReportingState& state() { return ProcessState::get<ReportingState>(); }
 
 XF_Filename fileOf(const char* modelFile) {
-  const std::string_view given(modelFile);
-  if (!C_readCachesOn()) return XF_Filename(U_Filename(U_Path::absolute(given)), U_Filename(given));
-  auto& files = state().files;
-  auto found = files.find(modelFile);
-  if (found == files.end()) {
-    found = files.emplace(modelFile, XF_Filename(U_Filename(state().absolutes.absolute(given)), U_Filename(given))).first;
+  // Most calls find the file: its text is measured only when it is new.
+  if (!C_readCachesOn()) {
+    const std::string_view given(modelFile);
+    return XF_Filename(U_Filename(U_Path::absolute(given)), U_Filename(given));
+  }
+  ReportingState& reporting = state();
+  auto found = reporting.files.find(modelFile);
+  if (found == reporting.files.end()) {
+    const std::string_view given(modelFile);
+    found = reporting.files.emplace(modelFile, XF_Filename(U_Filename(reporting.absolutes.absolute(given)), U_Filename(given))).first;
   } else if constexpr (kCheckMemos) {
-    checkMemo(found->second.absolute() == U_Filename(U_Path::absolute(given)), "ModelFiles");
+    checkMemo(found->second.absolute() == U_Filename(U_Path::absolute(modelFile)), "ModelFiles");
   }
   return found->second;
 }

@@ -49,6 +49,7 @@ const U_Handle<M_ParamType>& M_Diagnostic::param(std::size_t index) const {
 
 void M_Diagnostic::addParam(U_Handle<M_ParamType> param) {
   U_require(param.isSet(), "Diagnostic", __LINE__, "param.isSet() && \"Dont dereference 0.\"");
+  reserveFirstParams();
   params_.push_back(std::move(param));
 }
 

@@ -55,6 +55,14 @@ class M_Diagnostic : public U_Ref {
   U_String debugText() const;
 
  private:
+  // The first parameter makes room for three: most diagnostics have one to
+  // three, and the allocator's smallest block holds three handles anyway,
+  // so the vector is not grown again for the second and third.
+  void reserveFirstParams() {
+    if (params_.capacity() == 0) params_.reserve(kFirstParams);
+  }
+  static constexpr std::size_t kFirstParams = 3;
+
   int messageNumber_;
   U_Location location_;
   std::vector<U_Handle<M_ParamType>> params_;

@@ -123,7 +123,7 @@ std::pair<std::int32_t, bool> M_Varnix2Encoder::LocationIds::find(const U_Locati
     Slot& slot = slots_[at];
     if (slot.idPlusOne == 0) {
       slot.data = location.data();
-      slot.idPlusOne = static_cast<std::int32_t>(kept_.size()) + 1;
+      slot.idPlusOne = ++ids_;
       kept_.push_back(location);
       ++used_;
       return {slot.idPlusOne - 1, true};
@@ -133,8 +133,7 @@ std::pair<std::int32_t, bool> M_Varnix2Encoder::LocationIds::find(const U_Locati
 }
 
 std::int32_t M_Varnix2Encoder::LocationIds::next() {
-  kept_.emplace_back();
-  return static_cast<std::int32_t>(kept_.size()) - 1;
+  return ids_++;
 }
 
 void M_Varnix2Encoder::LocationIds::grow() {
@@ -153,6 +152,7 @@ void M_Varnix2Encoder::LocationIds::clear() {
   slots_.clear();
   kept_.clear();
   used_ = 0;
+  ids_ = 0;
 }
 
 void M_Varnix2Encoder::writeLocationDefinition(R_ByteBuffer& out, const U_Location& location) {

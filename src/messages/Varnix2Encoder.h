@@ -68,8 +68,10 @@ class M_Varnix2Encoder {
     void grow();
     std::vector<Slot> slots_;
     std::size_t used_ = 0;  // slots taken; ids of places (next()) take none
-    // Keeps every location alive, so its address cannot be reused by
-    // another location while the table names it; index = id.
+    std::int32_t ids_ = 0;  // ids handed out, with and without a slot
+    // Keeps every location of a slot alive, so its address cannot be reused
+    // by another location while the table names it. A place's id needs
+    // nothing kept: long lists of places hand out hundreds of thousands.
     std::vector<U_Location> kept_;
   };
 
