@@ -10,12 +10,16 @@
 #include "messages/Param.h"
 #include "util/Location.h"
 #include "util/Ref.h"
+#include "util/SmallObjects.h"
 #include "util/String.h"
 
 class XF_Filename;
 
 class M_Diagnostic : public U_Ref {
  public:
+  // Made and dropped by the hundred thousand: see util/SmallObjects.h.
+  static void* operator new(std::size_t size) { return zum::allocateSmallObject(size); }
+  static void operator delete(void* object, std::size_t size) noexcept { zum::freeSmallObject(object, size); }
   explicit M_Diagnostic(int messageNumber, U_Location location = U_Location())
       : messageNumber_(messageNumber), location_(std::move(location)) {}
 

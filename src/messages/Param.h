@@ -11,6 +11,7 @@
 
 #include "messages/ListedPlace.h"
 #include "util/Ref.h"
+#include "util/SmallObjects.h"
 #include "util/String.h"
 
 class M_Diagnostic;
@@ -23,6 +24,9 @@ class U_EntityDisplayName;
 
 class M_ParamType : public U_Ref {
  public:
+  // Made and dropped by the hundred thousand: see util/SmallObjects.h.
+  static void* operator new(std::size_t size) { return zum::allocateSmallObject(size); }
+  static void operator delete(void* object, std::size_t size) noexcept { zum::freeSmallObject(object, size); }
   ~M_ParamType() override = default;
   // The text that stands for the parameter in a message and in the
   // comparisons of diagnostics.

@@ -10,6 +10,7 @@
 
 #include "util/Filename.h"
 #include "util/Ref.h"
+#include "util/SmallObjects.h"
 #include "util/StringStore.h"
 
 class U_LocationData;
@@ -89,6 +90,9 @@ class U_MacroHistory : public U_Ref {
 // The display name of an entity, in text forms 1 to 5.
 class U_EntityDisplayName : public U_Ref {
  public:
+  // Made and dropped by the hundred thousand: see util/SmallObjects.h.
+  static void* operator new(std::size_t size) { return zum::allocateSmallObject(size); }
+  static void operator delete(void* object, std::size_t size) noexcept { zum::freeSmallObject(object, size); }
   virtual U_String text(int form) const = 0;
   // The text of `form` where the name keeps it for as long as it lives, so
   // that a writer can copy it without a string of its own; none where each
@@ -109,6 +113,9 @@ class U_StoredEntityDisplayName final : public U_EntityDisplayName {
 
 class U_LocationData : public U_Ref {
  public:
+  // Made and dropped by the hundred thousand: see util/SmallObjects.h.
+  static void* operator new(std::size_t size) { return zum::allocateSmallObject(size); }
+  static void operator delete(void* object, std::size_t size) noexcept { zum::freeSmallObject(object, size); }
   const XF_Filename& file() const noexcept { return file_; }
   int line() const noexcept { return line_; }
   int column() const noexcept { return column_; }
