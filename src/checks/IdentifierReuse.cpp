@@ -68,9 +68,9 @@ struct Named {
   PI_DefineHandle define;
 };
 
-// The candidates grouped by unqualified name: sorted by a hash of the name
-// (stable, so each group keeps the order of the walk), then the names of a
-// run of equal hashes told apart.
+// The candidates grouped by unqualified name: sorted by a key from a hash of
+// the name (stable, so each group keeps the order of the walk), then the
+// names of a run of equal keys told apart.
 class NameTable {
  public:
   void add(PI_DefineHandle define, const HashedName& name) {
@@ -81,9 +81,10 @@ class NameTable {
   // their names were first met.
   template <class Visit>
   void forEachGroup(Visit visit) {
-    radixSortStable(named_, [](const Named& named) { return named.hash; });
+    radixSortStable(named_, &groupKey);
     for (std::size_t begin = 0, end; begin < named_.size(); begin = end) {
-      for (end = begin + 1; end < named_.size() && named_[end].hash == named_[begin].hash;) ++end;
+      const std::uint32_t key = groupKey(named_[begin]);
+      for (end = begin + 1; end < named_.size() && groupKey(named_[end]) == key;) ++end;
       splitByName(begin, end);
     }
     radixSortStable(groups_, [](const Group& group) { return group.sequence; });
@@ -91,13 +92,17 @@ class NameTable {
   }
 
  private:
+  // The top 22 bits of the hash: two passes of the radix sort instead of
+  // three; the few names that share a key are told apart as any others.
+  static std::uint32_t groupKey(const Named& named) noexcept { return named.hash >> 10; }
+
   struct Group {
     std::size_t begin;
     std::size_t end;
     std::uint32_t sequence;  // that of its first define
   };
 
-  // A run of one hash nearly always holds one name; when it holds more,
+  // A run of one key nearly always holds one name; when it holds more,
   // each name's defines are moved together, keeping their order.
   void splitByName(std::size_t begin, std::size_t end) {
     while (begin < end) {
