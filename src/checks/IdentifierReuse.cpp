@@ -160,19 +160,22 @@ class Buckets {
       if (i + 16 < group.size()) prefetch(group[i + 16].define);
       if (i + 8 < group.size()) P_prefetchDefineShape(group[i + 8].define);
       PI_DefineHandle define = group[i].define;
-      const bool external = PI_hasDefineExternalLinkage(define);
-      const bool internal = PI_hasDefineInternalLinkage(define);
-      const bool staticStorage = PI_hasDefineStaticStorage(define);
+      // The codes in one inline query: every candidate of a reused name
+      // comes here.
+      const P_DefineCodes is = P_getDefineCodes(define);
+      const bool external = is.hasExternalLinkage();
+      const bool internal = is.hasInternalLinkage();
+      const bool staticStorage = is.hasStaticStorage();
       linkageOrStaticStorage_ = linkageOrStaticStorage_ || external || internal || staticStorage;
       Bucket bucket;
-      if (PI_hasDefineNamespaceScope(define) && std::string_view(PI_getDefineQualName(define)).starts_with("::@UN")) {
+      if (is.hasNamespaceScope() && P_getDefineQualIdentifier(define).view().starts_with("::@UN")) {
         bucket = kUnnamed;
       } else if (external) {
         bucket = kExternal;
       } else if (internal) {
         // A static inline function of a header is one function, however
         // many sources include the header.
-        if (isInlineHeaderDefinition(define) && !inlineHeaderDefinitions.insert(define)) continue;
+        if (isInlineHeaderDefinition(is, define) && !inlineHeaderDefinitions.insert(define)) continue;
         bucket = kInternal;
       } else if (staticStorage) {
         bucket = kStatic;
@@ -197,8 +200,8 @@ class Buckets {
   }
 
  private:
-  static bool isInlineHeaderDefinition(PI_DefineHandle define) {
-    return PI_isDefineInline(define) && PI_isDefineDefinition(define) && PI_isDefineInHeader(define);
+  static bool isInlineHeaderDefinition(const P_DefineCodes& is, PI_DefineHandle define) {
+    return is.isInline() && is.isDefinition() && PI_isDefineInHeader(define);
   }
 
   bool linkageOrStaticStorage_ = false;

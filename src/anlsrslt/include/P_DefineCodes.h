@@ -14,6 +14,7 @@ struct P_DefineCodes {
   P_DefineKind kind;
   P_Scope scope;
   std::uint8_t bits;   // P_DefineBit
+  P_Linkage linkage;
   std::uint32_t flags; // P_DefineFlag
 
   // Each answers as the PI_ query of the same name.
@@ -33,12 +34,15 @@ struct P_DefineCodes {
   bool hasFileScope() const noexcept { return scope == P_Scope::File; }
   bool hasNamespaceScope() const noexcept { return scope == P_Scope::Namespace; }
   bool hasBlockScope() const noexcept { return scope == P_Scope::Block; }
+  bool hasExternalLinkage() const noexcept { return linkage == P_Linkage::External; }
+  bool hasInternalLinkage() const noexcept { return linkage == P_Linkage::Internal; }
+  bool hasStaticStorage() const noexcept { return (flags & P_FlagStaticStorage) != 0; }
 };
 static_assert(sizeof(P_DefineCodes) == 8, "the codes come back in one register");
 
 inline P_DefineCodes P_getDefineCodes(PI_DefineHandle def) {
   const P_Define& define = zum::checkedDefine(def);
-  return {define.kind(), define.scope(), define.defineBits(), define.flags()};
+  return {define.kind(), define.scope(), define.defineBits(), define.linkage(), define.flags()};
 }
 
 // The interned qualified name, as PI_getDefineQualName gives it, without
