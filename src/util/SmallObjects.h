@@ -11,13 +11,74 @@
 #pragma once
 
 #include <cstddef>
+#include <new>
+
+#if defined(__SANITIZE_ADDRESS__)
+#define ZUM_SMALL_OBJECTS_PASS_THROUGH 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ZUM_SMALL_OBJECTS_PASS_THROUGH 1
+#endif
+#endif
 
 namespace zum {
 
+namespace small_objects {
+
+inline constexpr std::size_t kGranule = 16;  // the alignment of operator new
+inline constexpr std::size_t kLargest = 256;
+inline constexpr std::size_t kClasses = kLargest / kGranule;
+
+struct FreeObject {
+  FreeObject* next;
+};
+
+struct Pools {
+  FreeObject* free[kClasses];
+  char* chunk;  // the unused end of the newest chunk
+  std::size_t chunkLeft;
+};
+
+// Constant-initialised and trivially destroyed: objects released while
+// static objects are destroyed still find their list.
+extern constinit Pools pools;
+
+inline std::size_t classOf(std::size_t size) noexcept { return (size - 1) / kGranule; }
+inline bool isPooled(std::size_t size) noexcept { return size - 1 < kLargest; }
+
+// Carves an object of `size` from the newest chunk (a pooled size whose
+// list is empty) or takes it from operator new (any other).
+void* allocateSlow(std::size_t size);
+
+}  // namespace small_objects
+
 // For the class-specific operator new and delete of such a class (derived
 // classes inherit them; a delete through a virtual destructor hands on the
-// size of the object's own class).
-void* allocateSmallObject(std::size_t size);
-void freeSmallObject(void* object, std::size_t size) noexcept;
+// size of the object's own class). Inline: the common case is one list.
+inline void* allocateSmallObject(std::size_t size) {
+#ifndef ZUM_SMALL_OBJECTS_PASS_THROUGH
+  using namespace small_objects;
+  if (isPooled(size)) {
+    FreeObject*& head = pools.free[classOf(size)];
+    if (FreeObject* object = head) {
+      head = object->next;
+      return object;
+    }
+  }
+#endif
+  return small_objects::allocateSlow(size);
+}
+
+inline void freeSmallObject(void* object, std::size_t size) noexcept {
+#ifndef ZUM_SMALL_OBJECTS_PASS_THROUGH
+  using namespace small_objects;
+  if (object && isPooled(size)) {
+    FreeObject*& head = pools.free[classOf(size)];
+    head = new (object) FreeObject{head};
+    return;
+  }
+#endif
+  ::operator delete(object, size);
+}
 
 }  // namespace zum
