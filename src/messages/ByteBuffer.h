@@ -12,9 +12,13 @@
 
 class R_ByteBuffer {
  public:
-  void putInt32(std::int32_t value) {
+  void putInt32(std::int32_t value) { storeInt32(extend(4), value); }
+  // Room for `count` more bytes, filled by the caller before the next
+  // append: a record of fixed words and a text takes one check for room
+  // instead of one per field.
+  char* putRoom(std::size_t count) { return extend(count); }
+  static void storeInt32(char* at, std::int32_t value) {
     const auto word = static_cast<std::uint32_t>(value);
-    char* at = extend(4);
     at[0] = static_cast<char>(word & 0xff);
     at[1] = static_cast<char>(word >> 8 & 0xff);
     at[2] = static_cast<char>(word >> 16 & 0xff);

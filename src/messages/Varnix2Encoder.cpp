@@ -1,6 +1,8 @@
 #include "messages/Varnix2Encoder.h"
 
 #include <algorithm>
+#include <cstring>
+#include <string>
 
 #include "messages/ByteBuffer.h"
 #include "messages/Diagnostic.h"
@@ -99,13 +101,20 @@ void M_Varnix2Encoder::writeListedPlaceLocation(R_ByteBuffer& out, const M_Liste
 }
 
 void M_Varnix2Encoder::writeListedPlaceRest(R_ByteBuffer& out, const M_ListedPlace& place) {
-  // Not hidden, no error, one entity parameter.
-  out.putInt32(place.messageNumber);
-  out.putInt32(0);
-  out.putInt32(0);
-  out.putInt32(1);
-  out.putByte(fmt::kParamString);
-  writeString(out, place.name);
+  // Not hidden, no error, one entity parameter: message number, the two
+  // flags, the parameter count, the parameter's tag, its size and text.
+  // Written in one piece, as the lists of identifier reuse name a new
+  // entity in nearly every entry.
+  constexpr std::size_t kFixedBytes = 4 * 4 + 1 + 4;
+  const std::size_t nameSize = std::char_traits<char>::length(place.name);
+  char* at = out.putRoom(kFixedBytes + nameSize);
+  R_ByteBuffer::storeInt32(at, place.messageNumber);
+  R_ByteBuffer::storeInt32(at + 4, 0);
+  R_ByteBuffer::storeInt32(at + 8, 0);
+  R_ByteBuffer::storeInt32(at + 12, 1);
+  at[16] = static_cast<char>(fmt::kParamString);
+  R_ByteBuffer::storeInt32(at + 17, static_cast<std::int32_t>(nameSize));
+  std::memcpy(at + kFixedBytes, place.name, nameSize);
 }
 
 std::size_t M_Varnix2Encoder::LocationIds::slotOf(const U_LocationData* data) const noexcept {
