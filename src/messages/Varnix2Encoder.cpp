@@ -20,6 +20,7 @@ void M_Varnix2Encoder::writeSectionStart(R_ByteBuffer& out) {
   out.putByte(fmt::kTagSectionStart);
   out.putInt32(0);
   files_.clear();
+  filesBySerial_.clear();
   identifiers_.clear();
   locations_.clear();
   placeIds_.clear();
@@ -62,12 +63,26 @@ void M_Varnix2Encoder::writeString(R_ByteBuffer& out, std::string_view text) {
 }
 
 void M_Varnix2Encoder::writeFilename(R_ByteBuffer& out, const XF_Filename& file) {
+  if (const FileOfSerial* known = knownFile(file)) {
+    out.putInt32(known->idPlusOne - 1);
+    return;
+  }
   const FileKey key{file.absolute().pointer(), file.given().pointer()};
   const auto [entry, isNew] = files_.try_emplace(key, static_cast<std::int32_t>(files_.size()));
   out.putInt32(entry->second);
+  noteFile(file, entry->second);
   if (!isNew) return;
   writeString(out, file.absolute().view());
   writeString(out, file.given().view());
+}
+
+void M_Varnix2Encoder::noteFile(const XF_Filename& file, std::int32_t id) {
+  const std::uint32_t serial = file.absolute().serial();
+  if (serial >= filesBySerial_.size()) filesBySerial_.resize(serial + serial / 2 + 64);
+  FileOfSerial& known = filesBySerial_[serial];
+  if (known.idPlusOne != 0) return;  // another spelling holds the slot
+  known.given = file.given().pointer();
+  known.idPlusOne = id + 1;
 }
 
 void M_Varnix2Encoder::writeIdentifier(R_ByteBuffer& out, U_Identifier identifier) {

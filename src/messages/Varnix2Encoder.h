@@ -87,8 +87,24 @@ class M_Varnix2Encoder {
     }
   };
 
+  // The id a file was written with, found by the serial number of its
+  // absolute name without hashing (each new place of a long list names its
+  // file); files_ holds every spelling, this the first one met of each.
+  struct FileOfSerial {
+    const char* given = nullptr;
+    std::int32_t idPlusOne = 0;  // 0: none yet
+  };
+  const FileOfSerial* knownFile(const XF_Filename& file) const noexcept {
+    const std::uint32_t serial = file.absolute().serial();
+    if (serial >= filesBySerial_.size()) return nullptr;
+    const FileOfSerial& known = filesBySerial_[serial];
+    return known.idPlusOne != 0 && known.given == file.given().pointer() ? &known : nullptr;
+  }
+  void noteFile(const XF_Filename& file, std::int32_t id);
+
   bool showAlias_;
   std::unordered_map<FileKey, std::int32_t, FileKeyHash> files_;
+  std::vector<FileOfSerial> filesBySerial_;
   std::unordered_map<const char*, std::int32_t> identifiers_;
   LocationIds locations_;
   // The location ids of listed places, by identity: the id plus one, 0
