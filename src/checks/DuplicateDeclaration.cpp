@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "anlsrslt/include/PI_Interface.h"
+#include "anlsrslt/include/P_DefineCodes.h"
 #include "checks/MessageNumbers.h"
 #include "checks/ProjectRedeclarations.h"
 #include "checks/Redeclarations.h"
@@ -44,9 +45,11 @@ void checkDuplicateDeclarations() {
     for (std::size_t i = 0; i < defines.size(); ++i) {
       loadAhead(defines, i);
       PI_DefineHandle define = defines[i];
-      if (!PI_isDefineDeclaration(define)) continue;
+      // One inline query for both answers (a third of a million defines).
+      const P_DefineCodes codes = P_getDefineCodes(define);
+      if (!codes.isDeclaration()) continue;
       declarations.push_back(define);
-      if (PI_isDefineDefinition(define)) ++definitions;
+      if (codes.isDefinition()) ++definitions;
     }
     // One declaration is no duplicate; several definitions are the
     // duplicate definition's business.

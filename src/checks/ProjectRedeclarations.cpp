@@ -1,6 +1,7 @@
 #include "checks/ProjectRedeclarations.h"
 
 #include "anlsrslt/include/PI_Interface.h"
+#include "anlsrslt/include/P_DefineCodes.h"
 #include "util/ProcessState.h"
 
 namespace zum {
@@ -10,10 +11,12 @@ namespace {
 ProjectRedeclarations& state() { return ProcessState::get<ProjectRedeclarations>(); }
 
 bool isExternalObjectDeclaration(PI_DefineHandle define) {
-  if (!PI_isDefineDeclaration(define)) return false;
-  if (PI_isDefineImplicit(define) && !PI_isDefineDefinition(define)) return false;
-  if (!PI_isDefineVariable(define) && !PI_isDefineFunction(define)) return false;
-  if (!PI_hasDefineFileScope(define) && !PI_hasDefineNamespaceScope(define)) return false;
+  // The codes in one inline query: this runs while the sources are read.
+  const P_DefineCodes codes = P_getDefineCodes(define);
+  if (!codes.isDeclaration()) return false;
+  if (codes.isImplicit() && !codes.isDefinition()) return false;
+  if (!codes.isVariable() && !codes.isFunction()) return false;
+  if (!codes.hasFileScope() && !codes.hasNamespaceScope()) return false;
   return !PI_isTemplateOrSpecialisation(define);
 }
 

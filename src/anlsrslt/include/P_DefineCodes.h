@@ -18,6 +18,7 @@ struct P_DefineCodes {
   std::uint32_t flags; // P_DefineFlag
 
   // Each answers as the PI_ query of the same name.
+  bool isDeclaration() const noexcept { return (bits & P_DefineDeclaration) != 0; }
   bool isDefinition() const noexcept { return (bits & P_DefineDefinition) != 0; }
   bool isSpecialisation() const noexcept { return (bits & (P_DefineSpecialisation | P_DefineCodeP)) != 0; }
   bool isInline() const noexcept { return (flags & P_FlagInline) != 0; }
