@@ -21,7 +21,7 @@ namespace zum {
 namespace {
 
 struct IncompatibleDeclarationState {
-  SymbolSet incompatible;
+  SymbolSet incompatible{P_kReportedIncompatible};
 };
 
 IncompatibleDeclarationState& state() { return ProcessState::get<IncompatibleDeclarationState>(); }

@@ -11,11 +11,11 @@ namespace zum {
 
 struct ProjectRedeclarations {
   // Redeclared by a define of external linkage.
-  SymbolSet external;
+  SymbolSet external{P_kRedeclaredExternal};
   // Of those, the ones redeclared by a declaration of an external variable
   // or function at file or namespace scope that is no template (an
   // implicit one only when it defines).
-  SymbolSet externalObjects;
+  SymbolSet externalObjects{P_kRedeclaredExternalObject};
 };
 
 // Registers the noting (once, however many checks ask for it).

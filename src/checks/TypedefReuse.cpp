@@ -148,7 +148,11 @@ constexpr std::uint32_t kNoEntry = 1;
 }
 
 [[gnu::noinline]] void joinEntry(Entry& entry, PI_SymbolHandle symbol) {
-  for (PI_DefineHandle define : definesOf(symbol)) entry.add(define);
+  const std::span<const PI_DefineHandle> defines = definesOf(symbol);
+  for (std::size_t i = 0; i < defines.size(); ++i) {
+    loadAhead(defines, i);
+    entry.add(defines[i]);
+  }
 }
 
 // Every define of a symbol whose name is a typedef name joins its entry.

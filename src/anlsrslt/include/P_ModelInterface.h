@@ -64,6 +64,19 @@ void P_prefetchDefineShape(PI_DefineHandle define);
 // once the sources are read.
 std::span<const PI_DefineHandle> P_getSymbolDefines(PI_SymbolHandle symbol);
 
+// Marks a check keeps on a symbol while the sources are read. A set of
+// symbols that an event of every source asks about is kept on the symbols
+// themselves: the symbol is at hand when its event is raised, where a table
+// of the set's own would be one more look-up in memory far away. Each mark
+// has one owner.
+enum P_SymbolMark : unsigned char {
+  P_kRedeclaredExternal = 1,        // checks/ProjectRedeclarations
+  P_kRedeclaredExternalObject = 2,  // checks/ProjectRedeclarations
+  P_kReportedIncompatible = 4,      // checks/IncompatibleDeclaration
+};
+bool P_hasSymbolMark(PI_SymbolHandle symbol, P_SymbolMark mark);
+void P_setSymbolMark(PI_SymbolHandle symbol, P_SymbolMark mark);
+
 // The relations of one kind, in the order PI_getFirstRelationCall (Refer,
 // Base, ClsMbr, ClsMbrRef, ClsMbrPtr) and the relation iterator give them,
 // without the iterator: for the checks that walk hundreds of thousands of

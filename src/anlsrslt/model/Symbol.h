@@ -44,6 +44,10 @@ class P_Symbol final {
   bool isRefersSubject() const noexcept { return refersSubject_; }
   void markRefersSubject() noexcept { refersSubject_ = true; }
 
+  // The marks of P_SymbolMark that checks set while the sources are read.
+  bool hasMark(std::uint8_t mark) const noexcept { return (marks_ & mark) != 0; }
+  void setMark(std::uint8_t mark) noexcept { marks_ = static_cast<std::uint8_t>(marks_ | mark); }
+
  private:
   static constexpr std::uint32_t kNone = UINT32_MAX;
 
@@ -55,5 +59,6 @@ class P_Symbol final {
   std::uint32_t definition_ = kNone;  // into defines_
   std::uint16_t sanity_ = P_kSanityWord;
   bool refersSubject_ = false;
+  std::uint8_t marks_ = 0;
 };
 static_assert(sizeof(P_Symbol) == 24, "a symbol is packed into 24 bytes");

@@ -26,6 +26,10 @@ std::span<const PI_DefineHandle> P_getSymbolDefines(PI_SymbolHandle symbol) {
   return {defines.begin(), defines.end()};
 }
 
+bool P_hasSymbolMark(PI_SymbolHandle symbol, P_SymbolMark mark) { return zum::checkedSymbol(symbol).hasMark(mark); }
+
+void P_setSymbolMark(PI_SymbolHandle symbol, P_SymbolMark mark) { zum::checkedSymbol(symbol).setMark(mark); }
+
 extern "C" {
 
 int PI_getSymbolFirstDefine(PI_SymbolHandle symbol) {
