@@ -28,6 +28,27 @@ namespace zum {
 
 namespace {
 
+// Defines in the order they came, each place kept once when it comes
+// again right after itself: a header's define comes back at its one place
+// from every source that includes the header, and the lists made from
+// here name the first define of each place only.
+class DefinesByPlace {
+ public:
+  void add(PI_DefineHandle define) {
+    const DefinePlace place = DefinePlace::of(define);
+    if (!defines_.empty() && place == last_) return;
+    last_ = place;
+    defines_.push_back(define);
+  }
+  const std::vector<PI_DefineHandle>& defines() const noexcept { return defines_; }
+  std::size_t size() const noexcept { return defines_.size(); }
+  bool empty() const noexcept { return defines_.empty(); }
+
+ private:
+  std::vector<PI_DefineHandle> defines_;
+  DefinePlace last_{nullptr, 0};
+};
+
 // Everything met under one typedef name. A define may stand here more than
 // once (as a typedef that was declared, and again as a define of a symbol
 // of that name); the lists made from an entry name each place once.
@@ -37,7 +58,7 @@ class Entry {
 
   void add(PI_DefineHandle define) {
     if (!PI_isDefineTypedef(define)) {
-      others_.push_back(define);
+      others_.add(define);
       return;
     }
     // The typedefs of a name are nearly always of one type.
@@ -47,25 +68,27 @@ class Entry {
       if (isNew) types_.push_back({type, {}});
       lastType_ = at->second;
     }
-    types_[lastType_].typedefs.push_back(define);
-    ++typedefCount_;
+    types_[lastType_].typedefs.add(define);
   }
 
   std::string_view identifier() const noexcept { return identifier_; }
-  std::size_t count() const noexcept { return others_.size() + typedefCount_; }
+  std::size_t count() const noexcept {
+    std::size_t defines = others_.size();
+    for (const TypeGroup& group : types_) defines += group.typedefs.size();
+    return defines;
+  }
   void report() const;
 
  private:
   struct TypeGroup {
     const char* type;  // interned
-    std::vector<PI_DefineHandle> typedefs;
+    DefinesByPlace typedefs;
   };
   std::string_view identifier_;
-  std::vector<PI_DefineHandle> others_;  // defines that are no typedefs
-  std::vector<TypeGroup> types_;         // in the order the types were met
+  DefinesByPlace others_;        // defines that are no typedefs
+  std::vector<TypeGroup> types_;  // in the order the types were met
   std::unordered_map<const char*, std::size_t> typeIndex_;
   std::size_t lastType_ = 0;
-  std::size_t typedefCount_ = 0;
 };
 
 struct TypedefReuseState {
@@ -201,14 +224,14 @@ void Entry::report() const {
   std::vector<U_Handle<M_Diagnostic>> allTypedefs;
   for (const TypeGroup* group : byType) {
     std::vector<U_Handle<M_Diagnostic>> list;
-    appendListed(group->typedefs, list);
+    appendListed(group->typedefs.defines(), list);
     if (list.size() > 1) raise(msg::kTypedefNameRepeated, identifier_, list);
     allTypedefs.insert(allTypedefs.end(), list.begin(), list.end());
   }
   if (byType.size() >= 2 && allTypedefs.size() >= 2) raise(msg::kTypedefNameReusedForTypes, identifier_, allTypedefs);
   if (others_.empty()) return;
   std::vector<U_Handle<M_Diagnostic>> list;
-  appendListed(others_, list);
+  appendListed(others_.defines(), list);
   list.insert(list.end(), allTypedefs.begin(), allTypedefs.end());
   if (list.size() > 1) raise(msg::kTypedefNameReused, identifier_, std::move(list));
 }
