@@ -8,6 +8,7 @@
 #include "messages/Diagnostic.h"
 #include "messages/ErrorFileFormat.h"
 #include "messages/SuppressionRecord.h"
+#include "util/Prefetch.h"
 
 namespace fmt = M_ErrorFileFormat;
 
@@ -267,6 +268,9 @@ void R_writeParamTypeVisitor::writePlaces(const std::vector<M_ListedPlace>& plac
   std::size_t restBegin = 0;
   std::size_t restEnd = 0;
   for (std::size_t i = 0; i < places.size(); ++i) {
+    // The names of a list lie anywhere in the string store: each is asked
+    // for some entries ahead.
+    if (i + 8 < places.size()) zum::prefetch(places[i + 8].name);
     const std::uint32_t identity = places[i].identity;
     if (identity == previous && settled) {
       std::size_t repeats = 1;
