@@ -69,7 +69,7 @@ inline void* allocateSmallObject(std::size_t size) {
   return small_objects::allocateSlow(size);
 }
 
-inline void freeSmallObject(void* object, std::size_t size) noexcept {
+inline void freeSmallObject(void* object, [[maybe_unused]] std::size_t size) noexcept {
 #ifndef ZUM_SMALL_OBJECTS_PASS_THROUGH
   using namespace small_objects;
   if (object && isPooled(size)) {
@@ -78,7 +78,8 @@ inline void freeSmallObject(void* object, std::size_t size) noexcept {
     return;
   }
 #endif
-  ::operator delete(object, size);
+  // Unsized: clang does not declare the sized form unless asked to.
+  ::operator delete(object);
 }
 
 }  // namespace zum
