@@ -2,17 +2,12 @@
 
 namespace zum::small_objects {
 
-namespace {
-
-constexpr std::size_t kChunkBytes = 64 * 1024;
-
-}  // namespace
-
 constinit Pools pools{};
 
 void* allocateSlow(std::size_t size) {
 #ifndef ZUM_SMALL_OBJECTS_PASS_THROUGH
   if (isPooled(size)) {
+    constexpr std::size_t kChunkBytes = 64 * 1024;
     const std::size_t bytes = (classOf(size) + 1) * kGranule;
     if (pools.chunkLeft < bytes) {
       pools.chunk = static_cast<char*>(::operator new(kChunkBytes));
