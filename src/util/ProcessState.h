@@ -19,9 +19,11 @@ class ProcessState {
  public:
   template <class T>
   static T& get() {
-    // Slots never move, so each type finds its own with one load.
-    static Slot& slot = newSlot();
-    if (!slot.object) create<T>(slot);
+    // Each type's slot is a constant-initialised variable of its own: no
+    // guard of a function-local static to test, so a get is two loads and
+    // a test, inlined (some states are asked for per record read).
+    Slot& slot = slotOf<T>;
+    if (!slot.object) [[unlikely]] create<T>(slot);
     return *static_cast<T*>(slot.object);
   }
 
@@ -35,14 +37,20 @@ class ProcessState {
 
  private:
   template <class T>
+  static Slot slotOf;
+
+  template <class T>
   static void create(Slot& slot) {
     slot.object = new T();
     slot.destroy = [](void* object) { delete static_cast<T*>(object); };
     remember(slot);
   }
 
-  static Slot& newSlot();
   static void remember(Slot& slot);
 };
+
+// Zero before any code runs: no guard, whatever asks first.
+template <class T>
+ProcessState::Slot ProcessState::slotOf{};
 
 }  // namespace zum

@@ -6,8 +6,6 @@
 #include "anlsrslt/model/Relation.h"
 #include "util/ProcessState.h"
 
-P_Callbacks& P_callbacks() { return zum::ProcessState::get<P_Callbacks>(); }
-
 namespace zum {
 
 namespace {

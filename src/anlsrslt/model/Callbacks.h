@@ -12,6 +12,7 @@
 
 #include "anlsrslt/include/PI_Interface.h"
 #include "anlsrslt/include/P_ModelInterface.h"
+#include "util/ProcessState.h"
 
 // Handlers of include records ("<R>I"); the driver registers its own.
 typedef void (*P_IncludeHandler)(P_RelationInclude* include);
@@ -128,7 +129,8 @@ struct P_Callbacks {
   }
 };
 
-P_Callbacks& P_callbacks();
+// Inline: the readers ask for it once per record.
+inline P_Callbacks& P_callbacks() { return zum::ProcessState::get<P_Callbacks>(); }
 
 // The unexported registration of the model (the rest are PI_ functions).
 void P_configureOnDefine(PI_DefineCallback callback);
