@@ -141,7 +141,18 @@ std::size_t entryOfTypedef(TypedefReuseState& table, PI_DefineHandle define) {
   table.entries[entryOfTypedef(table, define)].add(define);
 }
 
-void noteDefine(PI_SymbolHandle, PI_DefineHandle define) {
+// A symbol made for a typedef is marked: while it holds that one define,
+// the walk has nothing to add from it.
+[[gnu::noinline]] void noteNewTypedef(PI_SymbolHandle symbol, PI_DefineHandle define) {
+  noteTypedef(define);
+  P_setSymbolMark(symbol, P_kTypedefNoted);
+}
+
+void noteNewSymbol(PI_SymbolHandle symbol, PI_DefineHandle define) {
+  if (P_getDefineCodes(define).isTypedef()) noteNewTypedef(symbol, define);
+}
+
+void noteRedeclaration(PI_SymbolHandle, PI_DefineHandle define) {
   if (P_getDefineCodes(define).isTypedef()) noteTypedef(define);
 }
 
@@ -172,6 +183,10 @@ constexpr std::uint32_t kNoEntry = 1;
 
 [[gnu::noinline]] void joinEntry(Entry& entry, PI_SymbolHandle symbol) {
   const std::span<const PI_DefineHandle> defines = definesOf(symbol);
+  // A typedef's own symbol (most of those that come here) adds again only
+  // the define it was noted with, which changes no list: it is left out
+  // unless the read caches are off.
+  if (defines.size() == 1 && P_hasSymbolMark(symbol, P_kTypedefNoted) && C_readCachesOn()) return;
   for (std::size_t i = 0; i < defines.size(); ++i) {
     loadAhead(defines, i);
     entry.add(defines[i]);
@@ -245,8 +260,8 @@ void checkTypedefReuse() {
 }  // namespace
 
 void configureTypedefReuse() {
-  PI_configureOnNewSymbol(&noteDefine);
-  PI_configureOnProjRedecl(&noteDefine);
+  PI_configureOnNewSymbol(&noteNewSymbol);
+  PI_configureOnProjRedecl(&noteRedeclaration);
   PI_configureOnAllDefine(&checkTypedefReuse);
   addSymbolBatchVisitor(&visitSymbols);
 }

@@ -73,6 +73,7 @@ enum P_SymbolMark : unsigned char {
   P_kRedeclaredExternal = 1,        // checks/ProjectRedeclarations
   P_kRedeclaredExternalObject = 2,  // checks/ProjectRedeclarations
   P_kReportedIncompatible = 4,      // checks/IncompatibleDeclaration
+  P_kTypedefNoted = 8,              // checks/TypedefReuse
 };
 bool P_hasSymbolMark(PI_SymbolHandle symbol, P_SymbolMark mark);
 void P_setSymbolMark(PI_SymbolHandle symbol, P_SymbolMark mark);
