@@ -19,9 +19,10 @@ void reportDeclarations(PI_SymbolHandle symbol, const std::vector<PI_DefineHandl
   PI_DefineHandle current = PI_getSymbolCurrentDefine(symbol);
   const char* name = PI_getDefineQualName(current);
   PlaceMessages messages(msg::kDeclaration);
+  // A header's declaration from every source that includes it: one entry
+  // for the run.
   std::vector<M_ListedPlace> list;
-  list.reserve(declarations.size());
-  for (PI_DefineHandle declaration : declarations) list.push_back(messages.at(declaration, name));
+  for (PI_DefineHandle declaration : declarations) M_appendPlace(list, messages.at(declaration, name));
 
   // Only a name that is never defined needs the list a second time.
   const bool defined = PI_isDefineDefinition(current);

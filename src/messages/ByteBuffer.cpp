@@ -17,7 +17,15 @@ void R_ByteBuffer::putCopies(std::size_t begin, std::size_t end, std::size_t tim
   const std::size_t size = end - begin;
   if (size == 0) return;
   char* at = extend(size * times);
-  for (; times > 0; --times, at += size) std::memcpy(at, storage_.data() + begin, size);
+  std::memcpy(at, storage_.data() + begin, size);
+  // The copies made so far are copied again: a long run of copies (a
+  // header's declaration listed once for every source) costs a few calls.
+  const std::size_t total = size * times;
+  for (std::size_t done = size; done < total;) {
+    const std::size_t step = std::min(done, total - done);
+    std::memcpy(at + done, at, step);
+    done += step;
+  }
 }
 
 void R_ByteBuffer::markText(std::size_t begin) {

@@ -6,7 +6,9 @@
 // error file writes them as the bytes of that diagnostic.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "util/Filename.h"
 #include "util/Ref.h"
@@ -23,7 +25,23 @@ struct M_ListedPlace {
   // twice, the error file defines its place once and afterwards names it.
   // Entries that share an identity agree in every other field.
   std::uint32_t identity = 0;
+  // The entries in a row this one stands for: a header's declaration comes
+  // once from every source that includes the header, and a list keeps such
+  // a run as one entry. Readers see `repeats` entries.
+  std::uint32_t repeats = 1;
 };
+
+// Appends `place` to `list`, lengthening the last entry's run when it has
+// the same identity.
+inline void M_appendPlace(std::vector<M_ListedPlace>& list, const M_ListedPlace& place) {
+  if (!list.empty() && list.back().identity == place.identity)
+    list.back().repeats += place.repeats;
+  else
+    list.push_back(place);
+}
+
+// The entries `list` stands for, runs counted entry by entry.
+std::size_t M_entryCount(const std::vector<M_ListedPlace>& list) noexcept;
 
 // A new identity, never handed out before in this run.
 std::uint32_t M_newPlaceIdentity();

@@ -57,22 +57,24 @@ M_ParamMsgListType::M_ParamMsgListType(std::vector<U_Handle<M_Diagnostic>> diagn
 M_ParamMsgListType::M_ParamMsgListType(std::vector<M_ListedPlace> places)
     : holdsPlaces_(true), places_(std::move(places)) {
   for (const M_ListedPlace& place : places_) {
-    U_require(place.name != nullptr && place.identity != 0, "Param", __LINE__,
-              "place.name && place.identity && \"Listed place without name or identity.\"");
+    U_require(place.name != nullptr && place.identity != 0 && place.repeats != 0, "Param", __LINE__,
+              "place.name && place.identity && place.repeats && \"Listed place without name, identity or entry.\"");
+    placeEntries_ += place.repeats;
   }
 }
 
 const std::vector<U_Handle<M_Diagnostic>>& M_ParamMsgListType::diagnostics() const {
-  if (holdsPlaces_ && diagnostics_.size() != places_.size()) {
+  if (holdsPlaces_ && diagnostics_.size() != placeEntries_) {
     diagnostics_.clear();
-    diagnostics_.reserve(places_.size());
+    diagnostics_.reserve(placeEntries_);
     // Entries of one identity in a row are one diagnostic, as they would
     // have been in a list of diagnostics.
     for (std::size_t i = 0; i < places_.size(); ++i) {
-      if (i != 0 && places_[i].identity == places_[i - 1].identity)
-        diagnostics_.push_back(diagnostics_.back());
-      else
+      if (i == 0 || places_[i].identity != places_[i - 1].identity)
         diagnostics_.push_back(M_diagnosticOfPlace(places_[i]));
+      else
+        diagnostics_.push_back(diagnostics_.back());
+      for (std::uint32_t more = 1; more < places_[i].repeats; ++more) diagnostics_.push_back(diagnostics_.back());
     }
   }
   return diagnostics_;

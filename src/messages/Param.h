@@ -100,8 +100,11 @@ class M_ParamMsgListType final : public M_ParamType {
   ~M_ParamMsgListType() override;
   const std::vector<U_Handle<M_Diagnostic>>& diagnostics() const;
   bool holdsPlaces() const noexcept { return holdsPlaces_; }
-  // Empty unless the list holds places.
+  // Empty unless the list holds places; runs of one place are one entry
+  // here (see M_ListedPlace::repeats).
   const std::vector<M_ListedPlace>& places() const noexcept { return places_; }
+  // The entries of a list of places, each of a run counted.
+  std::size_t placeEntries() const noexcept { return placeEntries_; }
   // "MsgList={" debug texts joined by " ; " "}".
   U_String text() const override;
   void accept(M_ParamTypeNav& nav) const override { nav.visitMsgList(*this); }
@@ -109,6 +112,7 @@ class M_ParamMsgListType final : public M_ParamType {
  private:
   bool holdsPlaces_ = false;
   std::vector<M_ListedPlace> places_;
+  std::size_t placeEntries_ = 0;
   // For a list of places: made on first use, an entry for each place.
   mutable std::vector<U_Handle<M_Diagnostic>> diagnostics_;
 };

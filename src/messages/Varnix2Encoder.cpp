@@ -223,7 +223,7 @@ void M_Varnix2Encoder::writeMacroHistory(R_ByteBuffer& out, const U_MacroHistory
 
 void R_writeParamTypeVisitor::visitMsgList(const M_ParamMsgListType& param) {
   if (param.holdsPlaces()) {
-    writePlaces(param.places());
+    writePlaces(param);
     return;
   }
   out_.putByte(fmt::kParamMessageList);
@@ -256,44 +256,56 @@ void R_writeParamTypeVisitor::visitMsgList(const M_ParamMsgListType& param) {
 }
 
 // As a list of the diagnostics the places stand for, with the same bytes.
-void R_writeParamTypeVisitor::writePlaces(const std::vector<M_ListedPlace>& places) {
+void R_writeParamTypeVisitor::writePlaces(const M_ParamMsgListType& param) {
+  const std::vector<M_ListedPlace>& places = param.places();
   out_.putByte(fmt::kParamMessageList);
-  out_.putInt32(static_cast<std::int32_t>(places.size()));
-  std::uint32_t previous = 0;  // no identity
-  bool settled = false;
+  out_.putInt32(static_cast<std::int32_t>(param.placeEntries()));
+  // The bytes of the entry written last.
   std::size_t begin = 0;
   std::size_t end = 0;
+  // What follows the place is the same for entries of one message and
+  // name: copied.
   const char* restName = nullptr;
   int restNumber = 0;
   std::size_t restBegin = 0;
   std::size_t restEnd = 0;
+  auto writeEntry = [&](const M_ListedPlace& place) {
+    begin = out_.size();
+    encoder_.writeListedPlaceLocation(out_, place);
+    if (place.name == restName && place.messageNumber == restNumber) {
+      out_.putCopy(restBegin, restEnd);
+    } else {
+      restBegin = out_.size();
+      encoder_.writeListedPlaceRest(out_, place);
+      restEnd = out_.size();
+      restName = place.name;
+      restNumber = place.messageNumber;
+    }
+    end = out_.size();
+  };
+  // An entry that repeats the one before is written as that one's bytes
+  // once those name its location (the first writing of a place defines
+  // it): from the second entry of a run on, a run is copied whole.
+  std::uint32_t previous = 0;  // no identity
+  bool settled = false;
   for (std::size_t i = 0; i < places.size(); ++i) {
     // The names of a list lie anywhere in the string store: each is asked
     // for some entries ahead.
     if (i + 8 < places.size()) zum::prefetch(places[i + 8].name);
-    const std::uint32_t identity = places[i].identity;
-    if (identity == previous && settled) {
-      std::size_t repeats = 1;
-      for (; i + 1 < places.size() && places[i + 1].identity == previous; ++i) ++repeats;
-      out_.putCopies(begin, end, repeats);
-      continue;
+    const M_ListedPlace& place = places[i];
+    std::uint32_t left = place.repeats;
+    if (place.identity != previous || !settled) {
+      settled = place.identity == previous;
+      previous = place.identity;
+      writeEntry(place);
+      --left;
+      if (left > 0 && !settled) {
+        settled = true;
+        writeEntry(place);
+        --left;
+      }
     }
-    settled = identity == previous;
-    previous = identity;
-    begin = out_.size();
-    encoder_.writeListedPlaceLocation(out_, places[i]);
-    // What follows the place is the same for entries of one message and
-    // name: copied.
-    if (places[i].name == restName && places[i].messageNumber == restNumber) {
-      out_.putCopy(restBegin, restEnd);
-    } else {
-      restBegin = out_.size();
-      encoder_.writeListedPlaceRest(out_, places[i]);
-      restEnd = out_.size();
-      restName = places[i].name;
-      restNumber = places[i].messageNumber;
-    }
-    end = out_.size();
+    if (left > 0) out_.putCopies(begin, end, left);
   }
 }
 

@@ -122,7 +122,7 @@ class R_writeParamTypeVisitor final : public M_ParamTypeNav {
   void visitString(const M_ParamStringType& param) override;
 
  private:
-  void writePlaces(const std::vector<M_ListedPlace>& places);
+  void writePlaces(const M_ParamMsgListType& param);
 
   M_Varnix2Encoder& encoder_;
   R_ByteBuffer& out_;

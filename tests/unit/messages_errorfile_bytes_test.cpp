@@ -144,8 +144,9 @@ TEST_F(ErrorFileBytesTest, CurrentWriterNestsNewLocationsInsideDefinitions) {
 }
 
 // A list of places is written as the list of the diagnostics it stands
-// for: a place repeated in a row, and one that comes back in a later list,
-// keep their location definition and copies; readers of text see the same.
+// for: a place repeated in a row (entry by entry or as a run), and one that
+// comes back in a later list, keep their location definition and copies;
+// readers of text see the same.
 TEST_F(ErrorFileBytesTest, ListOfPlacesWritesTheBytesOfItsDiagnostics) {
   const XF_Filename header = file("/p/a.h", "a.h");
   const XF_Filename source = file("/p/a.c", "a.c");
@@ -165,7 +166,9 @@ TEST_F(ErrorFileBytesTest, ListOfPlacesWritesTheBytesOfItsDiagnostics) {
     auto first = U_make<M_Diagnostic>(1512, U_Location(source, 1, 0));
     first->addPlaceList(std::vector<M_ListedPlace>{inHeader, inHeader, inHeader, inSource, otherName});
     auto second = U_make<M_Diagnostic>(1513, U_Location(source, 1, 0));
-    second->addPlaceList(std::vector<M_ListedPlace>{inSource, inHeader, inHeader});
+    M_ListedPlace headerRun = inHeader;
+    headerRun.repeats = 3;
+    second->addPlaceList(std::vector<M_ListedPlace>{inSource, headerRun, inHeader});
     return writeBoth(path, *first, *second);
   };
   auto listOfDiagnostics = [&](const std::string& path) {
@@ -180,7 +183,7 @@ TEST_F(ErrorFileBytesTest, ListOfPlacesWritesTheBytesOfItsDiagnostics) {
     auto first = U_make<M_Diagnostic>(1512, U_Location(source, 1, 0));
     first->addMessageList({h, h, h, c, g});
     auto second = U_make<M_Diagnostic>(1513, U_Location(source, 1, 0));
-    second->addMessageList({c, h, h});
+    second->addMessageList({c, h, h, h, h});
     return writeBoth(path, *first, *second);
   };
   const std::string placesFile = dir.path("places.err");
