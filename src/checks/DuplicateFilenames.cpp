@@ -3,12 +3,12 @@
 #include <map>
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "anlsrslt/include/PI_Interface.h"
 #include "checks/MessageNumbers.h"
 #include "checks/Reporting.h"
+#include "util/FlatMap.h"
 #include "util/ProcessState.h"
 #include "util/StringStore.h"
 
@@ -21,10 +21,18 @@ struct Member {
   std::string_view baseName;  // as written
 };
 
+// What is known of a file name (an interned pointer).
+struct FileFacts {
+  std::string_view baseName;
+  bool recorded = false;
+};
+
 struct DuplicateFilenamesState {
   // By base name in lower case; members in the order they were recorded.
   std::map<std::string, std::vector<Member>> groups;
-  std::unordered_set<const char*> recorded;
+  // Every include relation names two files, mostly the same few thousand
+  // again: their facts in one flat table, the base name worked out once.
+  FlatMap<const char*, FileFacts> files;
   // An included file, and the first file seen including it under its own
   // base name.
   std::unordered_map<const char*, const char*> forwards;
@@ -39,11 +47,20 @@ std::string keyOf(std::string_view baseName) {
   return key;
 }
 
-void record(const char* file) {
-  DuplicateFilenamesState& table = state();
-  if (!table.recorded.insert(file).second) return;
-  const std::string_view baseName = baseNameOf(file);
-  table.groups[keyOf(baseName)].push_back({file, baseName});
+FileFacts& factsOf(const char* file) {
+  auto [facts, isNew] = state().files.tryEmplace(file);
+  if (isNew) facts->baseName = baseNameOf(file);
+  return *facts;
+}
+
+// Gives the file's base name.
+std::string_view record(const char* file) {
+  FileFacts& facts = factsOf(file);
+  if (!facts.recorded) {
+    facts.recorded = true;
+    state().groups[keyOf(facts.baseName)].push_back({file, facts.baseName});
+  }
+  return facts.baseName;
 }
 
 bool recordSource(PI_SourceHandle source) {
@@ -93,8 +110,9 @@ void checkDuplicateFilenames() {
     PI_RelationIncludeHandle include = PI_getRelationIncludeIterData(it);
     const char* included = PI_getRelationIncludeSubject(include);
     const char* including = PI_getRelationIncludeObject(include);
-    record(included);
-    if (FilenameStringCompare::equal(baseNameOf(included), baseNameOf(including)))
+    // The facts are looked up one after the other: a look-up may move them.
+    const std::string_view includedBase = record(included);
+    if (FilenameStringCompare::equal(includedBase, factsOf(including).baseName))
       table.forwards.try_emplace(included, including);
   }
   for (auto& [key, group] : table.groups) {
