@@ -134,27 +134,19 @@ std::size_t entryOfTypedef(TypedefReuseState& table, PI_DefineHandle define) {
   return *entry;
 }
 
-// Out of line, so that the call for each of the millions of other defines
-// does no more than ask.
-[[gnu::noinline]] void noteTypedef(PI_DefineHandle define) {
+void noteTypedef(PI_DefineHandle define) {
   TypedefReuseState& table = state();
   table.entries[entryOfTypedef(table, define)].add(define);
 }
 
 // A symbol made for a typedef is marked: while it holds that one define,
 // the walk has nothing to add from it.
-[[gnu::noinline]] void noteNewTypedef(PI_SymbolHandle symbol, PI_DefineHandle define) {
+void noteNewTypedef(PI_SymbolHandle symbol, PI_DefineHandle define) {
   noteTypedef(define);
   P_setSymbolMark(symbol, P_kTypedefNoted);
 }
 
-void noteNewSymbol(PI_SymbolHandle symbol, PI_DefineHandle define) {
-  if (P_getDefineCodes(define).isTypedef()) noteNewTypedef(symbol, define);
-}
-
-void noteRedeclaration(PI_SymbolHandle, PI_DefineHandle define) {
-  if (P_getDefineCodes(define).isTypedef()) noteTypedef(define);
-}
+void noteTypedefRedeclaration(PI_SymbolHandle, PI_DefineHandle define) { noteTypedef(define); }
 
 // The entry whose name `current`'s identifier is; none for most names.
 // Most are turned away by the end of their name, most others by the hash
@@ -260,8 +252,8 @@ void checkTypedefReuse() {
 }  // namespace
 
 void configureTypedefReuse() {
-  PI_configureOnNewSymbol(&noteNewSymbol);
-  PI_configureOnProjRedecl(&noteRedeclaration);
+  P_configureOnNewTypedefSymbol(&noteNewTypedef);
+  P_configureOnTypedefProjRedecl(&noteTypedefRedeclaration);
   PI_configureOnAllDefine(&checkTypedefReuse);
   addSymbolBatchVisitor(&visitSymbols);
 }

@@ -14,6 +14,11 @@
 // DEFINE records be filed at all).
 void P_configureOnDefine(PI_DefineCallback callback);
 
+// OnNewSymbol and OnProjRedecl for the defines of typedefs only, raised
+// after the general events of the same define.
+void P_configureOnNewTypedefSymbol(PI_SymbolCallback callback);
+void P_configureOnTypedefProjRedecl(PI_SymbolCallback callback);
+
 // For a module that queries (PI_getMetric...) the one metric `metricName`
 // only, instead of PI_configureNeedMetric: while every module that queries
 // metrics named them so, the metric records keep only the metrics named.

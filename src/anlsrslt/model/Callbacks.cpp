@@ -31,6 +31,16 @@ void P_configureOnDefine(PI_DefineCallback callback) {
   P_registerRecordReader("DEFINE", &P_readDefineRecord);
 }
 
+void P_configureOnNewTypedefSymbol(PI_SymbolCallback callback) {
+  P_callbacks().onNewTypedefSymbol.add(callback);
+  P_registerRecordReader("DEFINE", &P_readDefineRecord);
+}
+
+void P_configureOnTypedefProjRedecl(PI_SymbolCallback callback) {
+  P_callbacks().onTypedefProjRedecl.add(callback);
+  P_registerRecordReader("DEFINE", &P_readDefineRecord);
+}
+
 void P_configureOnInclude(P_IncludeHandler handler) {
   P_callbacks().includeHandlers.add(handler);
   P_registerRecordReader("R", &P_readRelationRecord);

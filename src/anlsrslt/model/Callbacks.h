@@ -100,6 +100,10 @@ struct P_Callbacks {
   zum::CallbackSet<PI_SymbolCallback> onNewSymbol;
   zum::CallbackSet<PI_SymbolCallback> onProjRedecl;
   zum::CallbackSet<PI_SymbolCallback> onDefinition;
+  // The same two events for typedefs only, raised after the general ones:
+  // a check that notes typedefs is not called for the millions of others.
+  zum::CallbackSet<PI_SymbolCallback> onNewTypedefSymbol;
+  zum::CallbackSet<PI_SymbolCallback> onTypedefProjRedecl;
   zum::CallbackList<PI_DefineCallback> onDefine;  // plain define callbacks
   zum::CallbackList<PI_Callback> onAllDefine;
   zum::CallbackSet<PI_AllocCallback> onAlloc;
@@ -125,7 +129,8 @@ struct P_Callbacks {
 
   // Whether a DEFINE record files anything (else it is parsed and dropped).
   bool definesAreFiled() const noexcept {
-    return !onAllDefine.empty() || !onNewSymbol.empty() || !onProjRedecl.empty() || !onDefinition.empty();
+    return !onAllDefine.empty() || !onNewSymbol.empty() || !onProjRedecl.empty() || !onDefinition.empty() ||
+           !onNewTypedefSymbol.empty() || !onTypedefProjRedecl.empty();
   }
 };
 
@@ -134,6 +139,8 @@ inline P_Callbacks& P_callbacks() { return zum::ProcessState::get<P_Callbacks>()
 
 // The unexported registration of the model (the rest are PI_ functions).
 void P_configureOnDefine(PI_DefineCallback callback);
+void P_configureOnNewTypedefSymbol(PI_SymbolCallback callback);
+void P_configureOnTypedefProjRedecl(PI_SymbolCallback callback);
 // The driver's own include handler; also makes "R" lines be read.
 void P_configureOnInclude(P_IncludeHandler handler);
 

@@ -64,6 +64,16 @@ void P_decodeDefine(const P_DefineRecordText& text, P_DefineShape& shape) {
   shape.templateOrSpecialisation = zum::isTemplateOrSpecialisationName(fields.qualName.view());
 }
 
+namespace {
+
+// Raised after the general event: the checks that note typedefs only.
+void raiseTypedefEvent(const P_Callbacks& callbacks, P_InsertResult result, P_Define* def) {
+  if (result.status == P_InsertStatus::NewSymbol) callbacks.onNewTypedefSymbol.call(result.symbol, def);
+  if (result.status == P_InsertStatus::ProjectRedeclaration) callbacks.onTypedefProjRedecl.call(result.symbol, def);
+}
+
+}  // namespace
+
 void P_readDefineRecord(std::string_view line) {
   P_ReadContext& context = P_readContext();
   U_require(context.symbolTable != nullptr, kUnit, __LINE__, "data != 0 && \"Symbol table context not set.\"");
@@ -82,6 +92,10 @@ void P_readDefineRecord(std::string_view line) {
     fileIt = P_templateBookkeeping().record(def, templateOrSpecialisation);
 
   const bool markedX = def->hasBit(P_DefineCodeX);  // before filing may change the bits
-  if (fileIt) raiseSymbolEvent(callbacks, table.insert(def, C_runSettings().showSymbolErrors), def);
+  if (fileIt) {
+    const P_InsertResult result = table.insert(def, C_runSettings().showSymbolErrors);
+    raiseSymbolEvent(callbacks, result, def);
+    if (def->kind() == P_DefineKind::Typedef) raiseTypedefEvent(callbacks, result, def);
+  }
   if (!fileIt || markedX) callbacks.onDefine.call(def);
 }
