@@ -48,8 +48,14 @@ bool counts(PI_DefineHandle define) {
   return countsAsDefinition(facts);
 }
 
+// Out of line: most definitions do not count, and the test then saves no
+// registers.
+[[gnu::noinline]] void keepDefinition(PI_SymbolHandle symbol, PI_DefineHandle define) {
+  state().definitions.push_back({symbolOrder().serial(symbol), symbol, define});
+}
+
 void noteDefinition(PI_SymbolHandle symbol, PI_DefineHandle define) {
-  if (counts(define)) state().definitions.push_back({symbolOrder().serial(symbol), symbol, define});
+  if (counts(define)) keepDefinition(symbol, define);
 }
 
 // A symbol's definitions at their places, each place once and in location

@@ -20,12 +20,19 @@ bool isExternalObjectDeclaration(PI_DefineHandle define) {
   return !PI_isTemplateOrSpecialisation(define);
 }
 
+// Out of line: the event's usual answer (the symbol is known) then saves
+// no registers.
+[[gnu::noinline]] void noteNewRedeclaration(ProjectRedeclarations& noted, PI_SymbolHandle symbol,
+                                           PI_DefineHandle define) {
+  if (!PI_hasDefineExternalLinkage(define)) return;
+  noted.external.insert(symbol);
+  if (isExternalObjectDeclaration(define)) noted.externalObjects.insert(symbol);
+}
+
 void noteRedeclaration(PI_SymbolHandle symbol, PI_DefineHandle define) {
   ProjectRedeclarations& noted = state();
   // A symbol in the second set is in both: nothing more to learn from it.
-  if (noted.externalObjects.contains(symbol) || !PI_hasDefineExternalLinkage(define)) return;
-  noted.external.insert(symbol);
-  if (isExternalObjectDeclaration(define)) noted.externalObjects.insert(symbol);
+  if (!noted.externalObjects.contains(symbol)) noteNewRedeclaration(noted, symbol, define);
 }
 
 }  // namespace
