@@ -15,10 +15,11 @@ namespace zum {
 
 namespace {
 
-void reportDeclarations(PI_SymbolHandle symbol, const std::vector<PI_DefineHandle>& declarations) {
+void reportDeclarations(PI_SymbolHandle symbol, const std::vector<PI_DefineHandle>& declarations,
+                        PlaceMessages& messages) {
   PI_DefineHandle current = PI_getSymbolCurrentDefine(symbol);
   const char* name = PI_getDefineQualName(current);
-  PlaceMessages messages(msg::kDeclaration);
+  messages.clear();
   // A header's declaration from every source that includes it: one entry
   // for the run.
   std::vector<M_ListedPlace> list;
@@ -39,6 +40,7 @@ void reportDeclarations(PI_SymbolHandle symbol, const std::vector<PI_DefineHandl
 
 void checkDuplicateDeclarations() {
   std::vector<PI_DefineHandle> declarations;
+  PlaceMessages messages(msg::kDeclaration);
   for (PI_SymbolHandle symbol : projectRedeclarations().externalObjects.inSymbolOrder()) {
     const std::span<const PI_DefineHandle> defines = definesOf(symbol);
     declarations.clear();
@@ -54,7 +56,7 @@ void checkDuplicateDeclarations() {
     }
     // One declaration is no duplicate; several definitions are the
     // duplicate definition's business.
-    if (declarations.size() > 1 && definitions <= 1) reportDeclarations(symbol, declarations);
+    if (declarations.size() > 1 && definitions <= 1) reportDeclarations(symbol, declarations, messages);
   }
 }
 

@@ -58,6 +58,14 @@ class PlaceMessages {
     if (lastDefine_ && qualifiedName == lastKey_.name && PI_hasDefineSameLocation(define, lastDefine_)) return last_;
     return atOtherPlace(define, qualifiedName);
   }
+  // As new, for the next list: a check that makes thousands of lists keeps
+  // one and its table (the identities handed out stay with their lists).
+  void clear() noexcept {
+    firstCount_ = 0;
+    if (!made_.empty()) made_.clear();
+    lastKey_ = Key{{nullptr, 0}, nullptr};
+    lastDefine_ = nullptr;
+  }
 
  private:
   M_ListedPlace atOtherPlace(PI_DefineHandle define, const char* qualifiedName);
