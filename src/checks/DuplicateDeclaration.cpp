@@ -15,48 +15,46 @@ namespace zum {
 
 namespace {
 
-void reportDeclarations(PI_SymbolHandle symbol, const std::vector<PI_DefineHandle>& declarations,
-                        PlaceMessages& messages) {
-  PI_DefineHandle current = PI_getSymbolCurrentDefine(symbol);
-  const char* name = PI_getDefineQualName(current);
-  messages.clear();
-  // A header's declaration from every source that includes it: one entry
-  // for the run.
-  std::vector<M_ListedPlace> list;
-  for (PI_DefineHandle declaration : declarations) M_appendPlace(list, messages.at(declaration, name));
-
-  // Only a name that is never defined needs the list a second time.
-  const bool defined = PI_isDefineDefinition(current);
+void reportDeclarations(const char* name, bool defined, const std::vector<M_ListedPlace>& places) {
   U_Handle<M_Diagnostic> duplicate = newDiagnostic(msg::kDuplicateDeclaration, projectLocation());
   duplicate->addString(name);
-  addPlaceList(*duplicate, defined ? std::move(list) : list);
+  addPlaceList(*duplicate, places);
   report(*duplicate);
+  // Only a name that is never defined is reported a second time.
   if (defined) return;
   U_Handle<M_Diagnostic> undefined = newDiagnostic(msg::kDuplicateDeclarationUndefined, projectLocation());
   undefined->addString(name);
-  addPlaceList(*undefined, std::move(list));
+  addPlaceList(*undefined, places);
   report(*undefined);
 }
 
 void checkDuplicateDeclarations() {
-  std::vector<PI_DefineHandle> declarations;
+  // One walk over a name's defines counts its declarations and lists their
+  // places (a third of a million defines, most of them reported): a header's
+  // declaration from every source that includes it is one run of the list.
   PlaceMessages messages(msg::kDeclaration);
+  std::vector<M_ListedPlace> places;
   for (PI_SymbolHandle symbol : projectRedeclarations().externalObjects.inSymbolOrder()) {
+    const PI_DefineHandle current = PI_getSymbolCurrentDefine(symbol);
+    const char* name = PI_getDefineQualName(current);
     const std::span<const PI_DefineHandle> defines = definesOf(symbol);
-    declarations.clear();
+    messages.clear();
+    places.clear();
+    std::size_t declarations = 0;
     std::size_t definitions = 0;
     for (std::size_t i = 0; i < defines.size(); ++i) {
       loadAhead(defines, i);
       PI_DefineHandle define = defines[i];
-      // One inline query for both answers (a third of a million defines).
+      // One inline query for both answers.
       const P_DefineCodes codes = P_getDefineCodes(define);
       if (!codes.isDeclaration()) continue;
-      declarations.push_back(define);
+      ++declarations;
       if (codes.isDefinition()) ++definitions;
+      M_appendPlace(places, messages.at(define, name));
     }
     // One declaration is no duplicate; several definitions are the
     // duplicate definition's business.
-    if (declarations.size() > 1 && definitions <= 1) reportDeclarations(symbol, declarations, messages);
+    if (declarations > 1 && definitions <= 1) reportDeclarations(name, PI_isDefineDefinition(current), places);
   }
 }
 
