@@ -27,9 +27,13 @@ class M_Diagnostic : public U_Ref {
   // May be null.
   const U_Location& location() const noexcept { return location_; }
 
+  // The handles of the few parameters come from the small-object free
+  // lists like the diagnostic itself (no malloc and free per diagnostic).
+  using Params = std::vector<U_Handle<M_ParamType>, zum::SmallObjectAllocator<U_Handle<M_ParamType>>>;
+
   std::size_t paramCount() const noexcept { return params_.size(); }
   const U_Handle<M_ParamType>& param(std::size_t index) const;
-  const std::vector<U_Handle<M_ParamType>>& params() const noexcept { return params_; }
+  const Params& params() const noexcept { return params_; }
 
   // Each call appends the next parameter.
   void addParam(U_Handle<M_ParamType> param);
@@ -69,7 +73,7 @@ class M_Diagnostic : public U_Ref {
 
   int messageNumber_;
   U_Location location_;
-  std::vector<U_Handle<M_ParamType>> params_;
+  Params params_;
   bool hiddenByPragma_ = false;
   bool hiddenByUser_ = false;
   bool hidden_ = false;

@@ -82,4 +82,18 @@ inline void freeSmallObject(void* object, [[maybe_unused]] std::size_t size) noe
   ::operator delete(object);
 }
 
+// A standard allocator on the same free lists, for the small arrays such
+// objects own (a diagnostic's few parameters): an array too large for the
+// lists is taken from operator new as before.
+template <class T>
+struct SmallObjectAllocator {
+  using value_type = T;
+  SmallObjectAllocator() noexcept = default;
+  template <class U>
+  SmallObjectAllocator(const SmallObjectAllocator<U>&) noexcept {}
+  T* allocate(std::size_t n) { return static_cast<T*>(allocateSmallObject(n * sizeof(T))); }
+  void deallocate(T* p, std::size_t n) noexcept { freeSmallObject(p, n * sizeof(T)); }
+  friend bool operator==(const SmallObjectAllocator&, const SmallObjectAllocator&) noexcept { return true; }
+};
+
 }  // namespace zum
