@@ -159,7 +159,7 @@ void addMessageList(M_Diagnostic& diagnostic, std::vector<U_Handle<M_Diagnostic>
   diagnostic.addMessageList(std::move(list));
 }
 
-void addPlaceList(M_Diagnostic& diagnostic, std::vector<M_ListedPlace> list) {
+void addPlaceList(M_Diagnostic& diagnostic, std::span<const M_ListedPlace> list) {
   if (C_runSettings().sortMessageLists) {
     // In the order of the diagnostics the places stand for, made here only
     // to be compared.
@@ -173,9 +173,10 @@ void addPlaceList(M_Diagnostic& diagnostic, std::vector<M_ListedPlace> list) {
     std::vector<M_ListedPlace> sorted;
     sorted.reserve(list.size());
     for (std::size_t i : order) sorted.push_back(list[i]);
-    list = std::move(sorted);
+    diagnostic.addPlaceList(sorted);
+    return;
   }
-  diagnostic.addPlaceList(std::move(list));
+  diagnostic.addPlaceList(list);
 }
 
 void report(const M_Diagnostic& diagnostic) {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <span>
 #include <unordered_map>
 #include <vector>
 
@@ -100,7 +101,7 @@ class PlaceMessages {
 // built.
 void addMessageList(M_Diagnostic& diagnostic, std::vector<U_Handle<M_Diagnostic>> list);
 // The same for a list of places, sorted as the diagnostics they stand for.
-void addPlaceList(M_Diagnostic& diagnostic, std::vector<M_ListedPlace> list);
+void addPlaceList(M_Diagnostic& diagnostic, std::span<const M_ListedPlace> list);
 
 // Hands a finding to the project's diagnostic output.
 void report(const M_Diagnostic& diagnostic);

@@ -71,8 +71,8 @@ void M_Diagnostic::addMessageList(std::vector<U_Handle<M_Diagnostic>> diagnostic
   addParam(U_make<M_ParamMsgListType>(std::move(diagnostics)));
 }
 
-void M_Diagnostic::addPlaceList(std::vector<M_ListedPlace> places) {
-  addParam(U_make<M_ParamMsgListType>(std::move(places)));
+void M_Diagnostic::addPlaceList(std::span<const M_ListedPlace> places) {
+  addParam(U_make<M_ParamMsgListType>(places));
 }
 
 U_String M_Diagnostic::debugText() const {

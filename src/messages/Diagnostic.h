@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "messages/Param.h"
@@ -45,8 +46,8 @@ class M_Diagnostic : public U_Ref {
   void addEntity(U_Handle<U_EntityDisplayName> name, std::uint8_t formFlag);
   void addStringList(std::vector<U_String> values);
   void addMessageList(std::vector<U_Handle<M_Diagnostic>> diagnostics);
-  // A message list of places, each standing for a diagnostic.
-  void addPlaceList(std::vector<M_ListedPlace> places);
+  // A message list of places, each standing for a diagnostic (copied).
+  void addPlaceList(std::span<const M_ListedPlace> places);
 
   bool isHiddenByPragma() const noexcept { return hiddenByPragma_; }
   bool isHiddenByUser() const noexcept { return hiddenByUser_; }

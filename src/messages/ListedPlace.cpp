@@ -15,12 +15,6 @@ struct PlaceIdentities {
 
 std::uint32_t M_newPlaceIdentity() { return ++zum::ProcessState::get<PlaceIdentities>().last; }
 
-std::size_t M_entryCount(const std::vector<M_ListedPlace>& list) noexcept {
-  std::size_t count = 0;
-  for (const M_ListedPlace& place : list) count += place.repeats;
-  return count;
-}
-
 U_Handle<M_Diagnostic> M_diagnosticOfPlace(const M_ListedPlace& place) {
   U_Handle<M_Diagnostic> diagnostic = U_make<M_Diagnostic>(place.messageNumber, U_Location(place.file, place.line, 0));
   diagnostic->addEntity(U_make<U_StoredEntityDisplayName>(U_String(place.name)), 0);

@@ -40,9 +40,6 @@ inline void M_appendPlace(std::vector<M_ListedPlace>& list, const M_ListedPlace&
     list.push_back(place);
 }
 
-// The entries `list` stands for, runs counted entry by entry.
-std::size_t M_entryCount(const std::vector<M_ListedPlace>& list) noexcept;
-
 // A new identity, never handed out before in this run.
 std::uint32_t M_newPlaceIdentity();
 

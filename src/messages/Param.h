@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -96,13 +97,17 @@ class M_ParamListType final : public M_ParamType {
 class M_ParamMsgListType final : public M_ParamType {
  public:
   explicit M_ParamMsgListType(std::vector<U_Handle<M_Diagnostic>> diagnostics);
-  explicit M_ParamMsgListType(std::vector<M_ListedPlace> places);
+  // A copy of `places`, in memory of exactly its size.
+  explicit M_ParamMsgListType(std::span<const M_ListedPlace> places);
   ~M_ParamMsgListType() override;
   const std::vector<U_Handle<M_Diagnostic>>& diagnostics() const;
   bool holdsPlaces() const noexcept { return holdsPlaces_; }
+  // A list of a few places (most lists) comes from the small-object free
+  // lists like the parameter itself.
+  using Places = std::vector<M_ListedPlace, zum::SmallObjectAllocator<M_ListedPlace>>;
   // Empty unless the list holds places; runs of one place are one entry
   // here (see M_ListedPlace::repeats).
-  const std::vector<M_ListedPlace>& places() const noexcept { return places_; }
+  const Places& places() const noexcept { return places_; }
   // The entries of a list of places, each of a run counted.
   std::size_t placeEntries() const noexcept { return placeEntries_; }
   // "MsgList={" debug texts joined by " ; " "}".
@@ -111,7 +116,7 @@ class M_ParamMsgListType final : public M_ParamType {
 
  private:
   bool holdsPlaces_ = false;
-  std::vector<M_ListedPlace> places_;
+  Places places_;
   std::size_t placeEntries_ = 0;
   // For a list of places: made on first use, an entry for each place.
   mutable std::vector<U_Handle<M_Diagnostic>> diagnostics_;

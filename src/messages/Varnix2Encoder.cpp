@@ -257,7 +257,7 @@ void R_writeParamTypeVisitor::visitMsgList(const M_ParamMsgListType& param) {
 
 // As a list of the diagnostics the places stand for, with the same bytes.
 void R_writeParamTypeVisitor::writePlaces(const M_ParamMsgListType& param) {
-  const std::vector<M_ListedPlace>& places = param.places();
+  const M_ParamMsgListType::Places& places = param.places();
   out_.putByte(fmt::kParamMessageList);
   out_.putInt32(static_cast<std::int32_t>(param.placeEntries()));
   // The bytes of the entry written last.
