@@ -68,6 +68,12 @@ void M_Varnix2Encoder::writeFilename(R_ByteBuffer& out, const XF_Filename& file)
     out.putInt32(known->idPlusOne - 1);
     return;
   }
+  writeOtherFilename(out, file);
+}
+
+// Out of line: nearly every file named is known by its serial, and that
+// path then saves no registers.
+void M_Varnix2Encoder::writeOtherFilename(R_ByteBuffer& out, const XF_Filename& file) {
   const FileKey key{file.absolute().pointer(), file.given().pointer()};
   const auto [entry, isNew] = files_.try_emplace(key, static_cast<std::int32_t>(files_.size()));
   out.putInt32(entry->second);

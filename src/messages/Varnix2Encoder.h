@@ -44,6 +44,7 @@ class M_Varnix2Encoder {
 
  private:
   void writeFilename(R_ByteBuffer& out, const XF_Filename& file);
+  [[gnu::noinline]] void writeOtherFilename(R_ByteBuffer& out, const XF_Filename& file);
   void writeIdentifier(R_ByteBuffer& out, U_Identifier identifier);
   void writeLocationDefinition(R_ByteBuffer& out, const U_Location& location);
   void writeMacroHistory(R_ByteBuffer& out, const U_MacroHistory& innermost);
