@@ -8,6 +8,7 @@
 #include "anlsrslt/include/PI_Interface.h"
 #include "checks/MessageNumbers.h"
 #include "checks/Reporting.h"
+#include "options/RunSettings.h"
 #include "util/FlatMap.h"
 #include "util/ProcessState.h"
 #include "util/StringStore.h"
@@ -49,7 +50,9 @@ std::string keyOf(std::string_view baseName) {
 
 FileFacts& factsOf(const char* file) {
   auto [facts, isNew] = state().files.tryEmplace(file);
-  if (isNew) facts->baseName = baseNameOf(file);
+  // Worked out again each time while the read caches are off, so that a
+  // run can show the output does not depend on the memo.
+  if (isNew || !C_readCachesOn()) facts->baseName = baseNameOf(file);
   return *facts;
 }
 
