@@ -20,6 +20,7 @@
 #include "options/RunSettings.h"
 #include "util/FlatMap.h"
 #include "util/InternedNumbers.h"
+#include "util/LargeBlocks.h"
 #include "util/Memo.h"
 #include "util/ProcessState.h"
 #include "util/StringStore.h"
@@ -107,6 +108,10 @@ struct TypedefReuseState {
   FlatMap<const char*, std::size_t> entryOfName;
   // The walk's answers by qualified name (see answerOfName).
   InternedNumbers answerOfName{C_readCachesOn()};
+  // The typedefs noted while the sources are read, in order, not yet in
+  // their entries: between two typedefs the reading passes megabytes of
+  // text and tables, and would find the entries gone from the caches.
+  LargeVector<PI_DefineHandle> pending;
 };
 
 TypedefReuseState& state() { return ProcessState::get<TypedefReuseState>(); }
@@ -134,9 +139,17 @@ std::size_t entryOfTypedef(TypedefReuseState& table, PI_DefineHandle define) {
   return *entry;
 }
 
-void noteTypedef(PI_DefineHandle define) {
-  TypedefReuseState& table = state();
-  table.entries[entryOfTypedef(table, define)].add(define);
+void noteTypedef(PI_DefineHandle define) { state().pending.push_back(define); }
+
+// Puts the typedefs noted so far into their entries, in the order they were
+// noted; before anything asks the entries.
+void enterPending(TypedefReuseState& table) {
+  const std::span<const PI_DefineHandle> pending(table.pending);
+  for (std::size_t i = 0; i < pending.size(); ++i) {
+    loadAhead(pending, i);
+    table.entries[entryOfTypedef(table, pending[i])].add(pending[i]);
+  }
+  table.pending.clear();
 }
 
 // A symbol made for a typedef is marked: while it holds that one define,
@@ -188,6 +201,7 @@ constexpr std::uint32_t kNoEntry = 1;
 // Every define of a symbol whose name is a typedef name joins its entry.
 void visitSymbols(std::span<const SweptSymbol> symbols, DefineNameCache& cache) {
   TypedefReuseState& table = state();
+  if (!table.pending.empty()) enterPending(table);
   if (table.entries.empty()) return;
   // Nearly every symbol is turned away by the kept answer of its name, in a
   // loop that keeps the answers' table in registers.
@@ -245,7 +259,9 @@ void Entry::report() const {
 
 void checkTypedefReuse() {
   sweepSymbols();
-  for (const Entry& entry : state().entries)
+  TypedefReuseState& table = state();
+  if (!table.pending.empty()) enterPending(table);
+  for (const Entry& entry : table.entries)
     if (entry.count() > 1) entry.report();
 }
 
