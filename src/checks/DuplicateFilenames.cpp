@@ -1,15 +1,18 @@
 #include "checks/DuplicateFilenames.h"
 
 #include <map>
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "anlsrslt/include/PI_Interface.h"
+#include "anlsrslt/include/P_ModelInterface.h"
 #include "checks/MessageNumbers.h"
 #include "checks/Reporting.h"
 #include "options/RunSettings.h"
 #include "util/FlatMap.h"
+#include "util/Prefetch.h"
 #include "util/ProcessState.h"
 #include "util/StringStore.h"
 
@@ -109,8 +112,12 @@ void reportDuplicates(const std::string& key, const std::vector<Member>& group) 
 
 void checkDuplicateFilenames() {
   DuplicateFilenamesState& table = state();
-  for (int it = PI_getFirstRelationInclude(); !PI_isRelationIncludeIterEnd(it); PI_getRelationIncludeIterNext(it)) {
-    PI_RelationIncludeHandle include = PI_getRelationIncludeIterData(it);
+  // The relations lie one per include across the model: each is asked for
+  // ahead.
+  const std::span<const PI_RelationIncludeHandle> includes = P_getIncludeRelations();
+  for (std::size_t i = 0; i < includes.size(); ++i) {
+    if (i + 8 < includes.size()) prefetch(includes[i + 8]);
+    PI_RelationIncludeHandle include = includes[i];
     const char* included = PI_getRelationIncludeSubject(include);
     const char* including = PI_getRelationIncludeObject(include);
     // The facts are looked up one after the other: a look-up may move them.

@@ -28,6 +28,8 @@ std::span<const PI_RelationHandle> P_getRelations(P_RelationList list) {
   return P_relationStore().grouped(static_cast<P_RelationKind>(list));
 }
 
+std::span<const PI_RelationIncludeHandle> P_getIncludeRelations() { return P_relationStore().includes(); }
+
 extern "C" {
 
 int PI_getFirstRelationCall() { return firstRelation(P_RelationKind::Calls); }

@@ -90,6 +90,8 @@ void P_setSymbolMark(PI_SymbolHandle symbol, P_SymbolMark mark);
 // sources are read.
 enum class P_RelationList { Calls, Refers, Base, ClsMbr, ClsMbrRef, ClsMbrPtr };
 std::span<const PI_RelationHandle> P_getRelations(P_RelationList list);
+// The include relations in the order PI_getFirstRelationInclude gives them.
+std::span<const PI_RelationIncludeHandle> P_getIncludeRelations();
 
 // The last component of the define's qualified name, parameter list
 // included (what PI_getDefineUnqualName gives for a function), and its
