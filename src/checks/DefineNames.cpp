@@ -59,6 +59,17 @@ bool IdentifierEndFilter::hasListMarkers(std::string_view text) noexcept {
   return (bits & kHigh) != 0;
 }
 
+HashedName hashedIdentifier(PI_DefineHandle define) {
+  const std::string_view identifier = P_getDefineNameTexts(define).identifier;
+  return {identifier, nameHash(identifier)};
+}
+
+HashedName hashedUnqualName(PI_DefineHandle define) {
+  const P_NameTexts texts = P_getDefineNameTexts(define);
+  const std::string_view name = P_getDefineCodes(define).isFunction() ? texts.component : texts.identifier;
+  return {name, nameHash(name)};
+}
+
 DefineNameCache::DefineNameCache() : positions_(C_readCachesOn()) {}
 
 const DefineNameCache::Split& DefineNameCache::splitOnMiss(PI_DefineHandle define, const char* name) {

@@ -4,8 +4,11 @@
 // Splitting a qualified name costs far more than finding the split again,
 // and the 1.8 million symbols of a 1,000-source project have only 146,000
 // qualified names (the defines of one line of a header share its name in
-// every source that includes the header), so the split of each name is
-// kept, found again by the interned name's serial number.
+// every source that includes the header), so for a visitor that asks of
+// every symbol the split of each name is kept, found again by the interned
+// name's serial number. A check that asks once per candidate or per name
+// splits afresh: most of its names are asked once, and the kept splits
+// would only add memory traffic.
 #pragma once
 
 #include <bitset>
@@ -60,6 +63,13 @@ class IdentifierEndFilter {
   std::bitset<std::size_t(1) << 16> ends_;
   bool passAll_ = false;
 };
+
+// A define's identifier and unqualified name (as PI_getDefineIdentifier
+// and PI_getDefineUnqualName give them), split afresh: for a check that
+// asks once per name, or keeps its own answers by name, keeping every
+// split would cost more memory traffic than splitting again.
+HashedName hashedIdentifier(PI_DefineHandle define);
+HashedName hashedUnqualName(PI_DefineHandle define);
 
 class DefineNameCache {
  public:

@@ -58,24 +58,61 @@ bool isCandidate(PI_DefineHandle define) {
   return !PI_isTemplateOrSpecialisation(define);
 }
 
+enum Bucket : std::uint8_t { kUnnamed, kExternal, kInternal, kStatic, kAutomatic, kBucketCount };
+
 // A candidate under its unqualified name, which is a view into its
 // interned qualified name. `sequence` is its place in the walk over the
-// symbols, the order a group lists its defines in.
+// symbols, the order a group lists its defines in. How it counts for its
+// name is worked out while the walk holds its define in the caches, so
+// that the groups are sorted without going back to their defines.
 struct Named {
+  const char* nameData;
+  PI_DefineHandle define;
+  std::uint32_t nameSize;
   std::uint32_t hash;
   std::uint32_t sequence;
-  std::string_view name;
-  PI_DefineHandle define;
+  Bucket bucket;
+  bool linkageOrStaticStorage;
+  // A static inline function defined in a header: one function, however
+  // many sources include the header.
+  bool inlineHeaderDefinition;
+
+  std::string_view name() const noexcept { return {nameData, nameSize}; }
+  // Names in one interned qualified name are equal without a look at
+  // their bytes.
+  bool sameName(const Named& other) const noexcept {
+    return (nameData == other.nameData && nameSize == other.nameSize) || name() == other.name();
+  }
 };
+
+Named candidateOf(PI_DefineHandle define, std::uint32_t sequence) {
+  const P_DefineCodes is = P_getDefineCodes(define);
+  const HashedName name = hashedUnqualName(define);
+  Named named{name.text.data(), define, static_cast<std::uint32_t>(name.text.size()), name.hash, sequence,
+              kAutomatic, false, false};
+  const bool external = is.hasExternalLinkage();
+  const bool internal = is.hasInternalLinkage();
+  const bool staticStorage = is.hasStaticStorage();
+  named.linkageOrStaticStorage = external || internal || staticStorage;
+  if (is.hasNamespaceScope() && P_getDefineQualIdentifier(define).view().starts_with("::@UN")) {
+    named.bucket = kUnnamed;
+  } else if (external) {
+    named.bucket = kExternal;
+  } else if (internal) {
+    named.bucket = kInternal;
+    named.inlineHeaderDefinition = is.isInline() && is.isDefinition() && PI_isDefineInHeader(define);
+  } else if (staticStorage) {
+    named.bucket = kStatic;
+  }
+  return named;
+}
 
 // The candidates grouped by unqualified name: sorted by a key from a hash of
 // the name (stable, so each group keeps the order of the walk), then the
 // names of a run of equal keys told apart.
 class NameTable {
  public:
-  void add(PI_DefineHandle define, const HashedName& name) {
-    named_.push_back({name.hash, static_cast<std::uint32_t>(named_.size()), name.text, define});
-  }
+  void add(PI_DefineHandle define) { named_.push_back(candidateOf(define, static_cast<std::uint32_t>(named_.size()))); }
 
   // Groups the names; then calls `visit(group)` for each, in the order
   // their names were first met.
@@ -106,10 +143,10 @@ class NameTable {
   // each name's defines are moved together, keeping their order.
   void splitByName(std::size_t begin, std::size_t end) {
     while (begin < end) {
-      const std::string_view name = named_[begin].name;
+      const Named& first = named_[begin];
       const auto rest = std::stable_partition(named_.begin() + static_cast<std::ptrdiff_t>(begin + 1),
                                               named_.begin() + static_cast<std::ptrdiff_t>(end),
-                                              [name](const Named& named) { return named.name == name; });
+                                              [&first](const Named& named) { return named.sameName(first); });
       const auto split = static_cast<std::size_t>(rest - named_.begin());
       groups_.push_back({begin, split, named_[begin].sequence});
       begin = split;
@@ -128,19 +165,15 @@ IdentifierReuseState& state() { return ProcessState::get<IdentifierReuseState>()
 
 // Out of line, so that the walk over every symbol inlines only the
 // candidate test, which turns most symbols away.
-[[gnu::noinline]] void addCandidate(NameTable& names, PI_DefineHandle define, DefineNameCache& cache) {
-  names.add(define, cache.unqualName(define));
-}
+[[gnu::noinline]] void addCandidate(NameTable& names, PI_DefineHandle define) { names.add(define); }
 
-void visitSymbols(std::span<const SweptSymbol> symbols, DefineNameCache& cache) {
+void visitSymbols(std::span<const SweptSymbol> symbols, DefineNameCache&) {
   NameTable& names = state().names;
   for (const SweptSymbol& swept : symbols)
-    if (isCandidate(swept.current)) addCandidate(names, swept.current, cache);
+    if (isCandidate(swept.current)) addCandidate(names, swept.current);
 }
 
 using List = std::vector<M_ListedPlace>;
-
-enum Bucket { kUnnamed, kExternal, kInternal, kStatic, kAutomatic, kBucketCount };
 
 // The defines of one name sorted by linkage and storage. The 1594 entries
 // of a bucket are made when a message first lists them. One is used for
@@ -154,35 +187,10 @@ class Buckets {
     for (List& entries : entries_) entries.clear();
     messages_ = PlaceMessages(msg::kDeclaration);
     PlaceSet inlineHeaderDefinitions;
-    for (std::size_t i = 0; i < group.size(); ++i) {
-      // The defines of a name lie anywhere in the model: each is asked for
-      // two steps ahead, its shape one.
-      if (i + 16 < group.size()) prefetch(group[i + 16].define);
-      if (i + 8 < group.size()) P_prefetchDefineShape(group[i + 8].define);
-      PI_DefineHandle define = group[i].define;
-      // The codes in one inline query: every candidate of a reused name
-      // comes here.
-      const P_DefineCodes is = P_getDefineCodes(define);
-      const bool external = is.hasExternalLinkage();
-      const bool internal = is.hasInternalLinkage();
-      const bool staticStorage = is.hasStaticStorage();
-      linkageOrStaticStorage_ = linkageOrStaticStorage_ || external || internal || staticStorage;
-      Bucket bucket;
-      if (is.hasNamespaceScope() && P_getDefineQualIdentifier(define).view().starts_with("::@UN")) {
-        bucket = kUnnamed;
-      } else if (external) {
-        bucket = kExternal;
-      } else if (internal) {
-        // A static inline function of a header is one function, however
-        // many sources include the header.
-        if (isInlineHeaderDefinition(is, define) && !inlineHeaderDefinitions.insert(define)) continue;
-        bucket = kInternal;
-      } else if (staticStorage) {
-        bucket = kStatic;
-      } else {
-        bucket = kAutomatic;
-      }
-      defines_[bucket].push_back(define);
+    for (const Named& named : group) {
+      linkageOrStaticStorage_ = linkageOrStaticStorage_ || named.linkageOrStaticStorage;
+      if (named.inlineHeaderDefinition && !inlineHeaderDefinitions.insert(named.define)) continue;
+      defines_[named.bucket].push_back(named.define);
     }
   }
 
@@ -194,16 +202,20 @@ class Buckets {
 
   const List& entries(Bucket bucket) {
     List& entries = entries_[bucket];
-    if (entries.empty())
-      for (PI_DefineHandle define : defines_[bucket]) entries.push_back(messages_.at(define, PI_getDefineQualName(define)));
+    const std::vector<PI_DefineHandle>& defines = defines_[bucket];
+    if (entries.empty()) {
+      // The defines of a name lie anywhere in the model: each is asked for
+      // two steps ahead, its shape one.
+      for (std::size_t i = 0; i < defines.size(); ++i) {
+        if (i + 16 < defines.size()) prefetch(defines[i + 16]);
+        if (i + 8 < defines.size()) P_prefetchDefineShape(defines[i + 8]);
+        entries.push_back(messages_.at(defines[i], PI_getDefineQualName(defines[i])));
+      }
+    }
     return entries;
   }
 
  private:
-  static bool isInlineHeaderDefinition(const P_DefineCodes& is, PI_DefineHandle define) {
-    return is.isInline() && is.isDefinition() && PI_isDefineInHeader(define);
-  }
-
   bool linkageOrStaticStorage_ = false;
   std::array<std::vector<PI_DefineHandle>, kBucketCount> defines_;
   std::array<List, kBucketCount> entries_;
