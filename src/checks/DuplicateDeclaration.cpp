@@ -34,7 +34,10 @@ void checkDuplicateDeclarations() {
   // declaration from every source that includes it is one run of the list.
   PlaceMessages messages(msg::kDeclaration);
   std::vector<M_ListedPlace> places;
-  for (PI_SymbolHandle symbol : projectRedeclarations().externalObjects.inSymbolOrder()) {
+  const std::vector<PI_SymbolHandle> symbols = projectRedeclarations().externalObjects.inSymbolOrder();
+  for (std::size_t s = 0; s < symbols.size(); ++s) {
+    loadSymbolsAhead(symbols, s);
+    const PI_SymbolHandle symbol = symbols[s];
     const PI_DefineHandle current = PI_getSymbolCurrentDefine(symbol);
     const char* name = PI_getDefineQualName(current);
     const std::span<const PI_DefineHandle> defines = definesOf(symbol);

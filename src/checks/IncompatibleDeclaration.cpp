@@ -135,7 +135,10 @@ void reportIncompatible(PI_SymbolHandle symbol, const std::vector<PI_DefineHandl
 void checkIncompatibleDeclarations() {
   IncompatibleDeclarationState& check = state();
   Judge judge;
-  for (PI_SymbolHandle symbol : projectRedeclarations().external.inSymbolOrder()) {
+  const std::vector<PI_SymbolHandle> symbols = projectRedeclarations().external.inSymbolOrder();
+  for (std::size_t s = 0; s < symbols.size(); ++s) {
+    loadSymbolsAhead(symbols, s);
+    const PI_SymbolHandle symbol = symbols[s];
     if (check.incompatible.contains(symbol) || !judge.incompatible(symbol)) continue;
     check.incompatible.insert(symbol);
     reportIncompatible(symbol, judge.standIns(symbol));

@@ -24,6 +24,23 @@ inline void loadAhead(std::span<const PI_DefineHandle> defines, std::size_t at, 
   if (at + distance < defines.size()) prefetch(defines[at + distance]);
 }
 
+// Loads ahead, for a walk over symbols that lie anywhere in the model (a
+// set of them in symbol order), what the walk reads of each: the symbol
+// sixteen places ahead of `at`, its list of defines at eight, its current
+// define and first defines at four, and that define's shape at two. Each
+// step reads only what the step before asked for.
+inline void loadSymbolsAhead(std::span<const PI_SymbolHandle> symbols, std::size_t at) {
+  const std::size_t size = symbols.size();
+  if (at + 16 < size) prefetch(symbols[at + 16]);
+  if (at + 8 < size) P_prefetchSymbolDefines(symbols[at + 8]);
+  if (at + 4 < size) {
+    const std::span<const PI_DefineHandle> defines = definesOf(symbols[at + 4]);
+    for (std::size_t i = 0; i < defines.size() && i < 8; ++i) prefetch(defines[i]);
+    prefetch(PI_getSymbolCurrentDefine(symbols[at + 4]));
+  }
+  if (at + 2 < size) P_prefetchDefineShape(PI_getSymbolCurrentDefine(symbols[at + 2]));
+}
+
 // Where a define stands. File names are interned, so one file is one
 // pointer.
 struct DefinePlace {

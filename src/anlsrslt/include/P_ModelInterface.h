@@ -63,6 +63,9 @@ void P_configureClassSymbols(P_ClassSymbols (*find)());
 // queries on a define read: for walks over defines that lie anywhere in
 // the model. The define itself must be at hand.
 void P_prefetchDefineShape(PI_DefineHandle define);
+// Asks the memory for the symbol's list of defines: for walks over symbols
+// that lie anywhere in the model. The symbol itself must be at hand.
+void P_prefetchSymbolDefines(PI_SymbolHandle symbol);
 
 // The defines of the symbol in the order of PI_getSymbolFirstDefine,
 // without the iterator: valid until the symbol is changed, which it is not

@@ -26,6 +26,8 @@ std::span<const PI_DefineHandle> P_getSymbolDefines(PI_SymbolHandle symbol) {
   return {defines.begin(), defines.end()};
 }
 
+void P_prefetchSymbolDefines(PI_SymbolHandle symbol) { __builtin_prefetch(symbol->defines().begin()); }
+
 bool P_hasSymbolMark(PI_SymbolHandle symbol, P_SymbolMark mark) { return zum::checkedSymbol(symbol).hasMark(mark); }
 
 void P_setSymbolMark(PI_SymbolHandle symbol, P_SymbolMark mark) { zum::checkedSymbol(symbol).setMark(mark); }
