@@ -40,6 +40,10 @@ struct DuplicateFilenamesState {
   // An included file, and the first file seen including it under its own
   // base name.
   std::unordered_map<const char*, const char*> forwards;
+  // The sources in reading order, recorded at the end of the run: between
+  // two sources the reading passes megabytes and would find the groups
+  // gone from the caches.
+  std::vector<const char*> sources;
 };
 
 DuplicateFilenamesState& state() { return ProcessState::get<DuplicateFilenamesState>(); }
@@ -69,8 +73,8 @@ std::string_view record(const char* file) {
   return facts.baseName;
 }
 
-bool recordSource(PI_SourceHandle source) {
-  record(PI_getSourceFilename(source));
+bool noteSource(PI_SourceHandle source) {
+  state().sources.push_back(PI_getSourceFilename(source));
   return true;
 }
 
@@ -112,6 +116,7 @@ void reportDuplicates(const std::string& key, const std::vector<Member>& group) 
 
 void checkDuplicateFilenames() {
   DuplicateFilenamesState& table = state();
+  for (const char* source : table.sources) record(source);
   // The relations lie one per include across the model: each is asked for
   // ahead.
   const std::span<const PI_RelationIncludeHandle> includes = P_getIncludeRelations();
@@ -143,7 +148,7 @@ std::string_view baseNameOf(std::string_view file) noexcept {
 
 void configureDuplicateFilenames() {
   PI_configureNeedRelationInclude();
-  PI_configureOnSource(&recordSource);
+  PI_configureOnSource(&noteSource);
   PI_configureOnEnd(&checkDuplicateFilenames);
 }
 
