@@ -59,18 +59,27 @@ bool IdentifierEndFilter::hasListMarkers(std::string_view text) noexcept {
   return (bits & kHigh) != 0;
 }
 
-HashedName hashedIdentifier(PI_DefineHandle define) {
+DefineNameCache::DefineNameCache() : positions_(C_readCachesOn()) {}
+
+const DefineNameCache::Split* DefineNameCache::keptSplit(PI_DefineHandle define) {
+  const std::uint32_t position = positions_.get(P_getDefineQualIdentifier(define).pointer());
+  if (!position) return nullptr;
+  if constexpr (kCheckMemos) checkKept(splits_[position - 1], define);
+  return &splits_[position - 1];
+}
+
+HashedName DefineNameCache::identifierOnce(PI_DefineHandle define) {
+  if (const Split* split = keptSplit(define)) return identifierIn(*split);
   const std::string_view identifier = P_getDefineNameTexts(define).identifier;
   return {identifier, nameHash(identifier)};
 }
 
-HashedName hashedUnqualName(PI_DefineHandle define) {
+HashedName DefineNameCache::unqualNameOnce(PI_DefineHandle define) {
+  if (const Split* split = keptSplit(define)) return unqualNameIn(*split, define);
   const P_NameTexts texts = P_getDefineNameTexts(define);
   const std::string_view name = P_getDefineCodes(define).isFunction() ? texts.component : texts.identifier;
   return {name, nameHash(name)};
 }
-
-DefineNameCache::DefineNameCache() : positions_(C_readCachesOn()) {}
 
 const DefineNameCache::Split& DefineNameCache::splitOnMiss(PI_DefineHandle define, const char* name) {
   if (!C_readCachesOn()) {

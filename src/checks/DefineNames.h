@@ -7,8 +7,9 @@
 // every source that includes the header), so for a visitor that asks of
 // every symbol the split of each name is kept, found again by the interned
 // name's serial number. A check that asks once per candidate or per name
-// splits afresh: most of its names are asked once, and the kept splits
-// would only add memory traffic.
+// takes a kept split when such a visitor runs, and otherwise splits afresh:
+// most of its names are asked once, and keeping them would only add memory
+// traffic.
 #pragma once
 
 #include <bitset>
@@ -64,30 +65,19 @@ class IdentifierEndFilter {
   bool passAll_ = false;
 };
 
-// A define's identifier and unqualified name (as PI_getDefineIdentifier
-// and PI_getDefineUnqualName give them), split afresh: for a check that
-// asks once per name, or keeps its own answers by name, keeping every
-// split would cost more memory traffic than splitting again.
-HashedName hashedIdentifier(PI_DefineHandle define);
-HashedName hashedUnqualName(PI_DefineHandle define);
-
 class DefineNameCache {
  public:
   // With the read caches off, every name is split afresh.
   DefineNameCache();
 
   // As PI_getDefineIdentifier gives it.
-  HashedName identifier(PI_DefineHandle define) {
-    const Split& split = splitOf(define);
-    return {std::string_view(split.name + split.offset, split.identifierSize), split.identifierHash};
-  }
+  HashedName identifier(PI_DefineHandle define) { return identifierIn(splitOf(define)); }
   // As PI_getDefineUnqualName gives it: a function's keeps its parameter list.
-  HashedName unqualName(PI_DefineHandle define) {
-    const Split& split = splitOf(define);
-    if (!P_getDefineCodes(define).isFunction())
-      return {std::string_view(split.name + split.offset, split.identifierSize), split.identifierHash};
-    return {std::string_view(split.name + split.offset, split.componentSize), split.componentHash};
-  }
+  HashedName unqualName(PI_DefineHandle define) { return unqualNameIn(splitOf(define), define); }
+  // The same for a check that asks once per name or per candidate: from
+  // the split kept for another visitor, or else split afresh and not kept.
+  HashedName identifierOnce(PI_DefineHandle define);
+  HashedName unqualNameOnce(PI_DefineHandle define);
 
  private:
   // The last component is the name from `offset` on; the identifier is its
@@ -101,6 +91,14 @@ class DefineNameCache {
     std::uint32_t identifierHash = 0;
   };
 
+  static HashedName identifierIn(const Split& split) {
+    return {std::string_view(split.name + split.offset, split.identifierSize), split.identifierHash};
+  }
+  static HashedName unqualNameIn(const Split& split, PI_DefineHandle define) {
+    if (!P_getDefineCodes(define).isFunction()) return identifierIn(split);
+    return {std::string_view(split.name + split.offset, split.componentSize), split.componentHash};
+  }
+
   // Each name is split once: its split is found again by the name.
   const Split& splitOf(PI_DefineHandle define) {
     const char* name = P_getDefineQualIdentifier(define).pointer();
@@ -111,6 +109,7 @@ class DefineNameCache {
     return splitOnMiss(define, name);
   }
   static void checkKept(const Split& kept, PI_DefineHandle define);
+  const Split* keptSplit(PI_DefineHandle define);
   // Kept out of line, so that the walk over every symbol inlines only the
   // hits.
   const Split& splitOnMiss(PI_DefineHandle define, const char* name);

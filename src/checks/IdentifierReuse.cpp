@@ -85,9 +85,9 @@ struct Named {
   }
 };
 
-Named candidateOf(PI_DefineHandle define, std::uint32_t sequence) {
+Named candidateOf(PI_DefineHandle define, std::uint32_t sequence, DefineNameCache& cache) {
   const P_DefineCodes is = P_getDefineCodes(define);
-  const HashedName name = hashedUnqualName(define);
+  const HashedName name = cache.unqualNameOnce(define);
   Named named{name.text.data(), define, static_cast<std::uint32_t>(name.text.size()), name.hash, sequence,
               kAutomatic, false, false};
   const bool external = is.hasExternalLinkage();
@@ -112,7 +112,9 @@ Named candidateOf(PI_DefineHandle define, std::uint32_t sequence) {
 // names of a run of equal keys told apart.
 class NameTable {
  public:
-  void add(PI_DefineHandle define) { named_.push_back(candidateOf(define, static_cast<std::uint32_t>(named_.size()))); }
+  void add(PI_DefineHandle define, DefineNameCache& cache) {
+    named_.push_back(candidateOf(define, static_cast<std::uint32_t>(named_.size()), cache));
+  }
 
   // Groups the names; then calls `visit(group)` for each, in the order
   // their names were first met.
@@ -165,12 +167,14 @@ IdentifierReuseState& state() { return ProcessState::get<IdentifierReuseState>()
 
 // Out of line, so that the walk over every symbol inlines only the
 // candidate test, which turns most symbols away.
-[[gnu::noinline]] void addCandidate(NameTable& names, PI_DefineHandle define) { names.add(define); }
+[[gnu::noinline]] void addCandidate(NameTable& names, PI_DefineHandle define, DefineNameCache& cache) {
+  names.add(define, cache);
+}
 
-void visitSymbols(std::span<const SweptSymbol> symbols, DefineNameCache&) {
+void visitSymbols(std::span<const SweptSymbol> symbols, DefineNameCache& cache) {
   NameTable& names = state().names;
   for (const SweptSymbol& swept : symbols)
-    if (isCandidate(swept.current)) addCandidate(names, swept.current);
+    if (isCandidate(swept.current)) addCandidate(names, swept.current, cache);
 }
 
 using List = std::vector<M_ListedPlace>;

@@ -164,9 +164,9 @@ void noteTypedefRedeclaration(PI_SymbolHandle, PI_DefineHandle define) { noteTyp
 // The entry whose name `current`'s identifier is; none for most names.
 // Most are turned away by the end of their name, most others by the hash
 // of their identifier.
-const Entry* typedefEntryOf(TypedefReuseState& table, PI_DefineHandle current) {
+const Entry* typedefEntryOf(TypedefReuseState& table, PI_DefineHandle current, DefineNameCache& cache) {
   if (!table.ends.mayMatch(P_getDefineQualIdentifier(current).view())) return nullptr;
-  const HashedName identifier = hashedIdentifier(current);
+  const HashedName identifier = cache.identifierOnce(current);
   if (!table.hashes.test(identifier.hash & 0xFFFF)) return nullptr;
   const auto found = table.byIdentifier.find(identifier.text);
   return found == table.byIdentifier.end() ? nullptr : &table.entries[found->second];
@@ -179,8 +179,8 @@ constexpr std::uint32_t kNoEntry = 1;
 // and kept as 1 for none, the entry's index plus 2 for an entry.
 // Out of line, so that the walk over every symbol inlines only the look-up
 // of the kept answer.
-[[gnu::noinline]] std::uint32_t answerOfName(TypedefReuseState& table, PI_DefineHandle current) {
-  const Entry* entry = typedefEntryOf(table, current);
+[[gnu::noinline]] std::uint32_t answerOfName(TypedefReuseState& table, PI_DefineHandle current, DefineNameCache& cache) {
+  const Entry* entry = typedefEntryOf(table, current, cache);
   const std::uint32_t answer = entry ? static_cast<std::uint32_t>(entry - table.entries.data()) + 2 : kNoEntry;
   table.answerOfName.set(P_getDefineQualIdentifier(current).pointer(), answer);
   return answer;
@@ -199,7 +199,7 @@ constexpr std::uint32_t kNoEntry = 1;
 }
 
 // Every define of a symbol whose name is a typedef name joins its entry.
-void visitSymbols(std::span<const SweptSymbol> symbols, DefineNameCache&) {
+void visitSymbols(std::span<const SweptSymbol> symbols, DefineNameCache& cache) {
   TypedefReuseState& table = state();
   if (!table.pending.empty()) enterPending(table);
   if (table.entries.empty()) return;
@@ -210,10 +210,10 @@ void visitSymbols(std::span<const SweptSymbol> symbols, DefineNameCache&) {
     std::uint32_t answer = answers.get(P_getDefineQualIdentifier(swept.current).pointer());
     if (answer == kNoEntry && !kCheckMemos) continue;
     if (answer == 0) {
-      answer = answerOfName(table, swept.current);
+      answer = answerOfName(table, swept.current, cache);
       answers = table.answerOfName.view();
     } else if constexpr (kCheckMemos) {
-      const Entry* entry = typedefEntryOf(table, swept.current);
+      const Entry* entry = typedefEntryOf(table, swept.current, cache);
       checkMemo(answer == (entry ? static_cast<std::uint32_t>(entry - table.entries.data()) + 2 : kNoEntry),
                 "TypedefAnswers");
     }
