@@ -116,10 +116,10 @@ class NameTable {
     named_.push_back(candidateOf(define, static_cast<std::uint32_t>(named_.size()), cache));
   }
 
-  // Groups the names; then calls `visit(group)` for each, in the order
-  // their names were first met.
+  // Groups the names; then calls `visit(group)` for each name of two
+  // candidates or more, in the order the names were first met.
   template <class Visit>
-  void forEachGroup(Visit visit) {
+  void forEachSharedName(Visit visit) {
     radixSortStable(named_, &groupKey);
     for (std::size_t begin = 0, end; begin < named_.size(); begin = end) {
       const std::uint32_t key = groupKey(named_[begin]);
@@ -127,7 +127,15 @@ class NameTable {
       splitByName(begin, end);
     }
     radixSortStable(groups_, [](const Group& group) { return group.sequence; });
-    for (const Group& group : groups_) visit(std::span<const Named>(named_.data() + group.begin, group.end - group.begin));
+    for (std::size_t g = 0; g < groups_.size(); ++g) {
+      // A visit reads the defines of its group at once, and they lie
+      // anywhere in the model: the first of them are asked for two groups
+      // ahead, and their shapes one group ahead.
+      if (g + 2 < groups_.size()) loadAhead(groups_[g + 2], &prefetchDefine);
+      if (g + 1 < groups_.size()) loadAhead(groups_[g + 1], &P_prefetchDefineShape);
+      const Group& group = groups_[g];
+      visit(std::span<const Named>(named_.data() + group.begin, group.end - group.begin));
+    }
   }
 
  private:
@@ -142,7 +150,8 @@ class NameTable {
   };
 
   // A run of one key nearly always holds one name; when it holds more,
-  // each name's defines are moved together, keeping their order.
+  // each name's defines are moved together, keeping their order. Only the
+  // names of two candidates or more are kept as groups.
   void splitByName(std::size_t begin, std::size_t end) {
     while (begin < end) {
       const Named& first = named_[begin];
@@ -150,9 +159,17 @@ class NameTable {
                                               named_.begin() + static_cast<std::ptrdiff_t>(end),
                                               [&first](const Named& named) { return named.sameName(first); });
       const auto split = static_cast<std::size_t>(rest - named_.begin());
-      groups_.push_back({begin, split, named_[begin].sequence});
+      if (split - begin > 1) groups_.push_back({begin, split, named_[begin].sequence});
       begin = split;
     }
+  }
+
+  static void prefetchDefine(PI_DefineHandle define) { prefetch(define); }
+  // The first defines of `group`, which its visit reads before it could
+  // ask for them ahead.
+  void loadAhead(const Group& group, void (*load)(PI_DefineHandle)) const {
+    const std::size_t end = std::min(group.end, group.begin + 16);
+    for (std::size_t i = group.begin; i < end; ++i) load(named_[i].define);
   }
 
   LargeVector<Named> named_;
@@ -252,8 +269,7 @@ void reportGroup(Buckets& b) {
 void checkIdentifierReuse() {
   sweepSymbols();
   Buckets buckets;
-  state().names.forEachGroup([&buckets](std::span<const Named> group) {
-    if (group.size() < 2) return;
+  state().names.forEachSharedName([&buckets](std::span<const Named> group) {
     buckets.sort(group);
     if (buckets.isReuse()) reportGroup(buckets);
   });
