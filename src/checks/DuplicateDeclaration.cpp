@@ -39,7 +39,7 @@ void checkDuplicateDeclarations() {
     loadSymbolsAhead(symbols, s);
     const PI_SymbolHandle symbol = symbols[s];
     const PI_DefineHandle current = PI_getSymbolCurrentDefine(symbol);
-    const char* name = PI_getDefineQualName(current);
+    const U_Identifier name = P_getDefineQualIdentifier(current);
     const std::span<const PI_DefineHandle> defines = definesOf(symbol);
     messages.clear();
     places.clear();
@@ -57,7 +57,7 @@ void checkDuplicateDeclarations() {
     }
     // One declaration is no duplicate; several definitions are the
     // duplicate definition's business.
-    if (declarations > 1 && definitions <= 1) reportDeclarations(name, PI_isDefineDefinition(current), places);
+    if (declarations > 1 && definitions <= 1) reportDeclarations(name.c_str(), PI_isDefineDefinition(current), places);
   }
 }
 

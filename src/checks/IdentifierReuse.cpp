@@ -230,7 +230,7 @@ class Buckets {
       for (std::size_t i = 0; i < defines.size(); ++i) {
         if (i + 16 < defines.size()) prefetch(defines[i + 16]);
         if (i + 8 < defines.size()) P_prefetchDefineShape(defines[i + 8]);
-        entries.push_back(messages_.at(defines[i], PI_getDefineQualName(defines[i])));
+        entries.push_back(messages_.at(defines[i], P_getDefineQualIdentifier(defines[i])));
       }
     }
     return entries;

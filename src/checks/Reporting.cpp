@@ -130,12 +130,12 @@ U_Handle<M_Diagnostic> listedDefineMessage(PI_DefineHandle define) {
   return diagnostic;
 }
 
-M_ListedPlace PlaceMessages::make(const DefinePlace& place, const char* qualifiedName) {
-  return {fileOf(place.file), place.line, messageNumber_, qualifiedName, M_newPlaceIdentity()};
+M_ListedPlace PlaceMessages::make(const DefinePlace& place, U_Identifier qualifiedName) {
+  return {fileOf(place.file), place.line, messageNumber_, qualifiedName.view(), M_newPlaceIdentity()};
 }
 
-M_ListedPlace PlaceMessages::atOtherPlace(PI_DefineHandle define, const char* qualifiedName) {
-  const Key key{DefinePlace::of(define), qualifiedName};
+M_ListedPlace PlaceMessages::atOtherPlace(PI_DefineHandle define, U_Identifier qualifiedName) {
+  const Key key{DefinePlace::of(define), qualifiedName.pointer()};
   if (key == lastKey_) return last_;
   // Only a header's defines come back at their place, from every source
   // that includes the header.

@@ -14,6 +14,7 @@
 #include "messages/Diagnostic.h"
 #include "messages/ListedPlace.h"
 #include "util/Location.h"
+#include "util/StringStore.h"
 
 namespace zum {
 
@@ -52,11 +53,12 @@ U_Handle<M_Diagnostic> listedDefineMessage(PI_DefineHandle define);
 class PlaceMessages {
  public:
   explicit PlaceMessages(int messageNumber) : messageNumber_(messageNumber) {}
-  // At the define's place, naming `qualifiedName` (an interned name).
-  M_ListedPlace at(PI_DefineHandle define, const char* qualifiedName) {
+  // At the define's place, naming `qualifiedName`.
+  M_ListedPlace at(PI_DefineHandle define, U_Identifier qualifiedName) {
     // A header's declaration in one source after another stands at one
     // place: told by one question.
-    if (lastDefine_ && qualifiedName == lastKey_.name && PI_hasDefineSameLocation(define, lastDefine_)) return last_;
+    if (lastDefine_ && qualifiedName.pointer() == lastKey_.name && PI_hasDefineSameLocation(define, lastDefine_))
+      return last_;
     return atOtherPlace(define, qualifiedName);
   }
   // As new, for the next list: a check that makes thousands of lists keeps
@@ -69,8 +71,8 @@ class PlaceMessages {
   }
 
  private:
-  M_ListedPlace atOtherPlace(PI_DefineHandle define, const char* qualifiedName);
-  M_ListedPlace make(const DefinePlace& place, const char* qualifiedName);
+  M_ListedPlace atOtherPlace(PI_DefineHandle define, U_Identifier qualifiedName);
+  M_ListedPlace make(const DefinePlace& place, U_Identifier qualifiedName);
 
   struct Key {
     DefinePlace place;

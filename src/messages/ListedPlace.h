@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "util/Filename.h"
@@ -19,8 +20,9 @@ struct M_ListedPlace {
   XF_Filename file;
   int line = 0;
   int messageNumber = 0;
-  // Kept by the caller for as long as the list lives (an interned name).
-  const char* name = nullptr;
+  // Kept by the caller for as long as the list lives (an interned name,
+  // whose size the writer then need not count).
+  std::string_view name;
   // Entries of one identity are one diagnostic: like a diagnostic listed
   // twice, the error file defines its place once and afterwards names it.
   // Entries that share an identity agree in every other field.

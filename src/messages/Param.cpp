@@ -57,7 +57,7 @@ M_ParamMsgListType::M_ParamMsgListType(std::vector<U_Handle<M_Diagnostic>> diagn
 M_ParamMsgListType::M_ParamMsgListType(std::span<const M_ListedPlace> places)
     : holdsPlaces_(true), places_(places.begin(), places.end()) {
   for (const M_ListedPlace& place : places_) {
-    U_require(place.name != nullptr && place.identity != 0 && place.repeats != 0, "Param", __LINE__,
+    U_require(place.name.data() != nullptr && place.identity != 0 && place.repeats != 0, "Param", __LINE__,
               "place.name && place.identity && place.repeats && \"Listed place without name, identity or entry.\"");
     placeEntries_ += place.repeats;
   }

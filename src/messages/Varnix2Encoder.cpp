@@ -128,7 +128,7 @@ void M_Varnix2Encoder::writeListedPlaceRest(R_ByteBuffer& out, const M_ListedPla
   // Written in one piece, as the lists of identifier reuse name a new
   // entity in nearly every entry.
   constexpr std::size_t kFixedBytes = 4 * 4 + 1 + 4;
-  const std::size_t nameSize = std::char_traits<char>::length(place.name);
+  const std::size_t nameSize = place.name.size();
   char* at = out.putRoom(kFixedBytes + nameSize);
   R_ByteBuffer::storeInt32(at, place.messageNumber);
   R_ByteBuffer::storeInt32(at + 4, 0);
@@ -136,7 +136,7 @@ void M_Varnix2Encoder::writeListedPlaceRest(R_ByteBuffer& out, const M_ListedPla
   R_ByteBuffer::storeInt32(at + 12, 1);
   at[16] = static_cast<char>(fmt::kParamString);
   R_ByteBuffer::storeInt32(at + 17, static_cast<std::int32_t>(nameSize));
-  std::memcpy(at + kFixedBytes, place.name, nameSize);
+  std::memcpy(at + kFixedBytes, place.name.data(), nameSize);
 }
 
 std::size_t M_Varnix2Encoder::LocationIds::slotOf(const U_LocationData* data) const noexcept {
@@ -278,13 +278,13 @@ void R_writeParamTypeVisitor::writePlaces(const M_ParamMsgListType& param) {
   auto writeEntry = [&](const M_ListedPlace& place) {
     begin = out_.size();
     encoder_.writeListedPlaceLocation(out_, place);
-    if (place.name == restName && place.messageNumber == restNumber) {
+    if (place.name.data() == restName && place.messageNumber == restNumber) {
       out_.putCopy(restBegin, restEnd);
     } else {
       restBegin = out_.size();
       encoder_.writeListedPlaceRest(out_, place);
       restEnd = out_.size();
-      restName = place.name;
+      restName = place.name.data();
       restNumber = place.messageNumber;
     }
     end = out_.size();
@@ -297,7 +297,7 @@ void R_writeParamTypeVisitor::writePlaces(const M_ParamMsgListType& param) {
   for (std::size_t i = 0; i < places.size(); ++i) {
     // The names of a list lie anywhere in the string store: each is asked
     // for some entries ahead.
-    if (i + 8 < places.size()) zum::prefetch(places[i + 8].name);
+    if (i + 8 < places.size()) zum::prefetch(places[i + 8].name.data());
     const M_ListedPlace& place = places[i];
     std::uint32_t left = place.repeats;
     if (place.identity != previous || !settled) {
